@@ -1,0 +1,23 @@
+// The position: board, hands with their totals, king squares and two-pawn flags.
+#pragma once
+#include "rules/pieces.h"
+
+namespace yukora {
+
+struct 局面 {
+    盤型 盤{};
+    持駒型 MAN持駒{};  // bottom hand
+    持駒型 COM持駒{};  // top hand
+    int MAN持駒数 = 0;
+    int COM持駒数 = 0;
+    // Written by the influence survey (both) and by the bottom king's own move; never reset.
+    int MAN王X = 0, MAN王Y = 0;
+    int COM王X = 0, COM王Y = 0;
+    列フラグ型 MAN2歩フラグ{};
+    列フラグ型 COM2歩フラグ{};
+};
+
+// The starting position of a fresh game (hands empty, totals 0; king squares untouched).
+void 初期配置(局面& p);
+
+}  // namespace yukora
