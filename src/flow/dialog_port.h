@@ -1,0 +1,16 @@
+// Modal message boxes.
+#pragma once
+#include <string>
+
+namespace yukora {
+
+class ダイアログ {
+public:
+    virtual ~ダイアログ() = default;
+    // A modal box with one OK button.
+    virtual void メッセージ(const std::string& text, const std::string& title) = 0;
+    // A modal Yes/No question; true for Yes.
+    virtual bool 質問(const std::string& text, const std::string& title) = 0;
+};
+
+}  // namespace yukora
