@@ -1,0 +1,32 @@
+// Building positions for tests.
+#pragma once
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "influence/influence_maps.h"
+#include "rules/position.h"
+
+namespace yukora::test {
+
+struct 配置 {
+    int x, y, code;
+};
+
+// An empty board with the given pieces; king squares set from the kings placed.
+局面 局面を作る(std::initializer_list<配置> pieces);
+
+// The starting position.
+局面 初期局面();
+
+// One move of a CSA record ("+7776FU", "-0055KA") in board coordinates.
+struct CSA指し手 {
+    int 元X, 元Y, 先X, 先Y;
+    int 駒;  // code after the move, signed
+    bool 打ち;
+    int 手駒種類;  // hand kind for a drop
+};
+CSA指し手 CSAを読む(const std::string& line);
+std::vector<std::string> CSA棋譜(const std::string& path);
+
+}  // namespace yukora::test
