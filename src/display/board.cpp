@@ -1,0 +1,93 @@
+// The 81 squares, both hand stands, the blinking piece and the marked destinations.
+#include <chrono>
+#include <thread>
+
+#include "display/display.h"
+#include "display/palette.h"
+#include "rules/move_test.h"
+
+namespace yukora {
+
+void 表示::描画_盤() {
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            描画_絵(局面_.盤[x][y], x, y);
+            描画_桝輪郭(色_黒, x, y);
+        }
+}
+
+void 表示::描画_将棋盤桝() {
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) 描画_桝輪郭(色_黒, x, y);
+}
+
+// Bottom hand: kind k at (11, k + 2), its count right of it in column 12.
+void 表示::描画_自持盤() {
+    for (int k = 1; k <= 7; ++k) {
+        const int r = k + 2;
+        描画_絵(0, 11, r);
+        背景(12, r);
+        描画_桝輪郭(色_黒, 11, r);
+        const int n = 局面_.MAN持駒[k];
+        if (n > 0) {
+            描画_絵(-持駒の駒(k), 11, r);
+            描画_桝輪郭(色_黒, 11, r);
+            描画_数値(12.1, r + 0.3, n, 色_黒, 0, 14);
+            描画_数値(12.0, r + 0.2, n, 色_明赤, 0, 14);
+        }
+    }
+}
+
+// Top hand: kind k at (-1, 8 - k), rook on row 1 down to pawn on row 7, counts in column 0.
+void 表示::描画_敵持盤() {
+    for (int r = 1; r <= 7; ++r) {
+        const int k = 8 - r;
+        描画_絵(0, -1, r);
+        背景(0, r);
+        描画_桝輪郭(色_黒, -1, r);
+        const int n = 局面_.COM持駒[k];
+        if (n > 0) {
+            描画_絵(持駒の駒(k), -1, r);
+            描画_桝輪郭(色_黒, -1, r);
+            描画_数値(0.1, r + 0.3, n, 色_黒, 0, 14);
+            描画_数値(0.0, r + 0.2, n, 色_明赤, 0, 14);
+        }
+        // The tile in column 0 overlaps the left edge of the board.
+        描画_桝輪郭(色_黒, 1, r);
+    }
+}
+
+void 表示::描画_駒点滅(int code, int x, int y, int times) {
+    for (int i = 0; i < times; ++i) {
+        描画_絵(0, x, y);
+        描画_桝輪郭(色_黒, x, y);
+        画面_.今すぐ表示();
+        待ち(0.2f);
+        描画_絵(code, x, y);
+        描画_桝輪郭(色_黒, x, y);
+        画面_.今すぐ表示();
+        待ち(0.2f);
+    }
+}
+
+// Busy wait on the time of day: no window event is handled meanwhile. A wait across
+// midnight also ends after `seconds`.
+void 表示::待ち(float seconds) {
+    const float 開始 = 時計_.現在秒();
+    for (;;) {
+        const float 今 = 時計_.現在秒();
+        const float 経過 = 今 >= 開始 ? 今 - 開始 : 今 + (86400.0f - 開始);
+        if (経過 >= seconds) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+void 表示::描画_移動可能桝色(int fx, int fy, int colour, int piece, int 移動指導フラグ) {
+    描画_将棋盤桝();
+    if (移動指導フラグ == 0) return;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (移動チェック(局面_, fx, fy, x, y, piece) == 1) 描画_桝輪郭(colour, x, y);
+}
+
+}  // namespace yukora

@@ -1,0 +1,63 @@
+// The display: the window's composition procedures, drawn through the screen port.
+#pragma once
+#include <string_view>
+
+#include "display/repaint_extras.h"
+#include "display/screen_port.h"
+#include "flow/clock_port.h"
+#include "flow/flow_state.h"
+#include "rules/board_view.h"
+#include "rules/position.h"
+
+namespace yukora {
+
+struct 表示状態 {
+    int 背景画番号 = 0;  // 2..6 once the settings are read; 0 tiles with the empty square
+};
+
+class 表示 final : public 盤描画 {
+public:
+    表示(画面& screen, 時計& clock, const 局面& p, const 進行状態& s)
+        : 画面_(screen), 時計_(clock), 局面_(p), 進行_(s) {}
+
+    表示状態 状態;
+
+    // The clocks and level captions of the full repaint; without them those steps are skipped.
+    void 付随設定(再描画の付随* extras) { 付随_ = extras; }
+    画面& 画面ポート() { return 画面_; }
+
+    // Primitives.
+    void 描画_絵(int code, double x, double y) override;
+    void 描画_桝輪郭(int colour, double x, double y) override;
+    void 描画_数値(double x, double y, int value, int colour, int kanji, int size);
+    void 描画_数値(double x, double y, std::string_view text, int colour, int kanji, int size);
+    void 描画_文字列(double x, double y, int code, int colour, int size);
+
+    // The board, the hands and the repaint.
+    void 画面_再描画() override;
+    void 描画_背景(int n);
+    void 描画_桝_数値();
+    void 描画_盤();
+    void 描画_将棋盤桝();
+    void 描画_自持盤() override;
+    void 描画_敵持盤() override;
+    void 描画_手数(int n, int colour = 15);
+    void 描画_駒点滅(int code, int x, int y, int times);
+    void 描画_移動可能桝色(int fx, int fy, int colour, int piece, int 移動指導フラグ);
+    void 消去_思考中();
+    void 描画_棋譜読込み部分消去();
+    // Forwarded to the flow's handicap caption (nothing without it).
+    void 描画_ハンデレベル(int n);
+
+private:
+    void 背景(double x, double y) { 描画_絵(状態.背景画番号, x, y); }
+    void 待ち(float seconds);
+
+    画面& 画面_;
+    時計& 時計_;
+    const 局面& 局面_;
+    const 進行状態& 進行_;
+    再描画の付随* 付随_ = nullptr;
+};
+
+}  // namespace yukora

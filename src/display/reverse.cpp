@@ -1,0 +1,39 @@
+#include "display/reverse.h"
+
+#include <utility>
+
+namespace yukora {
+
+void 局面反転(局面& p) {
+    const 盤型 元 = p.盤;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int c = 元[10 - x][10 - y];
+            p.盤[x][y] = static_cast<駒型>(c <= -10 ? -c : c >= 10 ? -c : c);
+        }
+    std::swap(p.MAN持駒, p.COM持駒);
+    std::swap(p.MAN持駒数, p.COM持駒数);
+}
+
+void REVERSE_Click(局面& p, 進行状態& s, 表示& view, ダイアログ& dialog, 効果音& sound) {
+    if (s.棋譜モード == 1) {
+        sound.鳴らす(音名_禁止);
+        dialog.メッセージ("棋譜ﾓｰﾄﾞではできません", "反転");
+        return;
+    }
+    s.反転済 = 1;
+    s.選択状態 = 0;
+    局面反転(p);
+    view.画面_再描画();
+    view.描画_手数(s.手数);
+    if (s.ハンデ設定済 == 1) {
+        s.ハンデレベル = -s.ハンデレベル;
+        view.描画_ハンデレベル(s.ハンデレベル);
+    }
+    sound.鳴らす(音名_駒打);
+    s.手番 = -s.手番;
+    s.手順番号 = 0;
+    s.手順最終 = 0;
+}
+
+}  // namespace yukora

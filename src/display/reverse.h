@@ -1,0 +1,18 @@
+// "反転": turns the board round, so each side plays the other's pieces.
+#pragma once
+#include "display/display.h"
+#include "display/sound_cue.h"
+#include "flow/dialog_port.h"
+#include "flow/flow_state.h"
+#include "rules/position.h"
+
+namespace yukora {
+
+// Refused in record mode. Otherwise rotates the board by half a turn with every piece changing
+// owner, exchanges the hands, repaints, passes the turn and drops the move list.
+void REVERSE_Click(局面& p, 進行状態& s, 表示& view, ダイアログ& dialog, 効果音& sound);
+
+// The position part alone: board rotated and owners swapped, hands and totals exchanged.
+void 局面反転(局面& p);
+
+}  // namespace yukora

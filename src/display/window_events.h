@@ -1,0 +1,23 @@
+// What the window reports to the game: menu commands, presses on the client area, keys, close.
+#pragma once
+#include <string_view>
+
+namespace yukora {
+
+inline constexpr int ボタン_左 = 1, ボタン_右 = 2, ボタン_中 = 4;
+inline constexpr int キー_Esc = 27;
+
+class 窓イベント {
+public:
+    virtual ~窓イベント() = default;
+    // A menu item was chosen, or a menu was opened, named by its control ("START", "TAIKYOKU").
+    virtual void メニュー選択(std::string_view control) = 0;
+    // A mouse button went down at (X, Y) twips of the client area.
+    virtual void マウス押下(int button, int X, int Y) = 0;
+    // A key with this character code was pressed (Esc = 27).
+    virtual void キー押下(int code) = 0;
+    // The window is being closed.
+    virtual void 閉じる() = 0;
+};
+
+}  // namespace yukora
