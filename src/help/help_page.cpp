@@ -1,0 +1,41 @@
+#include "help/help_page.h"
+
+#include <system_error>
+
+#include "help/file_url.h"
+
+namespace yukora {
+
+namespace {
+
+// Opens the page and says so plainly when it cannot be shown.
+void ページ表示(ブラウザ& browser, ダイアログ& dialog, const std::filesystem::path& 起動フォルダ,
+                const std::string& section, const char* title) {
+    const std::filesystem::path file = 起動フォルダ / ヘルプファイル名;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        dialog.メッセージ("解説ファイルが見つかりません。\n" + file.string(), title);
+        return;
+    }
+    const std::string address = 取得_ヘルプURL(起動フォルダ, section);
+    if (!browser.表示(address))
+        dialog.メッセージ("ブラウザを起動できません。\n次のアドレスを開いて下さい。\n" + address,
+                          title);
+}
+
+}  // namespace
+
+std::string 取得_ヘルプURL(const std::filesystem::path& folder, const std::string& section) {
+    return 変換_ファイルURL(folder / ヘルプファイル名, section);
+}
+
+void KAISETU_Click(ブラウザ& browser, ダイアログ& dialog, const std::filesystem::path& 起動フォルダ) {
+    ページ表示(browser, dialog, 起動フォルダ, "", "解説");
+}
+
+void ホームページ表示(ブラウザ& browser, ダイアログ& dialog,
+                      const std::filesystem::path& 起動フォルダ) {
+    ページ表示(browser, dialog, 起動フォルダ, ホームページ見出し, "ホームページ");
+}
+
+}  // namespace yukora

@@ -1,0 +1,85 @@
+#include "sound/sound_setup.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+#include <vector>
+
+namespace yukora {
+
+namespace {
+
+// The whole file; on failure, the system's text for the error in `error`.
+std::vector<std::uint8_t> 読込_全バイト(const std::filesystem::path& file, std::string& error) {
+    std::vector<std::uint8_t> bytes;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = std::system_category().message(errno);
+        return bytes;
+    }
+    std::uint8_t chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            error = std::system_category().message(errno);
+            bytes.clear();
+            break;
+        }
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    }
+    ::close(fd);
+    return bytes;
+}
+
+}  // namespace
+
+void 警告メッセージ(ダイアログ& dialog, const std::string& text) {
+    dialog.メッセージ(text, サウンド警告タイトル);
+}
+
+void サウンド初期化(サウンド状態& s, サウンドライブラリ& lib, ダイアログ& dialog,
+                    std::intptr_t window) {
+    s.ライブラリ = lib.dsInitialize(window);
+    if (s.ライブラリ == 0) 警告メッセージ(dialog, "Direct Soundインターフェースが作成できません。");
+}
+
+std::int32_t 読込_サウンドファイル(const サウンド状態& s, サウンドライブラリ& lib,
+                                    ダイアログ& dialog, const std::filesystem::path& file,
+                                    std::int32_t flags) {
+    if (s.ライブラリ == 0) return 0;
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec) || std::filesystem::is_directory(file, ec)) return 0;
+    std::string error;
+    const std::vector<std::uint8_t> image = 読込_全バイト(file, error);
+    if (!error.empty()) {
+        警告メッセージ(dialog, error);
+        return 0;
+    }
+    return lib.dsCreateDSB(s.ライブラリ, image.data(), image.size(), flags);
+}
+
+void 読込_サウンド(サウンド状態& s, サウンドライブラリ& lib, ダイアログ& dialog,
+                   const std::filesystem::path& folder) {
+    s.音_その他 = 読込_サウンドファイル(s, lib, dialog, folder / "その他.wav", 3);
+    s.音_禁止 = 読込_サウンドファイル(s, lib, dialog, folder / "禁止.wav", 3);
+    s.音_駒打 = 読込_サウンドファイル(s, lib, dialog, folder / "駒打音.wav", 3);
+    s.音_BGM = 読込_サウンドファイル(s, lib, dialog, folder / "BGM.wav", 1);
+}
+
+void 解放_サウンド(サウンド状態& s, サウンドライブラリ& lib) {
+    for (std::int32_t* buffer : {&s.音_その他, &s.音_禁止, &s.音_駒打, &s.音_BGM}) {
+        lib.dsFree(*buffer);
+        *buffer = 0;
+    }
+}
+
+void サウンド終了(サウンド状態& s, サウンドライブラリ& lib) {
+    if (s.ライブラリ != 0) lib.dsTerminate(s.ライブラリ);
+    s.ライブラリ = 0;
+}
+
+}  // namespace yukora
