@@ -1,0 +1,36 @@
+// Saving the game as a record file (the "RETURN" button of the record panel).
+#pragma once
+#include <optional>
+#include <string>
+
+#include "flow/dialog_port.h"
+#include "flow/flow_state.h"
+#include "record/record_panel.h"
+#include "rules/move_list.h"
+
+namespace yukora {
+
+// The extension of record files.
+inline constexpr const char* 棋譜拡張子 = ".棋譜";
+
+// The three header lines: the title, then the top player's and the bottom player's name
+// (Text4 above when the bottom player moves first, else Text3).
+struct 棋譜見出し {
+    std::string 対局名, 先手名, 後手名;
+};
+
+struct 棋譜書式結果 {
+    std::optional<std::string> 内容;  // the file's bytes
+    棋譜欄 書けない欄 = 棋譜欄::Text2;  // the box whose text cannot be saved, when 内容 is empty
+};
+
+// The whole file: header lines and entries 1..手順最終, Shift-JIS with CR LF.
+棋譜書式結果 書式_棋譜ファイル(const 手順リスト& list, const 進行状態& s, const 棋譜見出し& h);
+
+// Why a file name typed into Text1 cannot be used; empty when it can.
+std::string ファイル名の問題(const std::string& name);
+
+// Writes the record into the folder the file list shows. Returns 1 when written.
+int Command1_Click(const 手順リスト& list, const 進行状態& s, 棋譜パネル& panel, ダイアログ& dialog);
+
+}  // namespace yukora

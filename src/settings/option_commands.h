@@ -1,0 +1,27 @@
+// The "ｵﾌﾟｼｮﾝ" menu: the five backgrounds, move guidance and music.
+#pragma once
+#include <string>
+
+#include "rules/board_view.h"
+#include "settings/settings_ports.h"
+#include "settings/settings_state.h"
+
+namespace yukora {
+
+// Unchecks the five backgrounds, then checks the one of background number n (2..6).
+void チェック設定(オプション印& 印, int n);
+
+// The background commands. `folder` holds the settings file.
+void MIDORI_Click(設定状態& st, 盤描画& view, const std::string& folder);
+void TATAMI_Click(設定状態& st, 盤描画& view, const std::string& folder);
+void TAKE_Click(設定状態& st, 盤描画& view, const std::string& folder);
+void UCHU_Click(設定状態& st, 盤描画& view, const std::string& folder);
+void RENGA_Click(設定状態& st, 盤描画& view, const std::string& folder);
+
+// Move guidance on or off; turning it off restores the black outlines of board and hands.
+void SIDOU_Click(設定状態& st, 盤描画& view, const std::string& folder);
+
+// Music on or off.
+void BGM_Click(設定状態& st, BGM演奏& music, const std::string& folder);
+
+}  // namespace yukora

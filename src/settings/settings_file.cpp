@@ -1,0 +1,111 @@
+#include "settings/settings_file.h"
+
+#include "record/file_replace.h"
+#include "record/sjis.h"
+#include "settings/option_commands.h"
+
+namespace yukora {
+namespace {
+
+struct 背景名 {
+    const char* 名;
+    int 番号;
+};
+// In the writer's order of testing.
+constexpr 背景名 背景一覧[] = {
+    {"緑", 背景_緑}, {"竹", 背景_竹}, {"畳", 背景_畳}, {"宇宙", 背景_宇宙}, {"煉瓦", 背景_煉瓦}};
+
+bool 背景の印か(const オプション印& 印, int n) {
+    switch (n) {
+        case 背景_緑: return 印.MIDORI;
+        case 背景_畳: return 印.TATAMI;
+        case 背景_竹: return 印.TAKE;
+        case 背景_宇宙: return 印.UCHU;
+        case 背景_煉瓦: return 印.RENGA;
+        default: return false;
+    }
+}
+
+void 背景を適用(設定状態& st, 背景描画& bg, int n) {
+    チェック設定(st.印, n);
+    bg.描画_背景(n);
+    st.背景画番号 = n;
+}
+
+void 一行を適用(const std::string& key, const std::string& value, 設定状態& st, 背景描画& bg,
+                BGM演奏& music) {
+    if (key == "背景画") {
+        for (const 背景名& b : 背景一覧)
+            if (value == b.名) 背景を適用(st, bg, b.番号);
+    } else if (key == "移動指導") {
+        const bool on = value == "ON";
+        st.指導色 = on ? 15 : 2;
+        st.印.SIDOU = on;
+        st.移動指導フラグ = on ? 1 : 0;
+    } else if (key == "経過時間") {
+        st.印.KEIKA = value == "ON";
+    } else if (key == "BGM") {
+        st.印.BGM = value == "ON";
+        if (st.印.BGM) music.ループ再生();
+    }
+}
+
+bool 書く(const std::string& folder, const std::vector<std::string>& lines) {
+    const auto bytes = SJIS行書式(lines);
+    return bytes && ファイル置換(folder, 環境設定ファイル名, *bytes) == 0;
+}
+
+}  // namespace
+
+void 読込_環境設定(行入力& in, 設定状態& st, 背景描画& bg, BGM演奏& music) {
+    std::string bytes;
+    while (in.次の行(bytes)) {
+        const auto line = SJISから変換(bytes);
+        if (!line) continue;
+        const size_t eq = line->find('=');
+        if (eq == std::string::npos) continue;
+        一行を適用(line->substr(0, eq), line->substr(eq + 1), st, bg, music);
+    }
+}
+
+std::vector<std::string> 環境設定の行(const オプション印& 印) {
+    std::vector<std::string> lines;
+    for (const 背景名& b : 背景一覧)
+        if (背景の印か(印, b.番号)) {
+            lines.push_back(std::string("背景画=") + b.名);
+            break;
+        }
+    lines.push_back(印.SIDOU ? "移動指導=ON" : "移動指導=OFF");
+    lines.push_back(印.KEIKA ? "経過時間=ON" : "経過時間=OFF");
+    lines.push_back(印.BGM ? "BGM=ON" : "BGM=OFF");
+    return lines;
+}
+
+void 読込_環境設定ファイル(const std::string& folder, 設定状態& st, 背景描画& bg, BGM演奏& music) {
+    {
+        ファイル行入力 in((folder.empty() ? "." : folder) + "/" + 環境設定ファイル名);
+        if (in.開いた()) {
+            読込_環境設定(in, st, bg, music);
+            if (!in.失敗()) return;
+        }
+    }
+    // The defaults apply even where the file cannot be created; they are then not kept.
+    書く(folder, {"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"});
+    背景を適用(st, bg, 背景_竹);
+    st.印.SIDOU = false;
+    st.印.KEIKA = true;
+    // Music a broken file had started stops with its check mark.
+    if (st.印.BGM) music.停止();
+    st.印.BGM = false;
+}
+
+void 書込_環境設定ファイル(const std::string& folder, 設定状態& st) {
+    if (書く(folder, 環境設定の行(st.印))) return;
+    if (!書く(folder, {"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"})) return;
+    チェック設定(st.印, 背景_緑);
+    st.印.SIDOU = false;
+    st.印.KEIKA = true;
+    st.印.BGM = true;
+}
+
+}  // namespace yukora

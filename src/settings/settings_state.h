@@ -1,0 +1,31 @@
+// The options kept from one run to the next, and the check marks of the "ｵﾌﾟｼｮﾝ" menu.
+#pragma once
+
+namespace yukora {
+
+// Opened by this bare name in the folder the program was started from.
+inline constexpr const char* 環境設定ファイル名 = "Yukora将棋1.ini";
+
+// Background numbers, the picture codes of the five tiles.
+inline constexpr int 背景_緑 = 2, 背景_畳 = 3, 背景_竹 = 4, 背景_宇宙 = 5, 背景_煉瓦 = 6;
+
+// The check marks; the window mirrors them on its menu. The writer reads only these.
+struct オプション印 {
+    bool MIDORI = false;
+    bool TATAMI = true;  // checked in the initial menu
+    bool TAKE = false;
+    bool UCHU = false;
+    bool RENGA = false;
+    bool SIDOU = false;
+    bool KEIKA = false;
+    bool BGM = false;
+};
+
+struct 設定状態 {
+    int 背景画番号 = 0;      // 2..6 once set; 0 tiles the window with the empty square
+    int 移動指導フラグ = 0;  // 1 while move guidance is on
+    int 指導色 = 0;          // colour of guidance marks and of foreign-square outlines
+    オプション印 印;
+};
+
+}  // namespace yukora
