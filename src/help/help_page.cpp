@@ -29,7 +29,8 @@ std::string 取得_ヘルプURL(const std::filesystem::path& folder, const std::
     return 変換_ファイルURL(folder / ヘルプファイル名, section);
 }
 
-void KAISETU_Click(ブラウザ& browser, ダイアログ& dialog, const std::filesystem::path& 起動フォルダ) {
+void KAISETU_Click(ブラウザ& browser, ダイアログ& dialog,
+                   const std::filesystem::path& 起動フォルダ) {
     ページ表示(browser, dialog, 起動フォルダ, "", "解説");
 }
 

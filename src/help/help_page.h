@@ -17,7 +17,8 @@ inline constexpr const char* ホームページ見出し = "about";
 std::string 取得_ヘルプURL(const std::filesystem::path& folder, const std::string& section = "");
 
 // "解説": the help page of the folder that was current at start-up.
-void KAISETU_Click(ブラウザ& browser, ダイアログ& dialog, const std::filesystem::path& 起動フォルダ);
+void KAISETU_Click(ブラウザ& browser, ダイアログ& dialog,
+                   const std::filesystem::path& 起動フォルダ);
 
 // The version dialog's "ホームページ": the help page's section about the program.
 void ホームページ表示(ブラウザ& browser, ダイアログ& dialog,

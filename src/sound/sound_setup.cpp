@@ -48,8 +48,8 @@ void サウンド初期化(サウンド状態& s, サウンドライブラリ& l
 }
 
 std::int32_t 読込_サウンドファイル(const サウンド状態& s, サウンドライブラリ& lib,
-                                    ダイアログ& dialog, const std::filesystem::path& file,
-                                    std::int32_t flags) {
+                                   ダイアログ& dialog, const std::filesystem::path& file,
+                                   std::int32_t flags) {
     if (s.ライブラリ == 0) return 0;
     std::error_code ec;
     if (!std::filesystem::exists(file, ec) || std::filesystem::is_directory(file, ec)) return 0;

@@ -23,8 +23,8 @@ void サウンド初期化(サウンド状態& s, サウンドライブラリ& l
 // A buffer made from the file; 0 without a message when the library is not open or the
 // file does not exist, 0 with a warning when the file cannot be read.
 std::int32_t 読込_サウンドファイル(const サウンド状態& s, サウンドライブラリ& lib,
-                                    ダイアログ& dialog, const std::filesystem::path& file,
-                                    std::int32_t flags);
+                                   ダイアログ& dialog, const std::filesystem::path& file,
+                                   std::int32_t flags);
 
 // Loads "その他.wav", "禁止.wav", "駒打音.wav" and "BGM.wav" from `folder`, in that order.
 void 読込_サウンド(サウンド状態& s, サウンドライブラリ& lib, ダイアログ& dialog,

@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class 記録ブラウザ final : public ブラウザ {
-public:
+  public:
     bool 起動できる = true;
     std::vector<std::string> アドレス;
     bool 表示(const std::string& address) override {
@@ -26,7 +26,7 @@ public:
 };
 
 class 記録ダイアログ final : public ダイアログ {
-public:
+  public:
     std::vector<std::string> 文, 題;
     void メッセージ(const std::string& text, const std::string& title) override {
         文.push_back(text);
@@ -37,9 +37,10 @@ public:
 
 // A start-up folder with a space and kanji in its name, holding the help page.
 class 起動フォルダ : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("yukora help " + std::to_string(::getpid())) / "将棋";
+        folder_ =
+            fs::temp_directory_path() / ("yukora help " + std::to_string(::getpid())) / "将棋";
         fs::create_directories(folder_);
         std::ofstream(folder_ / "Yukora将棋1.htm") << "<html></html>";
     }

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 // A fresh folder holding the given files, each containing its own name.
 class 音フォルダ {
-public:
+  public:
     explicit 音フォルダ(std::initializer_list<const char*> names)
         : path_(fs::temp_directory_path() /
                 ("yukora-sound-" + std::to_string(::getpid()) + "-" + std::to_string(++count_))) {
@@ -30,12 +30,14 @@ public:
     ~音フォルダ() { fs::remove_all(path_); }
     const fs::path& path() const { return path_; }
 
-private:
+  private:
     static inline int count_ = 0;
     fs::path path_;
 };
 
-std::vector<std::uint8_t> バイト(const std::string& s) { return {s.begin(), s.end()}; }
+std::vector<std::uint8_t> バイト(const std::string& s) {
+    return {s.begin(), s.end()};
+}
 
 TEST(サウンド初期化, 失敗すると一度だけ警告し以後は黙って無音) {
     記録サウンドライブラリ lib;
@@ -82,8 +84,11 @@ TEST(読込_サウンド, 四つの音を決まった順とフラグで丸ごと
     EXPECT_EQ(s.音_禁止, 102);
     EXPECT_EQ(s.音_駒打, 103);
     EXPECT_EQ(s.音_BGM, 104);
-    for (const 呼出& c : lib.呼出記録)
-        if (c.関数 == "dsCreateDSB") EXPECT_EQ(c.handle, 7);
+    for (const 呼出& c : lib.呼出記録) {
+        if (c.関数 == "dsCreateDSB") {
+            EXPECT_EQ(c.handle, 7);
+        }
+    }
     EXPECT_TRUE(dialog.表示記録.empty());
 }
 
@@ -145,8 +150,8 @@ TEST(サウンド後始末, 読込んだ順に解放してからライブラリ�
     解放_サウンド(s, lib);
     サウンド終了(s, lib);
 
-    const std::vector<呼出> expected = {{"dsFree", 101}, {"dsFree", 102}, {"dsFree", 0},
-                                        {"dsFree", 103}, {"dsTerminate", 7}};
+    const std::vector<呼出> expected = {
+        {"dsFree", 101}, {"dsFree", 102}, {"dsFree", 0}, {"dsFree", 103}, {"dsTerminate", 7}};
     EXPECT_EQ(lib.呼出記録, expected);
     EXPECT_EQ(s.ライブラリ, 0);
 }
@@ -180,8 +185,8 @@ TEST(音再生, 名前の音のバッファをそのまま渡す) {
     BGM開始(s, lib);
     BGM停止(s, lib);
 
-    const std::vector<呼出> expected = {{"dsPlay", 13}, {"dsPlay", 0}, {"dsPlay", 11},
-                                        {"dsPlayLooping", 14}, {"dsStop", 14}};
+    const std::vector<呼出> expected = {
+        {"dsPlay", 13}, {"dsPlay", 0}, {"dsPlay", 11}, {"dsPlayLooping", 14}, {"dsStop", 14}};
     EXPECT_EQ(lib.呼出記録, expected);
 }
 

@@ -11,8 +11,8 @@ void 加算_鈴(標本列& out, 配置 at, double freq, double amp) {
     struct 部分音 {
         double ratio, level, decay;
     };
-    constexpr 部分音 partials[] = {{1.0, 1.0, 0.45}, {2.0, 0.25, 0.25}, {2.76, 0.12, 0.15},
-                                   {4.07, 0.05, 0.08}};
+    constexpr 部分音 partials[] = {
+        {1.0, 1.0, 0.45}, {2.0, 0.25, 0.25}, {2.76, 0.12, 0.15}, {4.07, 0.05, 0.08}};
     for (const 部分音& p : partials)
         加算_減衰正弦(out, at, freq * p.ratio, amp * p.level, 0.008, p.decay);
 }
@@ -21,7 +21,7 @@ void 加算_鈴(標本列& out, 配置 at, double freq, double amp) {
 
 標本列 合成_チャイム() {
     標本列 s(標本数(1.4), 0.0f);
-    加算_鈴(s, {0, false}, 音高(81), 1.0);                // A5
+    加算_鈴(s, {0, false}, 音高(81), 1.0);             // A5
     加算_鈴(s, {標本数(0.14), false}, 音高(88), 0.8);  // E6
     端フェード(s, 0.001, 0.03);
     正規化(s, 0.5);
@@ -37,7 +37,7 @@ void 加算_鈴(標本列& out, 配置 at, double freq, double amp) {
             加算_持続正弦(s, {0, false}, base * n, 1.0 / n, 0.35, 0.012);
     }
     端フェード(s, 0.001, 0.001);
-    正規化(s, 0.55);
+    正規化(s, 0.4);
     return s;
 }
 
@@ -49,13 +49,14 @@ void 加算_鈴(標本列& out, 配置 at, double freq, double amp) {
     float smooth = 0;
     for (std::size_t i = 0; i < burst; ++i) {
         smooth += 0.5f * (noise.次() - smooth);
-        s[i] += 0.6f * smooth * static_cast<float>(std::exp(-static_cast<double>(i) / 標本数(0.0012)));
+        s[i] +=
+            0.6f * smooth * static_cast<float>(std::exp(-static_cast<double>(i) / 標本数(0.0012)));
     }
     // The ring of the piece and the board: short wooden modes and a low body.
     struct 振動 {
         double freq, level, decay;
     };
-    constexpr 振動 modes[] = {{180, 0.55, 0.030}, {610, 0.45, 0.022}, {1120, 0.8, 0.018},
+    constexpr 振動 modes[] = {{180, 0.55, 0.030},  {610, 0.45, 0.022},  {1120, 0.8, 0.018},
                               {1790, 0.55, 0.012}, {2630, 0.35, 0.008}, {3900, 0.2, 0.005}};
     for (const 振動& m : modes) 加算_減衰正弦(s, {0, false}, m.freq, m.level, 0.0004, m.decay);
     端フェード(s, 0.0003, 0.01);

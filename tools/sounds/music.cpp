@@ -22,14 +22,14 @@ struct 音符 {
 
 // The melody, bar after bar; every bar adds up to four beats.
 constexpr 音符 旋律[] = {
-    {E4, 1}, {F4, .5}, {A4, .5}, {B4, 2},                        // 1
-    {A4, .5}, {B4, .5}, {C5, 1}, {B4, .5}, {A4, .5}, {F4, 1},    // 2
-    {E4, 1}, {C4, .5}, {E4, .5}, {F4, 2},                        // 3
-    {E4, 1}, {B3, 1}, {E4, 2},                                   // 4
-    {A4, 1}, {C5, .5}, {B4, .5}, {A4, 2},                        // 5
-    {F4, .5}, {A4, .5}, {B4, 1}, {C5, 1}, {E5, 1},               // 6
-    {C5, .5}, {B4, .5}, {A4, 1}, {F4, 1}, {E4, 1},               // 7
-    {F4, .5}, {E4, .5}, {B3, 1}, {E4, 2},                        // 8
+    {E4, 1},  {F4, .5}, {A4, .5}, {B4, 2},                      // 1
+    {A4, .5}, {B4, .5}, {C5, 1},  {B4, .5}, {A4, .5}, {F4, 1},  // 2
+    {E4, 1},  {C4, .5}, {E4, .5}, {F4, 2},                      // 3
+    {E4, 1},  {B3, 1},  {E4, 2},                                // 4
+    {A4, 1},  {C5, .5}, {B4, .5}, {A4, 2},                      // 5
+    {F4, .5}, {A4, .5}, {B4, 1},  {C5, 1},  {E5, 1},            // 6
+    {C5, .5}, {B4, .5}, {A4, 1},  {F4, 1},  {E4, 1},            // 7
+    {F4, .5}, {E4, .5}, {B3, 1},  {E4, 2},                      // 8
 };
 
 constexpr double 合計拍数() {
@@ -75,12 +75,12 @@ void 加算_りん(標本列& out, double at_seconds, double freq, double amp) {
 
 // Echoes of the melody, taken round the loop so that the seam stays continuous.
 void 加算_残響(標本列& out, const 標本列& dry) {
-    constexpr std::array<std::array<double, 2>, 3> taps = {{{0.25, 0.28}, {0.5, 0.14}, {0.75, 0.07}}};
+    constexpr std::array<std::array<double, 2>, 3> taps = {
+        {{0.25, 0.28}, {0.5, 0.14}, {0.75, 0.07}}};
     const std::size_t n = out.size();
     for (const auto& tap : taps) {
         const std::size_t d = 標本数(tap[0]);
-        for (std::size_t i = 0; i < n; ++i)
-            out[(i + d) % n] += static_cast<float>(tap[1]) * dry[i];
+        for (std::size_t i = 0; i < n; ++i) out[(i + d) % n] += static_cast<float>(tap[1]) * dry[i];
     }
 }
 
@@ -113,7 +113,7 @@ void 加算_残響(標本列& out, const 標本列& dry) {
     }
     加算_りん(mix, 0.0, 音高(E5), 0.35);
 
-    正規化(mix, 0.5);
+    正規化(mix, 0.35);
     return mix;
 }
 

@@ -26,13 +26,13 @@ std::vector<std::uint8_t> WAV画像(const 標本列& s, int rate) {
     追加_文字(out, "RIFF");
     追加_整数(out, 36 + data_bytes, 4);
     追加_文字(out, "WAVEfmt ");
-    追加_整数(out, 16, 4);                                  // size of the format chunk
-    追加_整数(out, 1, 2);                                   // PCM
-    追加_整数(out, 1, 2);                                   // channels
+    追加_整数(out, 16, 4);  // size of the format chunk
+    追加_整数(out, 1, 2);   // PCM
+    追加_整数(out, 1, 2);   // channels
     追加_整数(out, static_cast<std::uint32_t>(rate), 4);
     追加_整数(out, static_cast<std::uint32_t>(rate) * 2, 4);  // bytes per second
-    追加_整数(out, 2, 2);                                   // bytes per frame
-    追加_整数(out, 16, 2);                                  // bits per sample
+    追加_整数(out, 2, 2);                                     // bytes per frame
+    追加_整数(out, 16, 2);                                    // bits per sample
     追加_文字(out, "data");
     追加_整数(out, data_bytes, 4);
     for (float v : s) {
@@ -45,7 +45,8 @@ std::vector<std::uint8_t> WAV画像(const 標本列& s, int rate) {
 bool 書込_WAV(const std::filesystem::path& file, const 標本列& s) {
     const std::vector<std::uint8_t> image = WAV画像(s);
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    out.write(reinterpret_cast<const char*>(image.data()),
+              static_cast<std::streamsize>(image.size()));
     return static_cast<bool>(out);
 }
 

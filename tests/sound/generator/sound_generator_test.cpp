@@ -18,7 +18,9 @@ std::uint32_t 読込_整数(const std::vector<std::uint8_t>& b, std::size_t at, 
     return v;
 }
 
-double 秒(const 標本列& s) { return static_cast<double>(s.size()) / 標本化周波数; }
+double 秒(const 標本列& s) {
+    return static_cast<double>(s.size()) / 標本化周波数;
+}
 
 // Power-weighted mean frequency of the samples from `from` seconds on, over 0.1 s.
 double 重心周波数(const 標本列& s, double from) {
@@ -45,8 +47,8 @@ TEST(WAV画像, 16ビットモノラルPCMのRIFF) {
     EXPECT_EQ(std::memcmp(b.data(), "RIFF", 4), 0);
     EXPECT_EQ(読込_整数(b, 4, 4), b.size() - 8);
     EXPECT_EQ(std::memcmp(b.data() + 8, "WAVEfmt ", 8), 0);
-    EXPECT_EQ(読込_整数(b, 20, 2), 1u);      // PCM
-    EXPECT_EQ(読込_整数(b, 22, 2), 1u);      // one channel
+    EXPECT_EQ(読込_整数(b, 20, 2), 1u);  // PCM
+    EXPECT_EQ(読込_整数(b, 22, 2), 1u);  // one channel
     EXPECT_EQ(読込_整数(b, 24, 4), 44100u);
     EXPECT_EQ(読込_整数(b, 28, 4), 88200u);
     EXPECT_EQ(読込_整数(b, 32, 2), 2u);
@@ -64,8 +66,8 @@ TEST(効果音, 短く切れ目なく始まり終わり割れない) {
         標本列 (*make)();
         double shortest, longest;
     };
-    for (const 期待& e : {期待{合成_チャイム, 0.8, 2.0}, 期待{合成_ブザー, 0.2, 0.6},
-                          期待{合成_駒音, 0.08, 0.4}}) {
+    for (const 期待& e :
+         {期待{合成_チャイム, 0.8, 2.0}, 期待{合成_ブザー, 0.2, 0.6}, 期待{合成_駒音, 0.08, 0.4}}) {
         const 標本列 s = e.make();
         EXPECT_GE(秒(s), e.shortest);
         EXPECT_LE(秒(s), e.longest);
@@ -85,7 +87,8 @@ TEST(効果音, ブザーは低くチャイムと駒音は高い) {
 TEST(効果音, 駒音は一瞬で立ち上がりすぐ消える) {
     const 標本列 s = 合成_駒音();
     double early = 0;
-    for (std::size_t i = 0; i < 標本数(0.005); ++i) early = std::max(early, std::fabs(double(s[i])));
+    for (std::size_t i = 0; i < 標本数(0.005); ++i)
+        early = std::max(early, std::fabs(double(s[i])));
     EXPECT_GT(early, 0.5 * 最大値(s));
     const 標本列 tail(s.begin() + static_cast<long>(標本数(0.15)), s.end());
     EXPECT_LT(最大値(tail), 0.05);

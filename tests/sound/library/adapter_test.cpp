@@ -1,11 +1,10 @@
 // The adapter that opens the sound library by name, and the program side on top of it.
-#include "dynamic_sound_library.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <vector>
 
+#include "dynamic_sound_library.h"
 #include "sound/fake_sound_library.h"
 #include "sound/sound_setup.h"
 #include "sounds.h"

@@ -33,7 +33,7 @@ bool 再生数になる(int count, std::chrono::milliseconds limit) {
 }
 
 class 音ライブラリ : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         library_ = dsInitialize(0);
         ASSERT_NE(library_, 0) << "no audio device, even the dummy one";
@@ -43,7 +43,8 @@ protected:
     // A buffer made from the image, which is wiped right after the call.
     int32_t 作成(標本列 (*make)()) {
         std::vector<std::uint8_t> image = WAV画像(make());
-        const int32_t b = dsCreateDSB(library_, image.data(), static_cast<uint32_t>(image.size()), 3);
+        const int32_t b =
+            dsCreateDSB(library_, image.data(), static_cast<uint32_t>(image.size()), 3);
         std::fill(image.begin(), image.end(), 0xAA);
         return b;
     }
@@ -114,7 +115,8 @@ TEST_F(音ライブラリ, 壊れた画像からは作らない) {
     EXPECT_EQ(dsCreateDSB(library_, image.data(), 0, 3), 0);
     EXPECT_EQ(dsCreateDSB(library_, image.data(), 12, 3), 0);  // the RIFF header alone
     std::vector<std::uint8_t> garbage(4096);
-    for (std::size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    for (std::size_t i = 0; i < garbage.size(); ++i)
+        garbage[i] = static_cast<std::uint8_t>(i * 37 + 11);
     EXPECT_EQ(dsCreateDSB(library_, garbage.data(), 4096, 3), 0);
     std::vector<std::uint8_t> bad_format = image;
     bad_format[20] = 0x55;  // format tag: no such encoding
