@@ -1,10 +1,7 @@
 #include "usi/think.h"
 
 #include "computer/com_state.h"
-#if __has_include("computer/search.h")  // TEMPORARY-GUARD
 #include "computer/search.h"
-#define HAVE_SEARCH 1
-#endif
 #include "flow/flow_state.h"
 #include "influence/influence_maps.h"
 #include "influence/survey.h"
@@ -12,7 +9,7 @@
 
 namespace yukora {
 namespace {
-#ifdef HAVE_SEARCH
+
 // The search's move, in the coordinates it was found in (the engine's side at the top).
 USI指し手 上からの指し手(const COM指し手& r) {
     USI指し手 m;
@@ -38,12 +35,9 @@ USI指し手 戻す(USI指し手 m) {
     m.先Y = 10 - m.先Y;
     return m;
 }
-#endif
+
 }  // namespace
 
-#ifndef HAVE_SEARCH  // TEMPORARY-GUARD
-思考結果 思考(const USI局面&, int) { return {}; }
-#else
 思考結果 思考(const USI局面& pos, int レベル) {
     const bool 回す = pos.手番 == 先手;
     局面 p = 回す ? 局面を回す(pos.p) : pos.p;
@@ -63,6 +57,5 @@ USI指し手 戻す(USI指し手 m) {
     結果.点十倍 = r.点十倍;
     return 結果;
 }
-#endif
 
 }  // namespace yukora
