@@ -1,0 +1,186 @@
+#include "record/record_reader.h"
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "record/record_fakes.h"
+#include "record/record_line.h"
+#include "record/sjis.h"
+#include "record/temp_folder.h"
+#include "support/board_fixtures.h"
+#include "support/fake_board_view.h"
+
+namespace yukora {
+namespace {
+
+std::string SJIS(const std::string& utf8) { return SJISへ変換(utf8).value(); }
+
+// An entry line of the starting position with the clocks given.
+std::string 項目行(float man = 0, float com = 0) {
+    手順記録 e;
+    e.盤 = test::初期局面().盤;
+    e.MAN時間後 = man;
+    e.COM時間後 = com;
+    return 書式_棋譜行(e) + "\r\n";
+}
+
+const std::string 見出し = SJIS("名局\r\n上の人\r\n下の人\r\n");
+
+class 棋譜読込 : public ::testing::Test {
+protected:
+    test::一時フォルダ dir;
+    test::記録するパネル panel;
+    test::記録するダイアログ dialog;
+    test::記録するタイマー timer;
+    test::記録する盤描画 view;
+    test::記録する印字 printer;
+    局面 p;
+    進行状態 s;
+    手順リスト list;
+
+    void SetUp() override {
+        panel.フォルダ = dir.場所();
+        panel.可視_Drive1(true);
+        panel.可視_Dir1(true);
+        panel.可視_File1(true);
+        s.手数 = 17;
+        s.手順番号 = 17;
+        s.手順最終 = 17;
+        s.手番 = -1;
+        p.盤[5][5] = 角;
+    }
+    void 読む(const std::string& name) {
+        File1_Click(name, p, s, list, timer, view, printer, panel, dialog);
+    }
+    void データなし() const {
+        ASSERT_EQ(dialog.表示.size(), 1u);
+        EXPECT_EQ(dialog.表示[0], (test::メッセージ記録{"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜"}));
+        EXPECT_EQ(s.手順最終, 0);
+        EXPECT_EQ(s.手番, 0);
+        EXPECT_EQ(s.棋譜モード, 1);
+        EXPECT_EQ(p.盤, test::初期局面().盤);  // the new-game position stays
+    }
+};
+
+TEST_F(棋譜読込, 新しい対局にして棋譜モードで項目を読み進めるよう伝える) {
+    dir.置く("a.棋譜", 見出し + 項目行(3, 0) + 項目行(3, 8));
+    読む("a.棋譜");
+    EXPECT_EQ(dialog.表示, (std::vector<test::メッセージ記録>{{" 読み込みました", "棋譜"},
+                                                                {"棋譜を '進 'で進めて下さい", "棋譜"}}));
+    EXPECT_EQ(s.棋譜モード, 1);
+    EXPECT_EQ(s.手番, 1);
+    EXPECT_EQ(s.手順番号, 0);
+    EXPECT_EQ(s.手数, 0);
+    EXPECT_EQ(s.手順最終, 2);
+    EXPECT_FALSE(timer.on);
+    EXPECT_EQ(view.呼出し, std::vector<std::string>{"再描画"});
+    EXPECT_EQ(p.盤, test::初期局面().盤);
+    EXPECT_FALSE(panel.Drive1 || panel.Dir1 || panel.File1);
+    EXPECT_EQ(list.参照(1).MAN時間後, 3.0f);
+    EXPECT_EQ(list.参照(2).COM時間後, 8.0f);
+}
+
+TEST_F(棋譜読込, 見出しは長さで中央に寄せ題名は薄赤で下に名前は白で上下に) {
+    dir.置く("a.棋譜", SJIS("十三文字の対局名です１２３\r\nabc\r\n\r\n") + 項目行());
+    読む("a.棋譜");
+    ASSERT_EQ(printer.印字一覧.size(), 3u);
+    const test::印字記録& title = printer.印字一覧[0];
+    EXPECT_DOUBLE_EQ(title.X, -240);
+    EXPECT_DOUBLE_EQ(title.Y, 6350);
+    EXPECT_EQ(title.文字, "十三文字の対局名です１２３");
+    EXPECT_EQ(title.色, 12);
+    EXPECT_EQ(title.大きさ, 12);
+    const test::印字記録& top = printer.印字一覧[1];
+    EXPECT_DOUBLE_EQ(top.X, 3900);
+    EXPECT_DOUBLE_EQ(top.Y, 100);
+    EXPECT_EQ(top.色, 15);
+    const test::印字記録& bottom = printer.印字一覧[2];
+    EXPECT_DOUBLE_EQ(bottom.X, 4242);
+    EXPECT_DOUBLE_EQ(bottom.Y, 6350);
+    EXPECT_EQ(bottom.色, 15);
+    EXPECT_EQ(bottom.文字, "");
+}
+
+TEST_F(棋譜読込, 見出しだけの棋譜と空のファイルにはデータがない) {
+    dir.置く("a.棋譜", 見出し);
+    読む("a.棋譜");
+    データなし();
+    EXPECT_EQ(printer.印字一覧.size(), 3u);
+
+    dialog.表示.clear();
+    printer.印字一覧.clear();
+    dir.置く("empty.棋譜", "");
+    読む("empty.棋譜");
+    データなし();
+    EXPECT_TRUE(printer.印字一覧.empty());
+}
+
+TEST_F(棋譜読込, ないファイルとフォルダとパイプはデータがないと伝える) {
+    for (const char* name : {"none.棋譜", "folder.棋譜", "pipe.棋譜", "", "..", "../x.棋譜"}) {
+        SCOPED_TRACE(name);
+        std::filesystem::create_directory(dir.中("folder.棋譜"));
+        ::mkfifo(dir.中("pipe.棋譜").c_str(), 0600);
+        dialog.表示.clear();
+        s.手番 = -1;
+        読む(name);
+        データなし();
+        EXPECT_TRUE(printer.印字一覧.empty());
+    }
+}
+
+TEST_F(棋譜読込, ShiftJISでない行で読むのをやめそれまでの項目は残る) {
+    dir.置く("bad-header.棋譜", "\x80\xff\r\n" + 見出し.substr(見出し.find('\n') + 1) + 項目行());
+    読む("bad-header.棋譜");
+    データなし();
+
+    dialog.表示.clear();
+    dir.置く("bad-entry.棋譜", 見出し + 項目行(5) + "\xa0\xa0\r\n" + 項目行(6));
+    読む("bad-entry.棋譜");
+    EXPECT_EQ(s.手順最終, 1);
+    EXPECT_EQ(list.参照(1).MAN時間後, 5.0f);
+    EXPECT_EQ(dialog.表示.front().本文, " 読み込みました");
+}
+
+TEST_F(棋譜読込, とても長い行は上限まで読み二バイト文字の途中では切らない) {
+    std::string title = "a";
+    for (int i = 0; i < 3000; ++i) title += SJIS("将");
+    dir.置く("a.棋譜", title + "\r\n" + std::string(1'000'000, ' ') + "\r\nx\r\n" +
+                           項目行(1) + std::string(100'000, '9') + "\r\n");
+    読む("a.棋譜");
+    ASSERT_EQ(s.手順最終, 2);
+    ASSERT_EQ(printer.印字一覧.size(), 3u);
+    EXPECT_EQ(文字数(printer.印字一覧[0].文字), 1 + 2047);
+    EXPECT_EQ(printer.印字一覧[1].文字.size(), 行の上限);
+    EXPECT_EQ(list.参照(1).MAN時間後, 1.0f);
+    EXPECT_EQ(list.参照(2).盤, 盤型{});  // "9999" is no piece
+}
+
+TEST_F(棋譜読込, 上限より多い行は読まない) {
+    std::string bytes = 見出し;
+    const std::string line = 項目行(2);
+    bytes.reserve(bytes.size() + line.size() * (棋譜項目の上限 + 3));
+    for (int i = 0; i < 棋譜項目の上限 + 3; ++i) bytes += line;
+    dir.置く("long.棋譜", bytes);
+    読む("long.棋譜");
+    EXPECT_EQ(s.手順最終, 棋譜項目の上限);
+    EXPECT_EQ(list.参照(棋譜項目の上限).MAN時間後, 2.0f);
+}
+
+TEST_F(棋譜読込, 表にない駒コードと数でない欄は空き桝になりLFだけの行も読む) {
+    std::string entry = 項目行();
+    entry.replace(0, 4, " 999");    // x 1, y 1
+    entry.replace(4, 4, "ab12");    // x 1, y 2
+    entry.replace(8, 4, "-111");    // x 1, y 3
+    entry.replace(entry.size() - 2, 2, "\n");
+    dir.置く("a.棋譜", "t\nu\nv\n" + entry);
+    読む("a.棋譜");
+    ASSERT_EQ(s.手順最終, 1);
+    EXPECT_EQ(list.参照(1).盤[1][1], 0);
+    EXPECT_EQ(list.参照(1).盤[1][2], 0);
+    EXPECT_EQ(list.参照(1).盤[1][3], 0);
+    EXPECT_EQ(list.参照(1).盤[1][7], -歩);
+}
+
+}  // namespace
+}  // namespace yukora

@@ -1,0 +1,233 @@
+#include "record/record_writer.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+
+#include "record/file_size_limit.h"
+#include "record/real_game.h"
+#include "record/record_fakes.h"
+#include "record/record_line.h"
+#include "record/record_reader.h"
+#include "record/sjis.h"
+#include "record/temp_folder.h"
+#include "support/fake_board_view.h"
+
+namespace yukora {
+namespace {
+
+std::vector<std::string> CRLF行(const std::string& bytes) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    EXPECT_EQ(start, bytes.size()) << "the last line must end with CR LF";
+    return lines;
+}
+
+class 棋譜保存 : public ::testing::Test {
+protected:
+    test::一時フォルダ dir;
+    test::記録するパネル panel;
+    test::記録するダイアログ dialog;
+
+    void SetUp() override {
+        panel.フォルダ = dir.場所();
+        panel.文字列設定(棋譜欄::Text1, "実戦");
+        panel.文字列設定(棋譜欄::Text2, "第一局 ﾃｽﾄ");
+        panel.文字列設定(棋譜欄::Text3, "先手さん");
+        panel.文字列設定(棋譜欄::Text4, "後手さん");
+        panel.可視_Drive1(true);
+        panel.可視_Dir1(true);
+        panel.可視_入力欄(true);
+    }
+    const test::メッセージ記録& 最後() const { return dialog.表示.back(); }
+    // The one message box shown; fails the test when there was not exactly one.
+    test::メッセージ記録 ただ一つ() const {
+        EXPECT_EQ(dialog.表示.size(), 1u);
+        return dialog.表示.empty() ? test::メッセージ記録{} : dialog.表示.front();
+    }
+};
+
+TEST_F(棋譜保存, 実戦を書いて読み戻すと全ての項目が一致する) {
+    const test::並べた対局 g = test::実戦を並べる();
+    ASSERT_GT(g.s.手順最終, 90);
+    ASSERT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
+    EXPECT_EQ(ただ一つ(), (test::メッセージ記録{"棋譜を書き込みました", "  "}));
+    EXPECT_FALSE(panel.Drive1 || panel.Dir1 || panel.File1 || panel.入力欄);
+    EXPECT_EQ(panel.文字列(棋譜欄::Text1), "");
+    EXPECT_EQ(panel.更新回数, 1);
+    EXPECT_EQ(dir.一覧(), "実戦.棋譜");
+
+    const auto lines = CRLF行(dir.読む("実戦.棋譜"));
+    ASSERT_EQ(lines.size(), 3u + static_cast<size_t>(g.s.手順最終));
+    const std::regex entry("[ 0-9-]{324}[0-9]{14}[ 0-9]{20}");
+    for (size_t i = 3; i < lines.size(); ++i) EXPECT_TRUE(std::regex_match(lines[i], entry)) << i;
+
+    局面 p;
+    進行状態 s;
+    手順リスト list;
+    test::記録するタイマー timer;
+    test::記録する盤描画 view;
+    test::記録する印字 printer;
+    test::記録するダイアログ read_dialog;
+    File1_Click("実戦.棋譜", p, s, list, timer, view, printer, panel, read_dialog);
+    ASSERT_EQ(s.手順最終, g.s.手順最終);
+    for (int i = 1; i <= g.s.手順最終; ++i) {
+        SCOPED_TRACE(i);
+        const 手順記録& a = g.list.参照(i);
+        const 手順記録& b = list.参照(i);
+        EXPECT_EQ(b.盤, a.盤);
+        EXPECT_EQ(b.MAN持駒, a.MAN持駒);
+        EXPECT_EQ(b.COM持駒, a.COM持駒);
+        EXPECT_EQ(b.MAN時間前, std::trunc(a.MAN時間前));
+        EXPECT_EQ(b.MAN時間後, std::trunc(a.MAN時間後));
+        EXPECT_EQ(b.COM時間前, std::trunc(a.COM時間前));
+        EXPECT_EQ(b.COM時間後, std::trunc(a.COM時間後));
+    }
+}
+
+TEST_F(棋譜保存, 見出しは題名と上の人と下の人の名前の順) {
+    test::並べた対局 g = test::実戦を並べる();
+    g.s.手順最終 = 2;
+    ASSERT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
+    auto lines = CRLF行(dir.読む("実戦.棋譜"));
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(SJISから変換(lines[0]).value_or("?"), "第一局 ﾃｽﾄ");
+    EXPECT_EQ(SJISから変換(lines[1]).value_or("?"), "後手さん");  // the bottom player moved first
+    EXPECT_EQ(SJISから変換(lines[2]).value_or("?"), "先手さん");
+    EXPECT_EQ(lines[3], 書式_棋譜行(g.list.参照(1)));
+    EXPECT_EQ(lines[4], 書式_棋譜行(g.list.参照(2)));
+
+    SetUp();
+    g.s.MAN番 = -1;
+    ASSERT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
+    lines = CRLF行(dir.読む("実戦.棋譜"));
+    EXPECT_EQ(SJISから変換(lines[1]).value_or("?"), "先手さん");
+    EXPECT_EQ(SJISから変換(lines[2]).value_or("?"), "後手さん");
+}
+
+TEST_F(棋譜保存, 名前がなければ保存するものがなければ断りファイルに触れない) {
+    test::並べた対局 g = test::実戦を並べる();
+    panel.文字列設定(棋譜欄::Text1, "");
+    EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
+    EXPECT_EQ(ただ一つ(), (test::メッセージ記録{"ﾌｧｲﾙ名が入力されていません", "  "}));
+
+    dialog.表示.clear();
+    panel.文字列設定(棋譜欄::Text1, "実戦");
+    g.s.手順最終 = 0;  // right after the first move
+    EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
+    EXPECT_EQ(ただ一つ(), (test::メッセージ記録{"保存するデータがありません", "棋譜保存"}));
+    EXPECT_EQ(dir.一覧(), "");
+    EXPECT_TRUE(panel.入力欄);
+    EXPECT_EQ(panel.文字列(棋譜欄::Text2), "第一局 ﾃｽﾄ");
+}
+
+TEST_F(棋譜保存, 区切りや上の階層や制御文字を含む名前と長すぎる名前は断る) {
+    const test::並べた対局 g = test::実戦を並べる();
+    const std::string outside = std::filesystem::path(dir.場所()).parent_path() / "escape.棋譜";
+    for (const std::string& name : std::vector<std::string>{"../escape", "..", "a/b", "/tmp/x", "a\\b", "x\ty", "x\ny", std::string("a\0b", 3),
+          "\x7f", std::string(260, 'k'), std::string("\xe5\xb0", 2)}) {
+        SCOPED_TRACE(name);
+        dialog.表示.clear();
+        panel.文字列設定(棋譜欄::Text1, name);
+        EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
+        EXPECT_EQ(ただ一つ().題, "棋譜保存");
+    }
+    EXPECT_EQ(dialog.表示.back().本文, "ﾌｧｲﾙ名に使えない文字があります\n\n「/」「\\」「..」や制御文字は使えません");
+    EXPECT_EQ(dir.一覧(), "");
+    EXPECT_FALSE(std::filesystem::exists(outside));
+    // Dots elsewhere, blanks and kanji are fine.
+    panel.文字列設定(棋譜欄::Text1, ".第2局 v1.5");
+    EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
+    EXPECT_EQ(dir.一覧(), ".第2局 v1.5.棋譜");
+}
+
+TEST_F(棋譜保存, ShiftJISで書けない文字はその欄の名を挙げて断る) {
+    const test::並べた対局 g = test::実戦を並べる();
+    panel.文字列設定(棋譜欄::Text2, "名局😀");
+    EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
+    EXPECT_EQ(ただ一つ(), (test::メッセージ記録{"「対局名」にShift-JISで保存できない文字があります", "棋譜保存"}));
+
+    dialog.表示.clear();
+    panel.文字列設定(棋譜欄::Text2, "名局");
+    panel.文字列設定(棋譜欄::Text3, "김");
+    EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
+    EXPECT_EQ(ただ一つ().本文, "「先手」にShift-JISで保存できない文字があります");
+
+    dialog.表示.clear();
+    panel.文字列設定(棋譜欄::Text3, "先手さん");
+    panel.文字列設定(棋譜欄::Text4, "二行\r\nの名前");
+    EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
+    EXPECT_EQ(ただ一つ().本文, "「後手」にShift-JISで保存できない文字があります");
+    EXPECT_EQ(dir.一覧(), "");
+    EXPECT_TRUE(panel.入力欄);
+}
+
+TEST_F(棋譜保存, 書けなくても前の棋譜は残り一時ファイルも残らない) {
+    const test::並べた対局 g = test::実戦を並べる();
+    dir.置く("実戦.棋譜", "old record\r\n");
+    {
+        test::書込上限 full(1000);  // the disk fills up in the middle of the record
+        EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
+    }
+    EXPECT_EQ(ただ一つ(), (test::メッセージ記録{"棋譜ﾌｧｲﾙを保存できませんでした\n\nﾃﾞｨｽｸの空きが足りません",
+                                                "棋譜保存"}));
+    EXPECT_EQ(dir.読む("実戦.棋譜"), "old record\r\n");
+    EXPECT_EQ(dir.一覧(), "実戦.棋譜");
+    EXPECT_TRUE(panel.入力欄);
+    EXPECT_EQ(panel.更新回数, 0);
+
+    // Once there is room again the record is replaced whole.
+    dialog.表示.clear();
+    EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
+    EXPECT_EQ(CRLF行(dir.読む("実戦.棋譜")).size(), 3u + static_cast<size_t>(g.s.手順最終));
+    EXPECT_EQ(dir.一覧(), "実戦.棋譜");
+}
+
+TEST_F(棋譜保存, ないフォルダと書き込めないフォルダでは失敗を知らせる) {
+    const test::並べた対局 g = test::実戦を並べる();
+    panel.フォルダ = dir.中("gone");
+    EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
+    EXPECT_EQ(ただ一つ(), (test::メッセージ記録{"棋譜ﾌｧｲﾙを保存できませんでした\n\nﾌｫﾙﾀﾞが見つかりません",
+                                                "棋譜保存"}));
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    dialog.表示.clear();
+    panel.フォルダ = dir.場所();
+    ASSERT_EQ(::chmod(dir.場所().c_str(), 0555), 0);
+    EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
+    EXPECT_EQ(ただ一つ().本文, "棋譜ﾌｧｲﾙを保存できませんでした\n\nこのﾌｫﾙﾀﾞには書き込めません");
+}
+
+TEST_F(棋譜保存, 十以上の持駒は英字一文字で行は358文字のまま読み戻せる) {
+    test::並べた対局 g = test::実戦を並べる();
+    g.s.手順最終 = 2;
+    手順記録& e = g.list.項目(2);
+    e.MAN持駒[持駒_歩] = 12;
+    e.COM持駒[持駒_歩] = 18;
+    e.COM時間後 = 123456;
+    ASSERT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
+    const auto lines = CRLF行(dir.読む("実戦.棋譜"));
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[4].size(), 358u);
+    EXPECT_EQ(lines[4].substr(324, 2), "CI");
+    EXPECT_EQ(lines[4].substr(353), "99999");
+
+    局面 p;
+    進行状態 s;
+    手順リスト list;
+    test::記録するタイマー timer;
+    test::記録する盤描画 view;
+    test::記録する印字 printer;
+    File1_Click("実戦.棋譜", p, s, list, timer, view, printer, panel, dialog);
+    EXPECT_EQ(list.参照(2).MAN持駒[持駒_歩], 12);
+    EXPECT_EQ(list.参照(2).COM持駒[持駒_歩], 18);
+    EXPECT_EQ(list.参照(2).COM時間後, 99999.0f);
+}
+
+}  // namespace
+}  // namespace yukora
