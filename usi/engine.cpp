@@ -1,10 +1,9 @@
 #include "usi/engine.h"
 
-#include <cstdlib>
-
 #include "rules/perft.h"
 #include "usi/message_text.h"
 #include "usi/position_command.h"
+#include "usi/score_text.h"
 #include "usi/think.h"
 
 namespace yukora {
@@ -31,18 +30,6 @@ int 小さな数(std::string_view t, int max) {
         n = n * 10 + (c - '0');
     }
     return n <= max ? n : -1;
-}
-
-// Tenths as a decimal with one place: 123 -> "12.3", -5 -> "-0.5".
-std::string 十分の一表記(int 十倍) {
-    const int a = std::abs(十倍);
-    return (十倍 < 0 ? "-" : "") + std::to_string(a / 10) + "." + std::to_string(a % 10);
-}
-
-// Tenths rounded to a whole number, halves away from zero.
-int 四捨五入(int 十倍) {
-    const int a = (std::abs(十倍) + 5) / 10;
-    return 十倍 < 0 ? -a : a;
 }
 
 }  // namespace
@@ -96,7 +83,7 @@ void USIエンジン::go(const 引数& args) {
     const 思考結果 r = 思考(局面_, レベル_);
     std::string bestmove = "bestmove resign";
     if (r.有り) {
-        out_ << "info score cp " << 四捨五入(r.点十倍) << '\n'
+        out_ << "info score cp " << 整数に丸める(r.点十倍) << '\n'
              << "info string score " << 十分の一表記(r.点十倍) << '\n';
         bestmove = "bestmove " + USI指し手書込(r.指し手);
     }

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "usi/engine.h"
+#include "usi/score_text.h"
 
 namespace yukora {
 namespace {
@@ -81,6 +82,41 @@ TEST(USIエンジン, 誤ったpositionは前の局面を残す) {
         EXPECT_EQ(answer.find('\n'), answer.size() - 1) << answer;
         EXPECT_EQ(t.送る("perft 2\n"), before) << line;
     }
+}
+
+}  // namespace
+}  // namespace yukora
+
+namespace yukora {
+namespace {
+
+TEST(USIエンジン, 読み続けるgoの指し手はstopかponderhitまで待つ) {
+    対話 t;
+    t.送る("position startpos\n");
+    const std::string now = t.送る("go\n");
+    ASSERT_TRUE(now.ends_with("bestmove 7g7f\n")) << now;
+    const std::string infos = now.substr(0, now.size() - std::string("bestmove 7g7f\n").size());
+    EXPECT_EQ(t.送る("go infinite\n"), infos);
+    EXPECT_EQ(t.送る("isready\n"), "readyok\n");
+    EXPECT_EQ(t.送る("stop\n"), "bestmove 7g7f\n");
+    EXPECT_EQ(t.送る("stop\n"), "");
+    EXPECT_EQ(t.送る("go ponder btime 1000 wtime 1000\n"), infos);
+    EXPECT_EQ(t.送る("ponderhit\n"), "bestmove 7g7f\n");
+    EXPECT_EQ(t.送る("go btime 1000 wtime 1000 byoyomi 0\n"), now);
+}
+
+TEST(点の表記, 十分の一まで書き整数には四捨五入する) {
+    EXPECT_EQ(十分の一表記(123), "12.3");
+    EXPECT_EQ(十分の一表記(-5), "-0.5");
+    EXPECT_EQ(十分の一表記(0), "0.0");
+    EXPECT_EQ(十分の一表記(99990), "9999.0");
+    EXPECT_EQ(十分の一表記(-99980), "-9998.0");
+    EXPECT_EQ(整数に丸める(124), 12);
+    EXPECT_EQ(整数に丸める(125), 13);
+    EXPECT_EQ(整数に丸める(-125), -13);
+    EXPECT_EQ(整数に丸める(-124), -12);
+    EXPECT_EQ(整数に丸める(-5), -1);
+    EXPECT_EQ(整数に丸める(4), 0);
 }
 
 }  // namespace

@@ -6,11 +6,15 @@
 #include <vector>
 
 #include "engine_process.h"
+#include "usi/position_command.h"
+#include "usi_test_support.h"
 
 namespace yukora {
 namespace {
 
 using test::エンジンを走らせる;
+using test::SFEN反転;
+using test::指し手反転;
 
 std::vector<std::string> 行に分ける(const std::string& text) {
     std::vector<std::string> lines;
@@ -93,6 +97,110 @@ TEST(yukoraUSI, でたらめなバイト列でも落ちず固まらない) {
     EXPECT_FALSE(r.時間切れ);
     EXPECT_EQ(r.終了コード, 0);
     EXPECT_TRUE(r.出力.ends_with("readyok\n")) << r.出力.substr(r.出力.size() > 300 ? r.出力.size() - 300 : 0);
+}
+
+// The three lines of one "go": the score, the exact score and the move.
+struct 答え {
+    std::string cp, 点, 指し手;
+};
+
+// Runs "go" on each position (a "position" argument list) in one session, at level 3.
+std::vector<答え> 考えさせる(const std::vector<std::string>& positions) {
+    std::string input = "usi\nisready\n";
+    for (const std::string& p : positions) input += "position " + p + "\ngo btime 0 wtime 0\n";
+    input += "quit\n";
+    const auto r = エンジンを走らせる(input, 120);
+    EXPECT_EQ(r.終了コード, 0);
+    std::vector<答え> out;
+    答え a;
+    for (const std::string& line : 行に分ける(r.出力)) {
+        if (line.starts_with("info score cp ")) a.cp = line.substr(14);
+        else if (line.starts_with("info string score ")) a.点 = line.substr(18);
+        else if (line.starts_with("bestmove ")) {
+            a.指し手 = line.substr(9);
+            out.push_back(a);
+            a = {};
+        }
+        else if (line.starts_with("info")) ADD_FAILURE() << line;
+    }
+    EXPECT_EQ(out.size(), positions.size()) << r.出力;
+    out.resize(positions.size());
+    return out;
+}
+
+TEST(yukoraUSI, 王を取る手と詰める打ちと成らねばならぬ手を後手でも先手でも指す) {
+    struct 例 {
+        const char* sfen;
+        const char* move;
+        const char* cp;
+    };
+    const 例 cases[] = {
+        {"4k4/9/9/9/9/9/9/4g4/4K4 w - 1", "5h5i", "9999"},     // the king can be taken
+        {"4k4/9/9/9/9/9/4p4/9/4K4 w g 1", "G*5h", "9998"},     // a gold drop mates
+        {"4k4/9/9/9/9/9/9/6p2/4K1G2 w - 1", "3h3i+", nullptr},  // a pawn onto the last rank
+    };
+    std::vector<std::string> positions;
+    for (const auto& c : cases) {
+        positions.push_back(std::string("sfen ") + c.sfen);
+        positions.push_back("sfen " + SFEN反転(c.sfen));
+    }
+    const auto answers = 考えさせる(positions);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(answers[2 * i].指し手, cases[i].move) << cases[i].sfen;
+        EXPECT_EQ(answers[2 * i + 1].指し手, 指し手反転(cases[i].move)) << cases[i].sfen;
+        if (cases[i].cp) {
+            EXPECT_EQ(answers[2 * i].cp, cases[i].cp);
+        }
+        EXPECT_EQ(answers[2 * i + 1].cp, answers[2 * i].cp);
+    }
+    EXPECT_EQ(answers[0].点, "9999.0");
+}
+
+// SFENs of the starting position and of the recorded game at several points (both sides to
+// move, pieces in hand, promoted pieces on the board).
+std::vector<std::string> 試す局面() {
+    std::vector<std::string> sfens = {test::平手SFEN};
+    const std::vector<std::string> moves = test::実戦の指し手();
+    for (const std::size_t n : {17u, 42u, 43u, 53u, 66u, 85u, 98u}) {
+        std::string text = "startpos moves";
+        for (std::size_t i = 0; i < n; ++i) text += " " + moves[i];
+        USI局面 pos;
+        EXPECT_EQ(position命令を読む(test::空白で分ける(text), pos), "");
+        sfens.push_back(SFEN書込(pos));
+    }
+    return sfens;
+}
+
+TEST(yukoraUSI, 局面と色を入れ替えた鏡の局面には鏡の手を返す) {
+    std::vector<std::string> positions, mirrored;
+    for (const std::string& s : 試す局面()) {
+        positions.push_back("sfen " + s);
+        mirrored.push_back("sfen " + SFEN反転(s));
+    }
+    const auto a = 考えさせる(positions);
+    const auto b = 考えさせる(mirrored);
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        EXPECT_EQ(b[i].指し手, 指し手反転(a[i].指し手)) << positions[i];
+        EXPECT_EQ(b[i].cp, a[i].cp) << positions[i];
+        EXPECT_EQ(b[i].点, a[i].点) << positions[i];
+    }
+    EXPECT_EQ(a[0].指し手, "7g7f");
+}
+
+TEST(yukoraUSI, 同じ局面とレベルにはそれまでの対話によらず同じ答え) {
+    const std::vector<std::string> sfens = 試す局面();
+    const std::string x = "position sfen " + sfens[3] + "\ngo\n";
+    std::string session = "usi\n" + x;
+    for (const std::string& s : sfens) session += "position sfen " + s + "\ngo\n";
+    session += "setoption name Level value 1\n";
+    for (const std::string& s : sfens) session += "position sfen " + s + "\ngo\n";
+    session += "setoption name Level value 3\nusinewgame\n" + x + "quit\n";
+    const auto lines = 行に分ける(エンジンを走らせる(session, 120).出力);
+    const auto alone = 行に分ける(エンジンを走らせる(x + "quit\n").出力);
+    ASSERT_EQ(alone.size(), 3u);
+    ASSERT_GT(lines.size(), 7u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 4, lines.begin() + 7), alone);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()), alone);
 }
 
 }  // namespace
