@@ -1,0 +1,184 @@
+#include "settings/settings_file.h"
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "record/file_size_limit.h"
+#include "record/sjis.h"
+#include "record/temp_folder.h"
+#include "settings/settings_fakes.h"
+
+namespace yukora {
+namespace {
+
+std::string SJIS(const std::string& utf8) { return SJISへ変換(utf8).value(); }
+
+オプション印 印なし() {
+    オプション印 m;
+    m.TATAMI = false;
+    return m;
+}
+
+class 環境設定 : public ::testing::Test {
+protected:
+    test::一時フォルダ dir;
+    test::記録する背景 bg;
+    test::記録するBGM music;
+    設定状態 st;
+
+    void 置く(const std::string& utf8) { dir.置く(環境設定ファイル名, SJIS(utf8)); }
+    std::string ファイル() const { return SJISから変換(dir.読む(環境設定ファイル名)).value_or("?"); }
+    void 読む() { 読込_環境設定ファイル(dir.場所(), st, bg, music); }
+    // Which of the five backgrounds are checked, as five letters.
+    std::string 背景の印() const {
+        const オプション印& m = st.印;
+        return std::string(m.MIDORI ? "緑" : "-") + (m.TATAMI ? "畳" : "-") + (m.TAKE ? "竹" : "-") +
+               (m.UCHU ? "宇" : "-") + (m.RENGA ? "煉" : "-");
+    }
+};
+
+const std::string 読込の既定 = "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n";
+
+TEST_F(環境設定, BGMだけのファイルは音楽を始め他の印を付けず背景画番号は0のまま) {
+    置く("BGM=ON\r\n");
+    読む();
+    EXPECT_EQ(music.操作, std::vector<std::string>{"ループ再生"});
+    EXPECT_TRUE(st.印.BGM);
+    EXPECT_FALSE(st.印.SIDOU);
+    EXPECT_FALSE(st.印.KEIKA);
+    EXPECT_EQ(st.背景画番号, 0);
+    EXPECT_EQ(背景の印(), "-畳---");  // the initial menu's check stays
+    EXPECT_TRUE(bg.描いた背景.empty());
+    EXPECT_EQ(ファイル(), "BGM=ON\r\n");  // read, not rewritten
+}
+
+TEST_F(環境設定, 四つの鍵を読んでそれぞれの印と状態を決める) {
+    置く("背景画=宇宙\r\n移動指導=ON\r\n経過時間=ON\r\nBGM=OFF\r\n");
+    読む();
+    EXPECT_EQ(背景の印(), "---宇-");
+    EXPECT_EQ(bg.描いた背景, std::vector<int>{5});
+    EXPECT_EQ(st.背景画番号, 5);
+    EXPECT_TRUE(st.印.SIDOU);
+    EXPECT_EQ(st.移動指導フラグ, 1);
+    EXPECT_EQ(st.指導色, 15);
+    EXPECT_TRUE(st.印.KEIKA);
+    EXPECT_FALSE(st.印.BGM);
+    EXPECT_TRUE(music.操作.empty());
+}
+
+TEST_F(環境設定, 移動指導がONでなければ指導色は緑) {
+    置く("移動指導=OFF\r\n");
+    読む();
+    EXPECT_EQ(st.指導色, 2);
+    EXPECT_EQ(st.移動指導フラグ, 0);
+    EXPECT_FALSE(st.印.SIDOU);
+}
+
+TEST_F(環境設定, 知らない鍵と値と等号のない行は飛ばし値は大文字小文字まで比べる) {
+    置く("\r\n# comment\r\n背景画=青\r\n色=赤\r\n経過時間=on\r\nBGM==ON\r\n背景画=煉瓦 \r\n背景画=煉瓦\r\n");
+    st.印.KEIKA = true;
+    読む();
+    EXPECT_FALSE(st.印.KEIKA);
+    EXPECT_FALSE(st.印.BGM);
+    EXPECT_TRUE(music.操作.empty());
+    EXPECT_EQ(bg.描いた背景, std::vector<int>{6});
+    EXPECT_EQ(背景の印(), "----煉");
+}
+
+TEST_F(環境設定, ShiftJISでない行は飛ばして残りを読む) {
+    dir.置く(環境設定ファイル名, "BGM=ON\x80\r\n\xff\xfe=\r\n" + SJIS("背景画=緑\r\n"));
+    読む();
+    EXPECT_FALSE(st.印.BGM);
+    EXPECT_EQ(st.背景画番号, 2);
+}
+
+TEST_F(環境設定, ファイルがなければ竹と音楽なしの既定で作り直して当てはめる) {
+    読む();
+    EXPECT_EQ(ファイル(), 読込の既定);
+    EXPECT_EQ(背景の印(), "--竹--");
+    EXPECT_EQ(bg.描いた背景, std::vector<int>{4});
+    EXPECT_EQ(st.背景画番号, 4);
+    EXPECT_FALSE(st.印.SIDOU);
+    EXPECT_TRUE(st.印.KEIKA);
+    EXPECT_FALSE(st.印.BGM);
+    EXPECT_EQ(st.移動指導フラグ, 0);
+    EXPECT_EQ(st.指導色, 0);
+    EXPECT_TRUE(music.操作.empty());
+}
+
+TEST_F(環境設定, 設定ファイルの名のフォルダは読めずに既定で置き換えられないまま既定を当てはめる) {
+    std::filesystem::create_directory(dir.中(環境設定ファイル名));
+    読む();
+    EXPECT_TRUE(std::filesystem::is_directory(dir.中(環境設定ファイル名)));
+    EXPECT_EQ(dir.一覧(), 環境設定ファイル名);
+    EXPECT_EQ(st.背景画番号, 4);
+    EXPECT_TRUE(st.印.KEIKA);
+}
+
+TEST_F(環境設定, 書込は印から四行を決まった順に書く) {
+    st.印 = 印なし();
+    st.印.UCHU = true;
+    st.印.KEIKA = true;
+    書込_環境設定ファイル(dir.場所(), st);
+    EXPECT_EQ(ファイル(), "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n");
+
+    st.印 = 印なし();
+    st.印.SIDOU = st.印.BGM = true;
+    書込_環境設定ファイル(dir.場所(), st);
+    EXPECT_EQ(ファイル(), "移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n");
+
+    // With two checks, the first in the order 緑, 竹, 畳, 宇宙, 煉瓦 is written.
+    st.印.RENGA = st.印.TAKE = st.印.TATAMI = true;
+    EXPECT_EQ(環境設定の行(st.印).front(), "背景画=竹");
+}
+
+TEST_F(環境設定, 書込に失敗すると緑と音楽ありの既定を書いて印を合わせる) {
+    st.印 = 印なし();
+    st.印.RENGA = true;
+    st.背景画番号 = 6;
+    st.移動指導フラグ = 1;
+    st.指導色 = 15;
+    {
+        // The file wanted (50 bytes) does not fit; the shorter defaults (46 bytes) do.
+        test::書込上限 full(48);
+        書込_環境設定ファイル(dir.場所(), st);
+    }
+    EXPECT_EQ(ファイル(), "背景画=緑\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n");
+    EXPECT_EQ(背景の印(), "緑----");
+    EXPECT_FALSE(st.印.SIDOU);
+    EXPECT_TRUE(st.印.KEIKA);
+    EXPECT_TRUE(st.印.BGM);
+    // Only the menus follow: number, guidance and colour stay.
+    EXPECT_EQ(st.背景画番号, 6);
+    EXPECT_EQ(st.移動指導フラグ, 1);
+    EXPECT_EQ(st.指導色, 15);
+}
+
+TEST_F(環境設定, 何も書けなければ選んだ設定はそのまま残る) {
+    st.印 = 印なし();
+    st.印.UCHU = true;
+    const オプション印 before = st.印;
+    {
+        test::書込上限 full(0);
+        書込_環境設定ファイル(dir.場所(), st);
+    }
+    EXPECT_EQ(dir.一覧(), "");
+    EXPECT_EQ(背景の印(), "---宇-");
+    EXPECT_EQ(st.印.BGM, before.BGM);
+    書込_環境設定ファイル(dir.中("gone"), st);
+    EXPECT_EQ(背景の印(), "---宇-");
+}
+
+TEST_F(環境設定, 読み取り専用のフォルダでは設定はそのまま残る) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    ASSERT_EQ(::chmod(dir.場所().c_str(), 0555), 0);
+    st.印 = 印なし();
+    st.印.TAKE = true;
+    書込_環境設定ファイル(dir.場所(), st);
+    EXPECT_EQ(dir.一覧(), "");
+    EXPECT_EQ(背景の印(), "--竹--");
+}
+
+}  // namespace
+}  // namespace yukora
