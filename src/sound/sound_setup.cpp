@@ -38,7 +38,7 @@ std::vector<std::uint8_t> 読込_全バイト(const std::filesystem::path& file,
 }  // namespace
 
 void 警告メッセージ(ダイアログ& dialog, const std::string& text) {
-    dialog.メッセージ(text, サウンド警告タイトル);
+    dialog.警告(text, サウンド警告タイトル);
 }
 
 void サウンド初期化(サウンド状態& s, サウンドライブラリ& lib, ダイアログ& dialog,
