@@ -1,0 +1,73 @@
+#include "computer/danger_squares.h"
+
+#include <gtest/gtest.h>
+
+#include "computer/fixtures.h"
+#include "computer/surveys.h"
+
+namespace yukora {
+namespace {
+
+using testing::候補の局面;
+using testing::持たせる;
+using testing::王だけの局面;
+using testing::置く;
+
+点数 危険座標(const 局面& before, int 元X, int 元Y, int 先X, int 先Y, int 置駒) {
+    testing::探索一式 t = 候補の局面(before, 元X, 元Y, 先X, 先Y, 置駒, 3);
+    return 盤評価_COM危険座標(t.p, t.m, t.c, 置駒, 先X, 先Y);
+}
+
+TEST(盤評価COM危険座標, 安全な桝からの両取りは安い方の駒と0点2) {
+    // A knight dropped on (5,5) hits the undefended silvers on (4,7) and (6,7).
+    局面 空 = 王だけの局面(9, 9, 9, 1);
+    局面 一枚 = 空;
+    置く(一枚, 4, 7, -銀);
+    局面 二枚 = 一枚;
+    置く(二枚, 6, 7, -金);
+    const 点数 base = 危険座標(空, -1, 持駒_桂, 5, 5, 桂);
+    EXPECT_EQ(危険座標(一枚, -1, 持駒_桂, 5, 5, 桂) - base, 1);
+    EXPECT_EQ(危険座標(二枚, -1, 持駒_桂, 5, 5, 桂) - base, 点(100) + 2);
+    // From a square the human reaches nothing is counted.
+    局面 見られる = 二枚;
+    置く(見られる, 5, 6, -歩);
+    局面 見られる空 = 空;
+    置く(見られる空, 5, 6, -歩);
+    EXPECT_EQ(危険座標(見られる, -1, 持駒_桂, 5, 5, 桂), 危険座標(見られる空, -1, 持駒_桂, 5, 5, 桂));
+}
+
+TEST(盤評価COM危険座標, 一段目の王の前が攻められ銀を持たれると1000) {
+    // A human knight on (4,4) reaches (5,2), the square in front of the king on (5,1), which
+    // only the king defends; the human holds a silver.
+    局面 p = 王だけの局面(9, 9, 5, 1);
+    持たせる(p, false, 持駒_銀, 1);
+    局面 攻め = p;
+    置く(攻め, 4, 4, -桂);
+    // Besides the 1000: (5,2) next to the king, reached once with a silver in hand (-0.5 - 10),
+    // and (3,2) in the camp, reached by the human only (-0.1).
+    EXPECT_EQ(危険座標(攻め, 5, 1, 5, 1, 王) - 危険座標(p, 5, 1, 5, 1, 王), -(点(1000) + 105 + 1));
+}
+
+TEST(盤評価COM危険座標, 持ち香で串刺しにされる二枚は百と奥の駒の半分) {
+    // Bishop on (1,4) over the empty (1,5), horse further up on (1,2): a lance dropped on
+    // (1,5) would skewer both. The pawn in hand keeps the human's hand non-empty in both cases.
+    局面 p = 王だけの局面(9, 9, 9, 1);
+    置く(p, 1, 4, 角);
+    置く(p, 1, 2, 角成);
+    持たせる(p, false, 持駒_歩, 1);
+    局面 香あり = p;
+    持たせる(香あり, false, 持駒_香, 1);
+    EXPECT_EQ(危険座標(香あり, 9, 1, 8, 1, 王) - 危険座標(p, 9, 1, 8, 1, 王), -(点(100) + 4005));
+}
+
+TEST(調査周辺状況, 自王と飛の隣はマイナス2) {
+    局面 p = 王だけの局面(9, 9, 5, 1);
+    置く(p, 6, 2, 飛);
+    置く(p, 4, 2, 金);
+    EXPECT_EQ(調査_周辺状況(p, 5, 2), -2);
+    EXPECT_EQ(調査_周辺状況(p, 5, 1), -1);  // the square itself is not counted
+    EXPECT_EQ(調査_周辺状況(p, 1, 9), 0);
+}
+
+}  // namespace
+}  // namespace yukora

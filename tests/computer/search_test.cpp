@@ -1,0 +1,205 @@
+#include "computer/search.h"
+
+#include <gtest/gtest.h>
+
+#include "computer/fixtures.h"
+#include "rules/initial_setup.h"
+#include "rules/move_test.h"
+
+namespace yukora {
+namespace {
+
+using testing::置く;
+using testing::持たせる;
+using testing::探索する;
+using testing::新しい探索;
+using testing::王だけの局面;
+using testing::候補の点;
+
+bool 合法か(const 局面& p, const COM指し手& mv) {
+    if (mv.元X < 0) return 移動チェック(p, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.駒後) == 1;
+    return p.盤[mv.元X][mv.元Y] == mv.駒前 &&
+           移動チェック(p, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.駒前) == 1;
+}
+
+TEST(COM探索, 新しい状態から初期局面で合法手を返し盤を元に戻す) {
+    局面 p;
+    初期配置(p);
+    testing::探索一式 t = 新しい探索(p, 3);
+    const COM指し手 mv = COM探索(t.p, t.m, t.c, t.s);
+    ASSERT_TRUE(mv.有り);
+    EXPECT_TRUE(合法か(p, mv));
+    EXPECT_EQ(t.p.盤, p.盤);
+    EXPECT_EQ(t.c.評価回数, 30);  // the top side's 30 opening moves, none of which may promote
+}
+
+TEST(COM探索, 終わった対局では何も選ばない) {
+    局面 p;
+    初期配置(p);
+    testing::探索一式 t = 新しい探索(p, 3);
+    t.s.勝者 = 1;
+    EXPECT_FALSE(COM探索(t.p, t.m, t.c, t.s).有り);
+    EXPECT_EQ(t.c.評価回数, 0);
+}
+
+TEST(COM探索, 王を取る最初の手で探索を終える) {
+    局面 p = 王だけの局面(5, 5, 1, 1);
+    置く(p, 5, 4, 金);  // takes the king on its fourth destination
+    置く(p, 9, 5, 飛);  // could take it too, later in the scan
+    持たせる(p, true, 持駒_金, 1);
+    testing::探索一式 t = 新しい探索(p, 3);
+    const COM指し手 mv = COM探索(t.p, t.m, t.c, t.s);
+    EXPECT_EQ(mv.元X, 5);
+    EXPECT_EQ(mv.元Y, 4);
+    EXPECT_EQ(mv.先X, 5);
+    EXPECT_EQ(mv.先Y, 5);
+    EXPECT_EQ(mv.点十倍, 王取り点);
+    EXPECT_EQ(t.c.評価回数, 3 + 4);  // three king moves, then the gold's first four
+}
+
+// Human king on (5,9) between its own lances; a computer pawn on (5,7) guards (5,8).
+局面 打って詰む局面() {
+    局面 p = 王だけの局面(5, 9, 9, 1);
+    置く(p, 4, 9, -香);
+    置く(p, 6, 9, -香);
+    置く(p, 5, 7, 歩);
+    return p;
+}
+
+TEST(COM探索, 詰める打ちで探索を終える) {
+    局面 p = 打って詰む局面();
+    持たせる(p, true, 持駒_金, 1);
+    const COM指し手 mv = 探索する(p, 3);
+    EXPECT_EQ(mv.元X, -1);
+    EXPECT_EQ(mv.元Y, 持駒_金);
+    EXPECT_EQ(mv.先X, 5);
+    EXPECT_EQ(mv.先Y, 8);
+    EXPECT_EQ(mv.駒後, 金);
+    EXPECT_EQ(mv.点十倍, 詰め点);
+
+    // A rook in hand would mate on the same square, but its drops are never tried.
+    testing::探索一式 gold = 新しい探索(p, 3);
+    COM探索(gold.p, gold.m, gold.c, gold.s);
+    持たせる(p, true, 持駒_飛, 1);
+    testing::探索一式 both = 新しい探索(p, 3);
+    EXPECT_EQ(COM探索(both.p, both.m, both.c, both.s).元Y, 持駒_金);
+    EXPECT_EQ(both.c.評価回数, gold.c.評価回数);
+}
+
+// The computer's king on (9,1) walled in by its own pawns.
+局面 王の動けない局面(int MAN王X, int MAN王Y) {
+    局面 p = 王だけの局面(MAN王X, MAN王Y, 9, 1);
+    置く(p, 8, 1, 歩);
+    置く(p, 8, 2, 歩);
+    置く(p, 9, 2, 歩);
+    return p;
+}
+
+TEST(COM探索, 歩と角と飛は点が低くても成る) {
+    // The pawn reaching (5,7) leaves the human gold in front without a safe square: the plain
+    // pawn earns the gold's value, the promoted one does not, yet the pawn is played promoted.
+    局面 p = 王の動けない局面(5, 9);
+    置く(p, 5, 6, 歩);
+    置く(p, 5, 8, -金);
+    置く(p, 4, 8, -歩);
+    置く(p, 6, 8, -歩);
+    置く(p, 4, 6, 銀);
+    置く(p, 6, 6, 銀);
+    const 点数 成らず = 候補の点(p, 5, 6, 5, 7, 歩, 3);
+    const 点数 成り = 候補の点(p, 5, 6, 5, 7, と, 3);
+    ASSERT_GT(成らず, 成り);
+    const COM指し手 mv = 探索する(p, 3);
+    ASSERT_EQ(mv.元X, 5);
+    ASSERT_EQ(mv.元Y, 6);
+    EXPECT_EQ(mv.駒後, と);
+    EXPECT_EQ(mv.点十倍, 成らず);
+}
+
+TEST(COM探索, 銀は成る方が高いときだけ成る) {
+    // The silver takes a gold on (5,7), guarded by the lance. Recaptured by a promoted silver,
+    // only the plain silver counts as the cheaper piece; recaptured by a gold, both do and
+    // the promotion bonus decides.
+    for (const int 取り返す駒 : {-銀成, -金}) {
+        局面 p = 王の動けない局面(1, 9);
+        置く(p, 5, 6, 銀);
+        置く(p, 5, 7, -金);
+        置く(p, 5, 8, 取り返す駒);
+        置く(p, 5, 2, 香);
+        const 点数 成らず = 候補の点(p, 5, 6, 5, 7, 銀, 3);
+        const 点数 成り = 候補の点(p, 5, 6, 5, 7, 銀成, 3);
+        const bool 成らずが高い = 取り返す駒 == -銀成;
+        ASSERT_EQ(成らず > 成り, 成らずが高い);
+        const COM指し手 mv = 探索する(p, 3);
+        ASSERT_EQ(mv.元X, 5);
+        ASSERT_EQ(mv.先Y, 7);
+        EXPECT_EQ(mv.駒後, 成らずが高い ? 銀 : 銀成);
+        EXPECT_EQ(mv.点十倍, std::max(成らず, 成り));
+    }
+}
+
+TEST(COM探索, 動けなくなる駒は成りだけを試す) {
+    局面 p = 王だけの局面(1, 9, 9, 1);
+    置く(p, 5, 8, 歩);
+    置く(p, 5, 9, -金);  // worth taking: the pawn can only take it promoted
+    const COM指し手 mv = 探索する(p, 3);
+    EXPECT_EQ(mv.元X, 5);
+    EXPECT_EQ(mv.先Y, 9);
+    EXPECT_EQ(mv.駒後, と);
+    testing::探索一式 t = 新しい探索(p, 3);
+    COM探索(t.p, t.m, t.c, t.s);
+    // Three king moves and one pawn move, scored once: no unpromoted trial on the last row.
+    EXPECT_EQ(t.c.評価回数, 4);
+}
+
+// Mirror image (x → 10 − x) of a position.
+局面 鏡像(const 局面& p) {
+    局面 q = p;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) q.盤[x][y] = p.盤[10 - x][y];
+    q.MAN王X = 10 - p.MAN王X;
+    q.COM王X = 10 - p.COM王X;
+    return q;
+}
+
+TEST(COM探索, 同点なら先に調べた手を選ぶ) {
+    // The lone kings are symmetric: the two sideways steps score alike, and in the position
+    // and in its mirror image the step towards column 1 is found first and kept.
+    局面 p = 王だけの局面(5, 9, 5, 1);
+    const COM指し手 a = 探索する(p, 3);
+    const COM指し手 b = 探索する(鏡像(p), 3);
+    EXPECT_EQ(候補の点(p, 5, 1, 4, 1, 王, 3), 候補の点(p, 5, 1, 6, 1, 王, 3));
+    ASSERT_EQ(a.点十倍, b.点十倍);
+    EXPECT_EQ(a.先X, 4);
+    EXPECT_EQ(b.先X, 4);
+    EXPECT_EQ(a.先Y, b.先Y);
+}
+
+TEST(COM探索, 同じ局面と状態からは同じ手) {
+    局面 p = testing::棋譜の局面(GAMES_DIR "/real-game-1.csa", 57);
+    for (int level = 1; level <= 3; ++level) {
+        testing::探索一式 a = 新しい探索(p, level);
+        testing::探索一式 b = a;
+        const COM指し手 x = COM探索(a.p, a.m, a.c, a.s);
+        const COM指し手 y = COM探索(b.p, b.m, b.c, b.s);
+        EXPECT_EQ(x.元X, y.元X);
+        EXPECT_EQ(x.元Y, y.元Y);
+        EXPECT_EQ(x.先X, y.先X);
+        EXPECT_EQ(x.先Y, y.先Y);
+        EXPECT_EQ(x.駒後, y.駒後);
+        EXPECT_EQ(x.点十倍, y.点十倍);
+    }
+}
+
+TEST(COM探索, 動ける手がなければ何も選ばない) {
+    // The king on (1,9) is walled in by its own pawns, which cannot move either.
+    局面 p = 王だけの局面(9, 1, 1, 9);
+    置く(p, 1, 8, 歩);
+    置く(p, 2, 8, 歩);
+    置く(p, 2, 9, 歩);
+    testing::探索一式 t = 新しい探索(p, 3);
+    EXPECT_FALSE(COM探索(t.p, t.m, t.c, t.s).有り);
+    EXPECT_EQ(t.p.盤, p.盤);
+}
+
+}  // namespace
+}  // namespace yukora
