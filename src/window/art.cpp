@@ -1,0 +1,24 @@
+#include "window/art.h"
+
+#include "window/logo_art.h"
+#include "window/piece_art.h"
+#include "window/tile_art.h"
+
+namespace yukora::window {
+
+QImage 絵を作る(int 番号, qreal dpr) {
+    if (番号 == 絵_空桝) return 空桝の絵(dpr);
+    if (番号 == 絵_ロゴ) return ロゴの絵(dpr);
+    if (番号 >= 絵_背景 && 番号 < 絵_ロゴ) return 背景の絵(背景_緑 + 番号 - 絵_背景, dpr);
+    return 駒の絵(絵一覧.at(番号).駒, dpr);
+}
+
+std::array<QImage, 絵の数> 全部の絵を作る(qreal dpr) {
+    std::array<QImage, 絵の数> all;
+    for (int i = 0; i < 絵の数; ++i) all[i] = 絵を作る(i, dpr);
+    return all;
+}
+
+QIcon アイコンを作る() { return アイコンの絵(); }
+
+}  // namespace yukora::window

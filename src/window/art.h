@@ -1,0 +1,23 @@
+// The pictures of the window, drawn by the program at start-up at the screen's pixel ratio.
+#pragma once
+#include <QIcon>
+#include <QImage>
+#include <array>
+
+#include "display/pictures.h"
+
+namespace yukora::window {
+
+// Picture `番号` of 絵一覧 at its natural size times `dpr`, in device pixels.
+QImage 絵を作る(int 番号, qreal dpr);
+
+// All 35, in the order of 絵一覧.
+std::array<QImage, 絵の数> 全部の絵を作る(qreal dpr);
+
+// The 32 × 32 window icon.
+QIcon アイコンを作る();
+
+// The family the pictures' kanji are drawn with (the window font's face).
+inline constexpr const char* 絵の書体 = "IPAPMincho";
+
+}  // namespace yukora::window

@@ -1,0 +1,100 @@
+#include "window/canvas_image.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+
+#include "display/grid.h"
+#include "display/palette.h"
+#include "window/art.h"
+
+namespace yukora::window {
+namespace {
+
+// Far enough for the background tiles of a maximised window (17610 × 11995 twips).
+constexpr int 画像幅twips = 17610, 画像高さtwips = 11995;
+
+QColor 色(int n) {
+    const 色値 c = パレット色(n);
+    return QColor(c.r, c.g, c.b);
+}
+
+QFont 窓の書体を作る() {
+    QFont::insertSubstitution(QString::fromUtf8(窓の書体), QString::fromUtf8(絵の書体));
+    QFont f(QString::fromUtf8(窓の書体));
+    f.setStyleStrategy(QFont::PreferAntialias);
+    f.setPixelSize(12);  // 9 points at 96 dpi
+    return f;
+}
+
+}  // namespace
+
+描画面::描画面(qreal dpr)
+    : dpr_(dpr),
+      画像_(static_cast<int>(std::ceil(画像幅twips * dpr / 画素あたりtwip)),
+            static_cast<int>(std::ceil(画像高さtwips * dpr / 画素あたりtwip)),
+            QImage::Format_RGB32),
+      絵_(全部の絵を作る(dpr)),
+      書体_(窓の書体を作る()) {
+    画像_.fill(色(色_黒));  // the window's background colour
+}
+
+int 描画面::画素(int twips) const {
+    return static_cast<int>(std::floor(twips * dpr_ / 画素あたりtwip + 0.5));
+}
+
+void 描画面::絵(int 番号, int X, int Y) {
+    if (番号 < 0 || 番号 >= 絵の数) return;
+    const QImage& src = 絵_[番号];
+    const QPoint at(画素(X), 画素(Y));
+    QPainter p(&画像_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(at, src);
+    p.end();
+    変更(QRect(at, src.size()));
+}
+
+void 描画面::輪郭(int 色番号, int X1, int Y1, int X2, int Y2) {
+    const int x1 = 画素(X1), y1 = 画素(Y1), x2 = 画素(X2), y2 = 画素(Y2);
+    const int w = qMax(1, qRound(dpr_));
+    const QColor c = 色(色番号);
+    QPainter p(&画像_);
+    p.fillRect(QRect(x1, y1, x2 - x1 + w, w), c);
+    p.fillRect(QRect(x1, y2, x2 - x1 + w, w), c);
+    p.fillRect(QRect(x1, y1, w, y2 - y1 + w), c);
+    p.fillRect(QRect(x2, y1, w, y2 - y1 + w), c);
+    p.end();
+    変更(QRect(x1, y1, x2 - x1 + w, y2 - y1 + w));
+}
+
+void 描画面::文字(int X, int Y, std::string_view text, int 大きさ, int 色番号) {
+    QFont f = 書体_;
+    f.setPixelSize(qMax(1, qRound(大きさ * 96.0 / 72.0 * dpr_)));
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QFontMetrics fm(f, &画像_);
+    const QPoint top(画素(X), 画素(Y));
+    QPainter p(&画像_);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(f);
+    p.setPen(色(色番号));
+    p.drawText(QPoint(top.x(), top.y() + fm.ascent()), s);
+    p.end();
+    変更(QRect(top, QSize(fm.horizontalAdvance(s) + fm.maxWidth() / 2 + 2, fm.height() + 2)));
+}
+
+void 描画面::太字(bool on) { 書体_.setBold(on); }
+
+void 描画面::今すぐ表示() {
+    if (即時表示) 即時表示();
+}
+
+void 描画面::変更(const QRect& device) {
+    if (!変更通知) return;
+    const QRect logical(static_cast<int>(std::floor(device.x() / dpr_)) - 1,
+                        static_cast<int>(std::floor(device.y() / dpr_)) - 1,
+                        static_cast<int>(std::ceil(device.width() / dpr_)) + 3,
+                        static_cast<int>(std::ceil(device.height() / dpr_)) + 3);
+    変更通知(logical);
+}
+
+}  // namespace yukora::window

@@ -1,0 +1,93 @@
+#include "window/main_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "display/grid.h"
+#include "window/art.h"
+#include "window/menu_table.h"
+
+namespace yukora::window {
+
+主窓::主窓(描画面& image) : 画布_(new 画布(image, this)) {
+    setWindowTitle(QString::fromUtf8(窓の題));
+    setWindowIcon(アイコンを作る());
+    setCentralWidget(画布_);
+    画布_->押下 = [this](int button, int X, int Y) {
+        if (受け手_ != nullptr) 受け手_->マウス押下(button, X, Y);
+    };
+    メニューを作る();
+}
+
+void 主窓::メニューを作る() {
+    std::map<std::string, QMenu*, std::less<>> menus;
+    for (const auto& m : メニュー表()) {
+        const QString caption = QString::fromUtf8(m.caption);
+        const char* control = m.control;
+        QAction* action = nullptr;
+        if (m.submenu) {
+            QMenu* menu = m.parent == nullptr ? menuBar()->addMenu(caption)
+                                              : menus.at(m.parent)->addMenu(caption);
+            menu->setObjectName(QString::fromLatin1(control));
+            // Opening a menu is a command of its own ("TAIKYOKU", "STOP", "OPTION").
+            connect(menu, &QMenu::aboutToShow, this, [this, control] { 伝える(control); });
+            menus.emplace(control, menu);
+            action = menu->menuAction();
+        } else {
+            action = m.parent == nullptr ? menuBar()->addAction(caption)
+                                         : menus.at(m.parent)->addAction(caption);
+            action->setCheckable(m.checkable);
+            action->setChecked(m.checked);
+            // Check marks change only when the game says so, not by the click itself.
+            connect(action, &QAction::triggered, this, [this, action, control](bool checked) {
+                if (action->isCheckable()) action->setChecked(!checked);
+                伝える(control);
+            });
+        }
+        action->setObjectName(QString::fromLatin1(control));
+        項目_.emplace(control, action);
+    }
+}
+
+void 主窓::伝える(const char* control) {
+    if (受け手_ != nullptr) 受け手_->メニュー選択(control);
+}
+
+QAction* 主窓::項目(std::string_view control) const {
+    const auto it = 項目_.find(control);
+    return it == 項目_.end() ? nullptr : it->second;
+}
+
+void 主窓::印設定(std::string_view control, bool checked) {
+    if (QAction* a = 項目(control)) a->setChecked(checked);
+}
+
+bool 主窓::印あり(std::string_view control) const {
+    const QAction* a = 項目(control);
+    return a != nullptr && a->isChecked();
+}
+
+void 主窓::初期配置() {
+    if (isMaximized()) return;
+    const QSize 外(9800 / 画素あたりtwip, 8000 / 画素あたりtwip);
+    const QSize 枠 = frameGeometry().size() - geometry().size();
+    move(0, 0);
+    resize(外 - 枠);
+}
+
+void 主窓::keyPressEvent(QKeyEvent* e) {
+    int code = 0;
+    if (e->key() == Qt::Key_Escape) code = キー_Esc;
+    else if (!e->text().isEmpty()) code = e->text().at(0).unicode();
+    if (code != 0 && 受け手_ != nullptr) 受け手_->キー押下(code);
+    else QMainWindow::keyPressEvent(e);
+}
+
+void 主窓::closeEvent(QCloseEvent* e) {
+    if (受け手_ != nullptr) 受け手_->閉じる();
+    e->accept();
+}
+
+}  // namespace yukora::window

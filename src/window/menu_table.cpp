@@ -1,0 +1,49 @@
+#include "window/menu_table.h"
+
+#include <array>
+
+namespace yukora::window {
+namespace {
+
+constexpr std::array<メニュー項目, 34> 表{{
+    {"TAIKYOKU", "対局", nullptr, true, false, false},
+    {"MATCH_MAN", "対局(人間)", "TAIKYOKU", true, false, false},
+    {"START", "スタート", "MATCH_MAN", false, false, false},
+    {"START2", "対局(COM)", "TAIKYOKU", true, false, false},
+    {"SENTE", "先手", "START2", false, false, false},
+    {"GOTE", "後手", "START2", false, false, false},
+    {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", true, false, false},
+    {"LEVEL1", "LEVEL1", "LEVEL", false, true, false},
+    {"LEVEL2", "LEVEL2", "LEVEL", false, true, false},
+    {"LEVEL3", "LEVEL3", "LEVEL", false, true, true},
+    {"OWARI", "終わり", "TAIKYOKU", false, false, false},
+    {"STOP", "局面", nullptr, true, false, false},
+    {"CANCEL", "最初", "STOP", false, false, false},
+    {"REVERSE", "反転", "STOP", false, false, false},
+    {"REPLAY", "戻", nullptr, false, false, false},
+    {"AFTER", "進", nullptr, false, false, false},
+    {"LBEL_UP", "△", nullptr, false, false, false},
+    {"LEBEL_DOWN", "▽", nullptr, false, false, false},
+    {"KIFU", "棋譜", nullptr, true, false, false},
+    {"KIFU_READ", "読込", "KIFU", false, false, false},
+    {"KIFU_WRITE", "書込", "KIFU", false, false, false},
+    {"OPTION", "ｵﾌﾟｼｮﾝ", nullptr, true, false, false},
+    {"HAIKEI_GA", "背景画", "OPTION", true, false, false},
+    {"MIDORI", "緑", "HAIKEI_GA", false, true, false},
+    {"TATAMI", "畳", "HAIKEI_GA", false, true, true},
+    {"TAKE", "竹", "HAIKEI_GA", false, true, false},
+    {"UCHU", "宇宙", "HAIKEI_GA", false, true, false},
+    {"RENGA", "煉瓦", "HAIKEI_GA", false, true, false},
+    {"SIDOU", "移動指導", "OPTION", false, true, false},
+    {"KEIKA", "経過時間", "OPTION", false, true, false},
+    {"BGM", "BGM", "OPTION", false, true, false},
+    {"SONOTA", "その他", nullptr, true, false, false},
+    {"KAISETU", "解説", "SONOTA", false, false, false},
+    {"VER", "バージョン情報", "SONOTA", false, false, false},
+}};
+
+}  // namespace
+
+std::span<const メニュー項目> メニュー表() { return 表; }
+
+}  // namespace yukora::window

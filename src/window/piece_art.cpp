@@ -1,0 +1,132 @@
+#include "window/piece_art.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <cmath>
+
+#include "display/pictures.h"
+#include "rules/pieces.h"
+#include "window/art.h"
+#include "window/art_common.h"
+
+namespace yukora::window {
+namespace {
+
+// Straight-grained board wood; (lx, ly) in logical pixels.
+QColor 盤の色(double lx, double ly) {
+    const QColor base(226, 186, 112);
+    const double 木目 = 5.0 * std::sin(lx * 0.85 + 1.7 * std::sin(ly * 0.11 + lx * 0.05)) +
+                        3.0 * std::sin(lx * 2.3 + 0.4);
+    const double 粒 = 雑音(static_cast<int>(lx), static_cast<int>(ly), 11) * 6.0 - 3.0;
+    return 明るさ(base, 木目 + 粒);
+}
+
+struct 駒の字 {
+    int code;
+    const char* text;
+    double 大きさ;  // relative to the king
+};
+
+constexpr 駒の字 駒の字一覧[] = {
+    {歩, "歩", 0.87},   {と, "と", 0.87},   {香, "香", 0.89},   {香成, "杏", 0.89},
+    {桂, "桂", 0.91},   {桂成, "圭", 0.91}, {銀, "銀", 0.94},   {銀成, "全", 0.94},
+    {金, "金", 0.94},   {角, "角", 0.97},   {角成, "馬", 0.97}, {飛, "飛", 0.97},
+    {飛成, "龍", 0.97}, {王, "王", 1.0},
+};
+
+const 駒の字& 字を探す(int code) {
+    const int a = code < 0 ? -code : code;
+    for (const auto& c : 駒の字一覧)
+        if (c.code == a) return c;
+    return 駒の字一覧[0];
+}
+
+bool 成駒か(int code) {
+    const int a = code < 0 ? -code : code;
+    return a == と || a == 香成 || a == 桂成 || a == 銀成 || a == 角成 || a == 飛成;
+}
+
+QPainterPath 五角形(const QRectF& r) {
+    const double cx = r.center().x(), W = r.width(), H = r.height();
+    QPainterPath path;
+    path.moveTo(cx, r.top());
+    path.lineTo(cx + 0.39 * W, r.top() + 0.22 * H);
+    path.lineTo(cx + 0.5 * W, r.bottom());
+    path.lineTo(cx - 0.5 * W, r.bottom());
+    path.lineTo(cx - 0.39 * W, r.top() + 0.22 * H);
+    path.closeSubpath();
+    return path;
+}
+
+}  // namespace
+
+QImage 空桝の絵(qreal dpr) {
+    const int w = qRound(駒絵_幅 * dpr), h = qRound(駒絵_高さ * dpr);
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) img.setPixelColor(x, y, 盤の色((x + 0.5) / dpr, (y + 0.5) / dpr));
+    return img;
+}
+
+void 駒を描く(QPainter& p, const QRectF& area, const QString& text, const QColor& ink,
+              bool 逆さ) {
+    // Everything is drawn pointing up; the turn only changes where it lands.
+    QTransform 向き;
+    if (逆さ) {
+        向き.translate(area.center().x(), area.center().y());
+        向き.rotate(180);
+        向き.translate(-area.center().x(), -area.center().y());
+    }
+    const QPainterPath body = 向き.map(五角形(area));
+    // A soft shadow to the lower right lifts the piece off the board.
+    p.fillPath(body.translated(0.9, 0.9), QColor(70, 40, 10, 120));
+    QLinearGradient wood(area.topLeft(), area.bottomRight());
+    wood.setColorAt(0.0, QColor(252, 234, 184));
+    wood.setColorAt(1.0, QColor(222, 184, 118));
+    p.fillPath(body, wood);
+    p.save();
+    p.setClipPath(body);
+    p.setPen(QPen(QColor(185, 135, 75, 70), 0.5));
+    for (int i = 0; i < 7; ++i) {
+        const double x = area.left() + area.width() * (0.08 + 0.14 * i);
+        QPainterPath grain;
+        grain.moveTo(x, area.top());
+        grain.cubicTo(x + 1.2, area.top() + area.height() * 0.35, x - 1.0,
+                      area.top() + area.height() * 0.7, x + 0.6, area.bottom());
+        p.drawPath(grain);
+    }
+    p.restore();
+    p.setPen(QPen(QColor(135, 90, 40), 0.7));
+    p.drawPath(body);
+
+    // The kanji: a heavy Mincho face, a little taller than wide, thickened like a brush stroke.
+    QFont font(絵の書体);
+    font.setPixelSize(qMax(1, qRound(area.height() * 0.54)));
+    font.setBold(true);
+    QPainterPath glyph;
+    glyph.addText(0, 0, font, text);
+    const QRectF g = glyph.boundingRect();
+    QTransform t;
+    t.translate(area.center().x(), area.top() + area.height() * 0.6);
+    t.scale(0.96, 1.1);
+    t.translate(-g.center().x(), -g.center().y());
+    glyph = 向き.map(t.map(glyph));
+    p.fillPath(glyph, ink);
+    p.strokePath(glyph, QPen(ink, 0.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+QImage 駒の絵(int code, qreal dpr) {
+    QImage img = 空桝の絵(dpr);
+    const auto& 字 = 字を探す(code);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(dpr, dpr);
+    const double H = 40.0 * 字.大きさ, W = 33.0 * 字.大きさ;
+    const QRectF area(19.0 - W / 2, 22.0 - H / 2, W, H);  // centred in the cell
+    const QColor ink = 成駒か(code) ? QColor(200, 20, 20) : QColor(25, 18, 10);
+    駒を描く(p, area, QString::fromUtf8(字.text), ink, code > 0);
+    return img;
+}
+
+}  // namespace yukora::window

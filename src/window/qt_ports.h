@@ -1,0 +1,43 @@
+// Message boxes, the time of day and the timer Timer1 on Qt.
+#pragma once
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "flow/clock_port.h"
+#include "flow/dialog_port.h"
+#include "flow/timer_port.h"
+
+namespace yukora::window {
+
+class Qtダイアログ final : public ダイアログ {
+public:
+    explicit Qtダイアログ(QWidget* parent) : 親_(parent) {}
+    void メッセージ(const std::string& text, const std::string& title) override;
+    bool 質問(const std::string& text, const std::string& title) override;
+
+private:
+    QWidget* 親_;
+};
+
+class Qt時計 final : public 時計 {
+public:
+    float 現在秒() override;
+    void 表示更新() override;
+    // Repaints the window at once (set by the window).
+    std::function<void()> 再描画;
+};
+
+// Timer1: ticks every 50 ms while enabled.
+class Qtタイマー final : public タイマー {
+public:
+    Qtタイマー();
+    void 有効設定(bool on) override;
+    bool 有効() const override { return タイマー_.isActive(); }
+    std::function<void()> 時刻;  // the tick handler
+
+private:
+    QTimer タイマー_;
+};
+
+}  // namespace yukora::window
