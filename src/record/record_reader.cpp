@@ -1,5 +1,9 @@
 #include "record/record_reader.h"
 
+#include <cmath>
+
+#include "display/palette.h"
+#include "record/notation.h"
 #include "record/panel_commands.h"
 #include "record/record_line.h"
 #include "record/sjis.h"
@@ -10,13 +14,9 @@ namespace {
 
 constexpr const char* 棋譜題 = "棋譜";
 constexpr int 見出し文字サイズ = 12;
-constexpr int 薄赤 = 12, 白 = 15;
 
-// Window X for a header line: centred over the board by its length in characters.
-double 見出しX(const std::string& text) {
-    constexpr double 盤原点X = 1050, 桝幅 = 570;
-    return 盤原点X + 桝幅 * (3 + (13 - 文字数(text)) / 5.0);
-}
+// Window X of a header line; whole twips for every length.
+int 見出しX(const std::string& text) { return static_cast<int>(std::lround(取得_棋譜のX座標(text))); }
 
 }  // namespace
 
@@ -34,14 +34,14 @@ int 読込_棋譜ファイル(行入力& in, std::string& 読込行) {
     return 1;
 }
 
-int 読込_棋譜内容(行入力& in, 手順リスト& list, 棋譜描画& printer) {
+int 読込_棋譜内容(行入力& in, 手順リスト& list, 画面& screen) {
     std::string 読込行;
     if (!読込_棋譜ファイル(in, 読込行)) return 0;
-    printer.印字(見出しX(読込行) - 3000, 6350, 読込行, 薄赤, 見出し文字サイズ);
+    screen.文字(見出しX(読込行) - 3000, 6350, 読込行, 見出し文字サイズ, 色_明赤);
     if (!読込_棋譜ファイル(in, 読込行)) return 0;
-    printer.印字(見出しX(読込行), 100, 読込行, 白, 見出し文字サイズ);
+    screen.文字(見出しX(読込行), 100, 読込行, 見出し文字サイズ, 色_白);
     if (!読込_棋譜ファイル(in, 読込行)) return 0;
-    printer.印字(見出しX(読込行), 6350, 読込行, 白, 見出し文字サイズ);
+    screen.文字(見出しX(読込行), 6350, 読込行, 見出し文字サイズ, 色_白);
     int n = 0;
     while (n < 棋譜項目の上限 && 読込_棋譜ファイル(in, 読込行)) {
         ++n;
@@ -51,7 +51,7 @@ int 読込_棋譜内容(行入力& in, 手順リスト& list, 棋譜描画& prin
 }
 
 void File1_Click(const std::string& name, 局面& p, 進行状態& s, 手順リスト& list, タイマー& timer,
-                 盤描画& view, 棋譜描画& printer, 棋譜パネル& panel, ダイアログ& dialog) {
+                 盤描画& view, 画面& screen, 棋譜パネル& panel, ダイアログ& dialog) {
     描画_可視(panel, false, false, false);
     初期設定(p, s, timer, view);
     s.棋譜モード = 1;
@@ -60,7 +60,7 @@ void File1_Click(const std::string& name, 局面& p, 進行状態& s, 手順リ�
     if (!name.empty() && name.find('/') == std::string::npos && name != "." && name != "..") {
         const std::string folder = panel.File1フォルダ();
         ファイル行入力 in((folder.empty() ? "." : folder) + "/" + name);
-        n = 読込_棋譜内容(in, list, printer);
+        n = 読込_棋譜内容(in, list, screen);
     }
     s.手順番号 = 0;
     s.手数 = 0;

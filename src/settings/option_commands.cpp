@@ -16,10 +16,10 @@ bool& 背景の印(オプション印& 印, int n) {
     }
 }
 
-void 背景画_Click(int n, 設定状態& st, 盤描画& view, const std::string& folder) {
+void 背景画_Click(int n, 設定状態& st, int& 背景画番号, 盤描画& view, const std::string& folder) {
     if (!背景の印(st.印, n)) {
         チェック設定(st.印, n);
-        st.背景画番号 = n;
+        背景画番号 = n;
     }
     書込_環境設定ファイル(folder, st);
     view.画面_再描画();
@@ -32,20 +32,20 @@ void チェック設定(オプション印& 印, int n) {
     if (n >= 背景_緑 && n <= 背景_煉瓦) 背景の印(印, n) = true;
 }
 
-void MIDORI_Click(設定状態& st, 盤描画& view, const std::string& folder) {
-    背景画_Click(背景_緑, st, view, folder);
+void MIDORI_Click(設定状態& st, int& 背景画番号, 盤描画& view, const std::string& folder) {
+    背景画_Click(背景_緑, st, 背景画番号, view, folder);
 }
-void TATAMI_Click(設定状態& st, 盤描画& view, const std::string& folder) {
-    背景画_Click(背景_畳, st, view, folder);
+void TATAMI_Click(設定状態& st, int& 背景画番号, 盤描画& view, const std::string& folder) {
+    背景画_Click(背景_畳, st, 背景画番号, view, folder);
 }
-void TAKE_Click(設定状態& st, 盤描画& view, const std::string& folder) {
-    背景画_Click(背景_竹, st, view, folder);
+void TAKE_Click(設定状態& st, int& 背景画番号, 盤描画& view, const std::string& folder) {
+    背景画_Click(背景_竹, st, 背景画番号, view, folder);
 }
-void UCHU_Click(設定状態& st, 盤描画& view, const std::string& folder) {
-    背景画_Click(背景_宇宙, st, view, folder);
+void UCHU_Click(設定状態& st, int& 背景画番号, 盤描画& view, const std::string& folder) {
+    背景画_Click(背景_宇宙, st, 背景画番号, view, folder);
 }
-void RENGA_Click(設定状態& st, 盤描画& view, const std::string& folder) {
-    背景画_Click(背景_煉瓦, st, view, folder);
+void RENGA_Click(設定状態& st, int& 背景画番号, 盤描画& view, const std::string& folder) {
+    背景画_Click(背景_煉瓦, st, 背景画番号, view, folder);
 }
 
 void SIDOU_Click(設定状態& st, 盤描画& view, const std::string& folder) {

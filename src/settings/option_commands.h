@@ -12,11 +12,11 @@ namespace yukora {
 void チェック設定(オプション印& 印, int n);
 
 // The background commands. `folder` holds the settings file.
-void MIDORI_Click(設定状態& st, 盤描画& view, const std::string& folder);
-void TATAMI_Click(設定状態& st, 盤描画& view, const std::string& folder);
-void TAKE_Click(設定状態& st, 盤描画& view, const std::string& folder);
-void UCHU_Click(設定状態& st, 盤描画& view, const std::string& folder);
-void RENGA_Click(設定状態& st, 盤描画& view, const std::string& folder);
+void MIDORI_Click(設定状態& st, int& 背景画番号, 盤描画& view, const std::string& folder);
+void TATAMI_Click(設定状態& st, int& 背景画番号, 盤描画& view, const std::string& folder);
+void TAKE_Click(設定状態& st, int& 背景画番号, 盤描画& view, const std::string& folder);
+void UCHU_Click(設定状態& st, int& 背景画番号, 盤描画& view, const std::string& folder);
+void RENGA_Click(設定状態& st, int& 背景画番号, 盤描画& view, const std::string& folder);
 
 // Move guidance on or off; turning it off restores the black outlines of board and hands.
 void SIDOU_Click(設定状態& st, 盤描画& view, const std::string& folder);

@@ -26,17 +26,17 @@ bool 背景の印か(const オプション印& 印, int n) {
     }
 }
 
-void 背景を適用(設定状態& st, 背景描画& bg, int n) {
+void 背景を適用(設定状態& st, int& 背景画番号, 背景描画& bg, int n) {
     チェック設定(st.印, n);
     bg.描画_背景(n);
-    st.背景画番号 = n;
+    背景画番号 = n;
 }
 
-void 一行を適用(const std::string& key, const std::string& value, 設定状態& st, 背景描画& bg,
-                BGM演奏& music) {
+void 一行を適用(const std::string& key, const std::string& value, 設定状態& st, int& 背景画番号,
+                背景描画& bg, BGM演奏& music) {
     if (key == "背景画") {
         for (const 背景名& b : 背景一覧)
-            if (value == b.名) 背景を適用(st, bg, b.番号);
+            if (value == b.名) 背景を適用(st, 背景画番号, bg, b.番号);
     } else if (key == "移動指導") {
         const bool on = value == "ON";
         st.指導色 = on ? 15 : 2;
@@ -57,14 +57,14 @@ bool 書く(const std::string& folder, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-void 読込_環境設定(行入力& in, 設定状態& st, 背景描画& bg, BGM演奏& music) {
+void 読込_環境設定(行入力& in, 設定状態& st, int& 背景画番号, 背景描画& bg, BGM演奏& music) {
     std::string bytes;
     while (in.次の行(bytes)) {
         const auto line = SJISから変換(bytes);
         if (!line) continue;
         const size_t eq = line->find('=');
         if (eq == std::string::npos) continue;
-        一行を適用(line->substr(0, eq), line->substr(eq + 1), st, bg, music);
+        一行を適用(line->substr(0, eq), line->substr(eq + 1), st, 背景画番号, bg, music);
     }
 }
 
@@ -81,21 +81,20 @@ std::vector<std::string> 環境設定の行(const オプション印& 印) {
     return lines;
 }
 
-void 読込_環境設定ファイル(const std::string& folder, 設定状態& st, 背景描画& bg, BGM演奏& music) {
+void 読込_環境設定ファイル(const std::string& folder, 設定状態& st, int& 背景画番号, 背景描画& bg,
+                           BGM演奏& music) {
     {
         ファイル行入力 in((folder.empty() ? "." : folder) + "/" + 環境設定ファイル名);
         if (in.開いた()) {
-            読込_環境設定(in, st, bg, music);
+            読込_環境設定(in, st, 背景画番号, bg, music);
             if (!in.失敗()) return;
         }
     }
     // The defaults apply even where the file cannot be created; they are then not kept.
     書く(folder, {"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"});
-    背景を適用(st, bg, 背景_竹);
+    背景を適用(st, 背景画番号, bg, 背景_竹);
     st.印.SIDOU = false;
     st.印.KEIKA = true;
-    // Music a broken file had started stops with its check mark.
-    if (st.印.BGM) music.停止();
     st.印.BGM = false;
 }
 

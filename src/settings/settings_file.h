@@ -11,7 +11,7 @@ namespace yukora {
 
 // Applies every line of the form key=value; lines without "=", unknown keys, unknown
 // values and lines that are not Shift-JIS are skipped.
-void 読込_環境設定(行入力& in, 設定状態& st, 背景描画& bg, BGM演奏& music);
+void 読込_環境設定(行入力& in, 設定状態& st, int& 背景画番号, 背景描画& bg, BGM演奏& music);
 
 // The lines the writer produces from the check marks.
 std::vector<std::string> 環境設定の行(const オプション印& 印);
@@ -19,7 +19,8 @@ std::vector<std::string> 環境設定の行(const オプション印& 印);
 // Reads the settings file of `folder` once at start-up; when it is missing or cannot be
 // read, writes it anew with the reading defaults (bamboo, guidance off, clocks on, no music)
 // and applies them.
-void 読込_環境設定ファイル(const std::string& folder, 設定状態& st, 背景描画& bg, BGM演奏& music);
+void 読込_環境設定ファイル(const std::string& folder, 設定状態& st, int& 背景画番号, 背景描画& bg,
+                           BGM演奏& music);
 
 // Rewrites the file from the check marks; when that fails, writes the writing defaults
 // (green, guidance off, clocks on, music on) and sets the marks to match. When no file can

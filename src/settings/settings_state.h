@@ -21,8 +21,9 @@ struct オプション印 {
     bool BGM = false;
 };
 
+// The background number 背景画番号 (2..6 once set, 0 before) belongs to the display; the
+// procedures that set it take it by reference.
 struct 設定状態 {
-    int 背景画番号 = 0;      // 2..6 once set; 0 tiles the window with the empty square
     int 移動指導フラグ = 0;  // 1 while move guidance is on
     int 指導色 = 0;          // colour of guidance marks and of foreign-square outlines
     オプション印 印;

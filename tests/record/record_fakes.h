@@ -1,12 +1,12 @@
-// A record panel, a dialog and a header printer that only record what they were asked.
+// A record panel, a dialog and a screen that only record what they were asked.
 #pragma once
 #include <map>
 #include <string>
 #include <vector>
 
+#include "display/screen_port.h"
 #include "flow/dialog_port.h"
 #include "record/record_panel.h"
-#include "record/record_view.h"
 
 namespace yukora::test {
 
@@ -49,17 +49,22 @@ public:
 };
 
 struct 印字記録 {
-    double X, Y;
+    int X, Y;
     std::string 文字;
-    int 色, 大きさ;
+    int 大きさ, 色;
 };
 
-class 記録する印字 final : public 棋譜描画 {
+// Keeps the texts printed; pictures and outlines are not looked at here.
+class 文字を記録する画面 final : public 画面 {
 public:
     std::vector<印字記録> 印字一覧;
-    void 印字(double X, double Y, const std::string& text, int colour, int size) override {
-        印字一覧.push_back({X, Y, text, colour, size});
+    void 絵(int, int, int) override {}
+    void 輪郭(int, int, int, int, int) override {}
+    void 文字(int X, int Y, std::string_view text, int 大きさ, int 色) override {
+        印字一覧.push_back({X, Y, std::string(text), 大きさ, 色});
     }
+    void 太字(bool) override {}
+    void 今すぐ表示() override {}
 };
 
 }  // namespace yukora::test

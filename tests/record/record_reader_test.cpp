@@ -34,7 +34,7 @@ protected:
     test::記録するダイアログ dialog;
     test::記録するタイマー timer;
     test::記録する盤描画 view;
-    test::記録する印字 printer;
+    test::文字を記録する画面 printer;
     局面 p;
     進行状態 s;
     手順リスト list;
@@ -86,18 +86,18 @@ TEST_F(棋譜読込, 見出しは長さで中央に寄せ題名は薄赤で下�
     読む("a.棋譜");
     ASSERT_EQ(printer.印字一覧.size(), 3u);
     const test::印字記録& title = printer.印字一覧[0];
-    EXPECT_DOUBLE_EQ(title.X, -240);
-    EXPECT_DOUBLE_EQ(title.Y, 6350);
+    EXPECT_EQ(title.X, -240);
+    EXPECT_EQ(title.Y, 6350);
     EXPECT_EQ(title.文字, "十三文字の対局名です１２３");
     EXPECT_EQ(title.色, 12);
     EXPECT_EQ(title.大きさ, 12);
     const test::印字記録& top = printer.印字一覧[1];
-    EXPECT_DOUBLE_EQ(top.X, 3900);
-    EXPECT_DOUBLE_EQ(top.Y, 100);
+    EXPECT_EQ(top.X, 3900);
+    EXPECT_EQ(top.Y, 100);
     EXPECT_EQ(top.色, 15);
     const test::印字記録& bottom = printer.印字一覧[2];
-    EXPECT_DOUBLE_EQ(bottom.X, 4242);
-    EXPECT_DOUBLE_EQ(bottom.Y, 6350);
+    EXPECT_EQ(bottom.X, 4242);
+    EXPECT_EQ(bottom.Y, 6350);
     EXPECT_EQ(bottom.色, 15);
     EXPECT_EQ(bottom.文字, "");
 }

@@ -73,7 +73,7 @@ TEST_F(棋譜保存, 実戦を書いて読み戻すと全ての項目が一致�
     手順リスト list;
     test::記録するタイマー timer;
     test::記録する盤描画 view;
-    test::記録する印字 printer;
+    test::文字を記録する画面 printer;
     test::記録するダイアログ read_dialog;
     File1_Click("実戦.棋譜", p, s, list, timer, view, printer, panel, read_dialog);
     ASSERT_EQ(s.手順最終, g.s.手順最終);
@@ -222,7 +222,7 @@ TEST_F(棋譜保存, 十以上の持駒は英字一文字で行は358文字の�
     手順リスト list;
     test::記録するタイマー timer;
     test::記録する盤描画 view;
-    test::記録する印字 printer;
+    test::文字を記録する画面 printer;
     File1_Click("実戦.棋譜", p, s, list, timer, view, printer, panel, dialog);
     EXPECT_EQ(list.参照(2).MAN持駒[持駒_歩], 12);
     EXPECT_EQ(list.参照(2).COM持駒[持駒_歩], 18);

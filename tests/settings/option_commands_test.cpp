@@ -16,6 +16,7 @@ protected:
     test::記録する盤描画 view;
     test::記録するBGM music;
     設定状態 st;
+    int 背景画番号 = 0;
 
     std::string ファイル() const { return SJISから変換(dir.読む(環境設定ファイル名)).value_or("?"); }
     int 背景の印の数() const {
@@ -41,25 +42,25 @@ TEST_F(オプション, チェック設定は五つのうち一つだけに印�
 }
 
 TEST_F(オプション, 宇宙を選ぶと四行のファイルの一行目になり画面を描き直す) {
-    UCHU_Click(st, view, dir.場所());
+    UCHU_Click(st, 背景画番号, view, dir.場所());
     EXPECT_TRUE(st.印.UCHU);
     EXPECT_EQ(背景の印の数(), 1);
-    EXPECT_EQ(st.背景画番号, 5);
+    EXPECT_EQ(背景画番号, 5);
     EXPECT_EQ(ファイル(), "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n");
     EXPECT_EQ(view.呼出し, std::vector<std::string>{"再描画"});
 }
 
 TEST_F(オプション, 印の付いた背景を選んでも番号は変えずにファイルを書き描き直す) {
     // The initial menu has 畳 checked while no background was set yet.
-    TATAMI_Click(st, view, dir.場所());
-    EXPECT_EQ(st.背景画番号, 0);
+    TATAMI_Click(st, 背景画番号, view, dir.場所());
+    EXPECT_EQ(背景画番号, 0);
     EXPECT_EQ(ファイル(), "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n");
     EXPECT_EQ(view.呼出し, std::vector<std::string>{"再描画"});
 
-    MIDORI_Click(st, view, dir.場所());
-    TAKE_Click(st, view, dir.場所());
-    RENGA_Click(st, view, dir.場所());
-    EXPECT_EQ(st.背景画番号, 6);
+    MIDORI_Click(st, 背景画番号, view, dir.場所());
+    TAKE_Click(st, 背景画番号, view, dir.場所());
+    RENGA_Click(st, 背景画番号, view, dir.場所());
+    EXPECT_EQ(背景画番号, 6);
     EXPECT_TRUE(st.印.RENGA);
     EXPECT_EQ(背景の印の数(), 1);
     EXPECT_EQ(view.呼出し.size(), 4u);
