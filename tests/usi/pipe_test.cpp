@@ -24,7 +24,9 @@ std::vector<std::string> 行に分ける(const std::string& text) {
 }
 
 TEST(yukoraUSI, 挨拶から終了まで) {
-    const auto r = エンジンを走らせる("usi\nisready\nusinewgame\nquit\nisready\n");
+    // Blank lines, CR LF ends and the commands that answer nothing are passed over quietly.
+    const auto r = エンジンを走らせる(
+        "usi\nisready\r\n\n   \nusinewgame\ngameover win\nstop\nponderhit\nquit\nisready\n");
     EXPECT_EQ(r.出力,
               "id name Yukora将棋1\n"
               "id author the Yukora project\n"
