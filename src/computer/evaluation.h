@@ -7,7 +7,7 @@ namespace yukora {
 
 // Scores the candidate now on p.盤, with m freshly surveyed for it and c prepared for the turn.
 // レベル 1 stops a capture after the bishop/rook capture bonus; レベル 2 leaves out the
-// piece-specific terms; レベル 3 uses everything. Result in tenths.
+// terms of the placed piece; レベル 3 uses everything. Result in tenths.
 点数 盤評価(const 評価対象& e, int レベル);
 
 // The same with the move spelled out, as the computer's turn calls it.

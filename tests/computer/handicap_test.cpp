@@ -21,9 +21,16 @@ TEST_F(ハンデ盤, 下げ十回で人の側は王と歩だけ十一回目は�
         EXPECT_EQ(p.盤[r.x][r.y], 0);
         EXPECT_EQ(s.ハンデレベル, -i);
     }
+    int 歩数 = 0, 王数 = 0, ほか = 0;
     for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            if (p.盤[x][y] < 0) EXPECT_TRUE(p.盤[x][y] == -歩 || p.盤[x][y] == -王) << x << y;
+        for (int y = 1; y <= 9; ++y) {
+            if (p.盤[x][y] == -歩) ++歩数;
+            else if (p.盤[x][y] == -王) ++王数;
+            else if (p.盤[x][y] < 0) ++ほか;
+        }
+    EXPECT_EQ(歩数, 9);
+    EXPECT_EQ(王数, 1);
+    EXPECT_EQ(ほか, 0);
     const 盤型 before = p.盤;
     const ハンデ結果 r = ハンデ下げ(p, s);
     EXPECT_FALSE(r.盤変更);
@@ -37,7 +44,9 @@ TEST_F(ハンデ盤, 上げ十回でCOMの側は王と歩だけになる) {
     EXPECT_EQ(s.ハンデレベル, ハンデ最大);
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
-            if (p.盤[x][y] > 0) EXPECT_TRUE(p.盤[x][y] == 歩 || p.盤[x][y] == 王) << x << y;
+            if (p.盤[x][y] > 0) {
+                EXPECT_TRUE(p.盤[x][y] == 歩 || p.盤[x][y] == 王) << x << y;
+            }
     EXPECT_FALSE(ハンデ上げ(p, s).盤変更);
 }
 
