@@ -9,3 +9,7 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 cd build
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j2
+cd ..
+
+# The readers of record and settings files under clang's libFuzzer: a short fixed run each.
+fuzz/run.sh 20000

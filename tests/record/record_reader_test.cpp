@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "record/record_fakes.h"
+#include "record/record_content.h"
 #include "record/record_line.h"
 #include "record/sjis.h"
 #include "record/temp_folder.h"
