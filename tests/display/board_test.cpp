@@ -8,10 +8,10 @@
 namespace yukora {
 namespace {
 
-using test::文字行;
-using test::絵行;
-using test::表示環境;
-using test::輪郭行;
+using test::表示試験::文字行;
+using test::表示試験::絵行;
+using test::表示試験::表示環境;
+using test::表示試験::輪郭行;
 
 TEST(描画_自持盤, 歩三枚と飛車一枚) {
     表示環境 e;

@@ -7,7 +7,7 @@
 #include "flow/flow_state.h"
 #include "rules/position.h"
 
-namespace yukora::test {
+namespace yukora::test::表示試験 {
 
 struct 表示環境 {
     記録する画面 screen;
@@ -31,4 +31,4 @@ inline std::string 絵行(const std::string& name, int X, int Y) {
     return "絵 " + name + " " + std::to_string(X) + " " + std::to_string(Y);
 }
 
-}  // namespace yukora::test
+}  // namespace yukora::test::表示試験

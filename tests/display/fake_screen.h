@@ -11,7 +11,7 @@
 #include "flow/clock_port.h"
 #include "flow/dialog_port.h"
 
-namespace yukora::test {
+namespace yukora::test::表示試験 {
 
 // Each call as one line: "絵 KARA_MASU 1620 760", "輪郭 0 1620 760 2190 1420",
 // "文字 9093 2372 10 0 手目", "太字 1", "表示".
@@ -92,4 +92,4 @@ public:
     }
 };
 
-}  // namespace yukora::test
+}  // namespace yukora::test::表示試験

@@ -8,10 +8,10 @@
 namespace yukora {
 namespace {
 
-using test::文字行;
-using test::絵行;
-using test::表示環境;
-using test::輪郭行;
+using test::表示試験::文字行;
+using test::表示試験::絵行;
+using test::表示試験::表示環境;
+using test::表示試験::輪郭行;
 
 TEST(描画_桝輪郭, 桝11は1620と760から2190と1420まで) {
     表示環境 e;

@@ -10,10 +10,10 @@
 namespace yukora {
 namespace {
 
-using test::文字行;
-using test::絵行;
-using test::表示環境;
-using test::輪郭行;
+using test::表示試験::文字行;
+using test::表示試験::絵行;
+using test::表示試験::表示環境;
+using test::表示試験::輪郭行;
 
 struct 手数の置き場所 {
     int n;
@@ -97,7 +97,7 @@ TEST(画面_再描画, 初期局面の駒と座標) {
 
 TEST(画面_再描画, 時計とレベルは付随が描く) {
     表示環境 e;
-    test::記録する付随 extras;
+    test::表示試験::記録する付随 extras;
     e.view.付随設定(&extras);
     e.s.COM時間 = 65;
     e.s.MAN時間 = 3725;

@@ -9,11 +9,11 @@
 namespace yukora {
 namespace {
 
-using test::表示環境;
+using test::表示試験::表示環境;
 
 struct 反転環境 : 表示環境 {
-    test::記録するダイアログ dialog;
-    test::記録する効果音 sound;
+    test::表示試験::記録するダイアログ dialog;
+    test::表示試験::記録する効果音 sound;
     void 反転() { REVERSE_Click(p, s, view, dialog, sound); }
 };
 
@@ -58,7 +58,7 @@ TEST(REVERSE, 盤を半回転して駒の持ち主を入れ替える) {
     // Repainted, then the move number shown again.
     const auto& calls = e.screen.呼出し;
     ASSERT_GE(calls.size(), 2u);
-    EXPECT_EQ(calls.back(), test::文字行(9036, 2306, 10, 15, "手目"));
+    EXPECT_EQ(calls.back(), test::表示試験::文字行(9036, 2306, 10, 15, "手目"));
     EXPECT_FALSE(e.screen.絞込("絵 YUKORASHOGI").empty());
 }
 
@@ -102,7 +102,7 @@ TEST(REVERSE, 棋譜モードでは断る) {
 
 TEST(REVERSE, ハンデ設定済ならハンデレベルの符号を変えて描く) {
     反転環境 e;
-    test::記録する付随 extras;
+    test::表示試験::記録する付随 extras;
     e.view.付随設定(&extras);
     e.p = test::初期局面();
     e.s.ハンデ設定済 = 1;

@@ -9,10 +9,10 @@
 namespace yukora {
 namespace {
 
-using test::文字行;
-using test::絵行;
-using test::表示環境;
-using test::輪郭行;
+using test::表示試験::文字行;
+using test::表示試験::絵行;
+using test::表示試験::表示環境;
+using test::表示試験::輪郭行;
 
 TEST(文字列変換, 筋段駒の断片) {
     EXPECT_EQ(文字列変換(1), "１");
