@@ -4,7 +4,7 @@
 
 #include <csignal>
 
-namespace yukora::test {
+namespace yukora::test::棋譜試験 {
 
 class 書込上限 {
 public:
@@ -27,4 +27,4 @@ private:
     void (*old_handler_)(int) = nullptr;
 };
 
-}  // namespace yukora::test
+}  // namespace yukora::test::棋譜試験

@@ -50,7 +50,7 @@ TEST(行入力, 上限ちょうどの行は切らない) {
 }
 
 TEST(ファイル行入力, ないファイルとフォルダとパイプは開かず失敗になる) {
-    test::一時フォルダ dir;
+    test::棋譜試験::一時フォルダ dir;
     ファイル行入力 missing(dir.中("none.txt"));
     EXPECT_FALSE(missing.開いた());
     std::string line;
@@ -67,7 +67,7 @@ TEST(ファイル行入力, ないファイルとフォルダとパイプは開�
 }
 
 TEST(ファイル行入力, 普通のファイルを行ごとに読む) {
-    test::一時フォルダ dir;
+    test::棋譜試験::一時フォルダ dir;
     dir.置く("a.txt", "x=1\r\ny=2\r\n");
     ファイル行入力 in(dir.中("a.txt"));
     ASSERT_TRUE(in.開いた());

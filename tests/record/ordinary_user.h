@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-namespace yukora::test {
+namespace yukora::test::棋譜試験 {
 
 // Runs `check` (true when it saw what it expected) with the rights of an ordinary user: as
 // it is when the tests do not run as root, else in a child process that became "nobody".
@@ -24,4 +24,4 @@ void 一般利用者で確かめる(F check) {
         ::testing::ExitedWithCode(0), "");
 }
 
-}  // namespace yukora::test
+}  // namespace yukora::test::棋譜試験

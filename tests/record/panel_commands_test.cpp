@@ -10,8 +10,8 @@ namespace {
 
 class 棋譜パネル操作 : public ::testing::Test {
 protected:
-    test::記録するパネル panel;
-    test::記録するダイアログ dialog;
+    test::棋譜試験::記録するパネル panel;
+    test::棋譜試験::記録するダイアログ dialog;
     進行状態 s;
 
     void 打ち込む() {
@@ -52,7 +52,7 @@ TEST_F(棋譜パネル操作, 反転後とハンディキャップ設定後の�
     KIFU_WRITE_Click(panel, dialog, s);
     s.反転済 = 0;
     KIFU_WRITE_Click(panel, dialog, s);
-    EXPECT_EQ(dialog.表示, (std::vector<test::メッセージ記録>{
+    EXPECT_EQ(dialog.表示, (std::vector<test::棋譜試験::メッセージ記録>{
                                {"反転後は書き込みできません", "棋譜書込"},
                                {"ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込"}}));
     EXPECT_FALSE(panel.Drive1 || panel.Dir1 || panel.File1 || panel.入力欄);
@@ -67,13 +67,13 @@ TEST_F(棋譜パネル操作, 閉じると全部隠れて入力欄は空にな�
 }
 
 TEST(ドライブ一覧, 読めない装置は準備できていないと伝えてフォルダを変えない) {
-    test::記録するダイアログ dialog;
+    test::棋譜試験::記録するダイアログ dialog;
     EXPECT_EQ(Drive1_Change(dialog, true), 1);
     EXPECT_TRUE(dialog.表示.empty());
     EXPECT_EQ(Drive1_Change(dialog, false), 0);
-    EXPECT_EQ(dialog.表示, (std::vector<test::メッセージ記録>{{"ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ"}}));
+    EXPECT_EQ(dialog.表示, (std::vector<test::棋譜試験::メッセージ記録>{{"ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ"}}));
 
-    test::一時フォルダ dir;
+    test::棋譜試験::一時フォルダ dir;
     EXPECT_TRUE(フォルダ読取可(dir.場所()));
     EXPECT_FALSE(フォルダ読取可(dir.中("not-mounted")));
     dir.置く("file", "x");
@@ -81,10 +81,10 @@ TEST(ドライブ一覧, 読めない装置は準備できていないと伝え�
 }
 
 TEST(ハンディキャップ設定, 理由ごとの文に二つの改行と局面最初の案内が続く) {
-    test::記録するダイアログ dialog;
+    test::棋譜試験::記録するダイアログ dialog;
     for (int reason : {1, 2, 3, 0}) 描画_メッセージ(dialog, reason);
     const std::string tail = "\n\n局面→最初にして下さい";
-    EXPECT_EQ(dialog.表示, (std::vector<test::メッセージ記録>{
+    EXPECT_EQ(dialog.表示, (std::vector<test::棋譜試験::メッセージ記録>{
                                {"棋譜ﾓｰﾄﾞではできません" + tail, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"},
                                {"対局途中ではできません" + tail, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"},
                                {"反転後ではできません" + tail, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"},

@@ -4,7 +4,7 @@
 #include "rules/making_move.h"
 #include "support/board_fixtures.h"
 
-namespace yukora::test {
+namespace yukora::test::棋譜試験 {
 
 並べた対局 実戦を並べる() {
     並べた対局 g;
@@ -31,4 +31,4 @@ namespace yukora::test {
     return g;
 }
 
-}  // namespace yukora::test
+}  // namespace yukora::test::棋譜試験

@@ -4,7 +4,7 @@
 #include "rules/move_list.h"
 #include "rules/position.h"
 
-namespace yukora::test {
+namespace yukora::test::棋譜試験 {
 
 struct 並べた対局 {
     局面 p;
@@ -17,4 +17,4 @@ struct 並べた対局 {
 // storing each position with 手順保存 before its move, as the board input does.
 並べた対局 実戦を並べる();
 
-}  // namespace yukora::test
+}  // namespace yukora::test::棋譜試験

@@ -8,7 +8,7 @@
 #include "flow/dialog_port.h"
 #include "record/record_panel.h"
 
-namespace yukora::test {
+namespace yukora::test::棋譜試験 {
 
 class 記録するパネル final : public 棋譜パネル {
 public:
@@ -67,4 +67,4 @@ public:
     void 今すぐ表示() override {}
 };
 
-}  // namespace yukora::test
+}  // namespace yukora::test::棋譜試験

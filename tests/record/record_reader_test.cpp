@@ -30,12 +30,12 @@ const std::string 見出し = SJIS("名局\r\n上の人\r\n下の人\r\n");
 
 class 棋譜読込 : public ::testing::Test {
 protected:
-    test::一時フォルダ dir;
-    test::記録するパネル panel;
-    test::記録するダイアログ dialog;
+    test::棋譜試験::一時フォルダ dir;
+    test::棋譜試験::記録するパネル panel;
+    test::棋譜試験::記録するダイアログ dialog;
     test::記録するタイマー timer;
     test::記録する盤描画 view;
-    test::文字を記録する画面 printer;
+    test::棋譜試験::文字を記録する画面 printer;
     局面 p;
     進行状態 s;
     手順リスト list;
@@ -56,7 +56,7 @@ protected:
     }
     void データなし() const {
         ASSERT_EQ(dialog.表示.size(), 1u);
-        EXPECT_EQ(dialog.表示[0], (test::メッセージ記録{"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜"}));
+        EXPECT_EQ(dialog.表示[0], (test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜"}));
         EXPECT_EQ(s.手順最終, 0);
         EXPECT_EQ(s.手番, 0);
         EXPECT_EQ(s.棋譜モード, 1);
@@ -67,7 +67,7 @@ protected:
 TEST_F(棋譜読込, 新しい対局にして棋譜モードで項目を読み進めるよう伝える) {
     dir.置く("a.棋譜", 見出し + 項目行(3, 0) + 項目行(3, 8));
     読む("a.棋譜");
-    EXPECT_EQ(dialog.表示, (std::vector<test::メッセージ記録>{{" 読み込みました", "棋譜"},
+    EXPECT_EQ(dialog.表示, (std::vector<test::棋譜試験::メッセージ記録>{{" 読み込みました", "棋譜"},
                                                                 {"棋譜を '進 'で進めて下さい", "棋譜"}}));
     EXPECT_EQ(s.棋譜モード, 1);
     EXPECT_EQ(s.手番, 1);
@@ -86,17 +86,17 @@ TEST_F(棋譜読込, 見出しは長さで中央に寄せ題名は薄赤で下�
     dir.置く("a.棋譜", SJIS("十三文字の対局名です１２３\r\nabc\r\n\r\n") + 項目行());
     読む("a.棋譜");
     ASSERT_EQ(printer.印字一覧.size(), 3u);
-    const test::印字記録& title = printer.印字一覧[0];
+    const test::棋譜試験::印字記録& title = printer.印字一覧[0];
     EXPECT_EQ(title.X, -240);
     EXPECT_EQ(title.Y, 6350);
     EXPECT_EQ(title.文字, "十三文字の対局名です１２３");
     EXPECT_EQ(title.色, 12);
     EXPECT_EQ(title.大きさ, 12);
-    const test::印字記録& top = printer.印字一覧[1];
+    const test::棋譜試験::印字記録& top = printer.印字一覧[1];
     EXPECT_EQ(top.X, 3900);
     EXPECT_EQ(top.Y, 100);
     EXPECT_EQ(top.色, 15);
-    const test::印字記録& bottom = printer.印字一覧[2];
+    const test::棋譜試験::印字記録& bottom = printer.印字一覧[2];
     EXPECT_EQ(bottom.X, 4242);
     EXPECT_EQ(bottom.Y, 6350);
     EXPECT_EQ(bottom.色, 15);

@@ -33,9 +33,9 @@ std::vector<std::string> CRLF行(const std::string& bytes) {
 
 class 棋譜保存 : public ::testing::Test {
 protected:
-    test::一時フォルダ dir;
-    test::記録するパネル panel;
-    test::記録するダイアログ dialog;
+    test::棋譜試験::一時フォルダ dir;
+    test::棋譜試験::記録するパネル panel;
+    test::棋譜試験::記録するダイアログ dialog;
 
     void SetUp() override {
         panel.フォルダ = dir.場所();
@@ -47,19 +47,19 @@ protected:
         panel.可視_Dir1(true);
         panel.可視_入力欄(true);
     }
-    const test::メッセージ記録& 最後() const { return dialog.表示.back(); }
+    const test::棋譜試験::メッセージ記録& 最後() const { return dialog.表示.back(); }
     // The one message box shown; fails the test when there was not exactly one.
-    test::メッセージ記録 ただ一つ() const {
+    test::棋譜試験::メッセージ記録 ただ一つ() const {
         EXPECT_EQ(dialog.表示.size(), 1u);
-        return dialog.表示.empty() ? test::メッセージ記録{} : dialog.表示.front();
+        return dialog.表示.empty() ? test::棋譜試験::メッセージ記録{} : dialog.表示.front();
     }
 };
 
 TEST_F(棋譜保存, 実戦を書いて読み戻すと全ての項目が一致する) {
-    const test::並べた対局 g = test::実戦を並べる();
+    const test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
     ASSERT_GT(g.s.手順最終, 90);
     ASSERT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
-    EXPECT_EQ(ただ一つ(), (test::メッセージ記録{"棋譜を書き込みました", "  "}));
+    EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{"棋譜を書き込みました", "  "}));
     EXPECT_FALSE(panel.Drive1 || panel.Dir1 || panel.File1 || panel.入力欄);
     EXPECT_EQ(panel.文字列(棋譜欄::Text1), "");
     EXPECT_EQ(panel.更新回数, 1);
@@ -75,8 +75,8 @@ TEST_F(棋譜保存, 実戦を書いて読み戻すと全ての項目が一致�
     手順リスト list;
     test::記録するタイマー timer;
     test::記録する盤描画 view;
-    test::文字を記録する画面 printer;
-    test::記録するダイアログ read_dialog;
+    test::棋譜試験::文字を記録する画面 printer;
+    test::棋譜試験::記録するダイアログ read_dialog;
     File1_Click("実戦.棋譜", p, s, list, timer, view, printer, panel, read_dialog);
     ASSERT_EQ(s.手順最終, g.s.手順最終);
     for (int i = 1; i <= g.s.手順最終; ++i) {
@@ -94,7 +94,7 @@ TEST_F(棋譜保存, 実戦を書いて読み戻すと全ての項目が一致�
 }
 
 TEST_F(棋譜保存, 見出しは題名と上の人と下の人の名前の順) {
-    test::並べた対局 g = test::実戦を並べる();
+    test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
     g.s.手順最終 = 2;
     ASSERT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
     auto lines = CRLF行(dir.読む("実戦.棋譜"));
@@ -134,23 +134,23 @@ TEST_F(棋譜保存, 五番目の項目の五の九の下の王は八行目の17
 }
 
 TEST_F(棋譜保存, 名前がなければ保存するものがなければ断りファイルに触れない) {
-    test::並べた対局 g = test::実戦を並べる();
+    test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
     panel.文字列設定(棋譜欄::Text1, "");
     EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
-    EXPECT_EQ(ただ一つ(), (test::メッセージ記録{"ﾌｧｲﾙ名が入力されていません", "  "}));
+    EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{"ﾌｧｲﾙ名が入力されていません", "  "}));
 
     dialog.表示.clear();
     panel.文字列設定(棋譜欄::Text1, "実戦");
     g.s.手順最終 = 0;  // right after the first move
     EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
-    EXPECT_EQ(ただ一つ(), (test::メッセージ記録{"保存するデータがありません", "棋譜保存"}));
+    EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{"保存するデータがありません", "棋譜保存"}));
     EXPECT_EQ(dir.一覧(), "");
     EXPECT_TRUE(panel.入力欄);
     EXPECT_EQ(panel.文字列(棋譜欄::Text2), "第一局 ﾃｽﾄ");
 }
 
 TEST_F(棋譜保存, 区切りや上の階層や制御文字を含む名前と長すぎる名前は断る) {
-    const test::並べた対局 g = test::実戦を並べる();
+    const test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
     const std::string outside = std::filesystem::path(dir.場所()).parent_path() / "escape.棋譜";
     for (const std::string& name : std::vector<std::string>{"../escape", "..", "a/b", "/tmp/x", "a\\b", "x\ty", "x\ny", std::string("a\0b", 3),
           "\x7f", std::string(260, 'k'), std::string("\xe5\xb0", 2)}) {
@@ -170,10 +170,10 @@ TEST_F(棋譜保存, 区切りや上の階層や制御文字を含む名前と�
 }
 
 TEST_F(棋譜保存, ShiftJISで書けない文字はその欄の名を挙げて断る) {
-    const test::並べた対局 g = test::実戦を並べる();
+    const test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
     panel.文字列設定(棋譜欄::Text2, "名局😀");
     EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
-    EXPECT_EQ(ただ一つ(), (test::メッセージ記録{"「対局名」にShift-JISで保存できない文字があります", "棋譜保存"}));
+    EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{"「対局名」にShift-JISで保存できない文字があります", "棋譜保存"}));
 
     dialog.表示.clear();
     panel.文字列設定(棋譜欄::Text2, "名局");
@@ -191,13 +191,13 @@ TEST_F(棋譜保存, ShiftJISで書けない文字はその欄の名を挙げて
 }
 
 TEST_F(棋譜保存, 書けなくても前の棋譜は残り一時ファイルも残らない) {
-    const test::並べた対局 g = test::実戦を並べる();
+    const test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
     dir.置く("実戦.棋譜", "old record\r\n");
     {
-        test::書込上限 full(1000);  // the disk fills up in the middle of the record
+        test::棋譜試験::書込上限 full(1000);  // the disk fills up in the middle of the record
         EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
     }
-    EXPECT_EQ(ただ一つ(), (test::メッセージ記録{"棋譜ﾌｧｲﾙを保存できませんでした\n\nﾃﾞｨｽｸの空きが足りません",
+    EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙを保存できませんでした\n\nﾃﾞｨｽｸの空きが足りません",
                                                 "棋譜保存"}));
     EXPECT_EQ(dir.読む("実戦.棋譜"), "old record\r\n");
     EXPECT_EQ(dir.一覧(), "実戦.棋譜");
@@ -212,27 +212,27 @@ TEST_F(棋譜保存, 書けなくても前の棋譜は残り一時ファイル�
 }
 
 TEST_F(棋譜保存, ないフォルダには書けないと知らせる) {
-    const test::並べた対局 g = test::実戦を並べる();
+    const test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
     panel.フォルダ = dir.中("gone");
     EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
-    EXPECT_EQ(ただ一つ(), (test::メッセージ記録{"棋譜ﾌｧｲﾙを保存できませんでした\n\nﾌｫﾙﾀﾞが見つかりません",
+    EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙを保存できませんでした\n\nﾌｫﾙﾀﾞが見つかりません",
                                                 "棋譜保存"}));
     EXPECT_FALSE(std::filesystem::exists(dir.中("gone")));
 }
 
 TEST_F(棋譜保存, 書き込めないフォルダでは失敗を知らせる) {
-    const test::並べた対局 g = test::実戦を並べる();
+    const test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
     ASSERT_EQ(::chmod(dir.場所().c_str(), 0555), 0);
-    test::一般利用者で確かめる([&] {
+    test::棋譜試験::一般利用者で確かめる([&] {
         return Command1_Click(g.list, g.s, panel, dialog) == 0 && dialog.表示.size() == 1 &&
-               dialog.表示[0] == test::メッセージ記録{"棋譜ﾌｧｲﾙを保存できませんでした\n\nこのﾌｫﾙﾀﾞには書き込めません",
+               dialog.表示[0] == test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙを保存できませんでした\n\nこのﾌｫﾙﾀﾞには書き込めません",
                                                      "棋譜保存"};
     });
     EXPECT_EQ(dir.一覧(), "");
 }
 
 TEST_F(棋譜保存, 十以上の持駒は英字一文字で行は358文字のまま読み戻せる) {
-    test::並べた対局 g = test::実戦を並べる();
+    test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
     g.s.手順最終 = 2;
     手順記録& e = g.list.項目(2);
     e.MAN持駒[持駒_歩] = 12;
@@ -250,7 +250,7 @@ TEST_F(棋譜保存, 十以上の持駒は英字一文字で行は358文字の�
     手順リスト list;
     test::記録するタイマー timer;
     test::記録する盤描画 view;
-    test::文字を記録する画面 printer;
+    test::棋譜試験::文字を記録する画面 printer;
     File1_Click("実戦.棋譜", p, s, list, timer, view, printer, panel, dialog);
     EXPECT_EQ(list.参照(2).MAN持駒[持駒_歩], 12);
     EXPECT_EQ(list.参照(2).COM持駒[持駒_歩], 18);

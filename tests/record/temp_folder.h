@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace yukora::test {
+namespace yukora::test::棋譜試験 {
 
 class 一時フォルダ {
 public:
@@ -52,4 +52,4 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace yukora::test
+}  // namespace yukora::test::棋譜試験

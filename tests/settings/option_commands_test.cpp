@@ -12,9 +12,9 @@ namespace {
 
 class オプション : public ::testing::Test {
 protected:
-    test::一時フォルダ dir;
+    test::棋譜試験::一時フォルダ dir;
     test::記録する盤描画 view;
-    test::記録するBGM music;
+    test::設定試験::記録するBGM music;
     設定状態 st;
     int 背景画番号 = 0;
 

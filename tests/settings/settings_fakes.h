@@ -5,7 +5,7 @@
 
 #include "settings/settings_ports.h"
 
-namespace yukora::test {
+namespace yukora::test::設定試験 {
 
 class 記録する背景 final : public 背景描画 {
 public:
@@ -20,4 +20,4 @@ public:
     void 停止() override { 操作.push_back("停止"); }
 };
 
-}  // namespace yukora::test
+}  // namespace yukora::test::設定試験

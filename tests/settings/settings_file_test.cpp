@@ -23,9 +23,9 @@ std::string SJIS(const std::string& utf8) { return SJISへ変換(utf8).value(); 
 
 class 環境設定 : public ::testing::Test {
 protected:
-    test::一時フォルダ dir;
-    test::記録する背景 bg;
-    test::記録するBGM music;
+    test::棋譜試験::一時フォルダ dir;
+    test::設定試験::記録する背景 bg;
+    test::設定試験::記録するBGM music;
     設定状態 st;
     int 背景画番号 = 0;
 
@@ -143,7 +143,7 @@ TEST_F(環境設定, 書込に失敗すると緑と音楽ありの既定を書�
     st.指導色 = 15;
     {
         // The file wanted (50 bytes) does not fit; the shorter defaults (46 bytes) do.
-        test::書込上限 full(48);
+        test::棋譜試験::書込上限 full(48);
         書込_環境設定ファイル(dir.場所(), st);
     }
     EXPECT_EQ(ファイル(), "背景画=緑\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n");
@@ -162,7 +162,7 @@ TEST_F(環境設定, 何も書けなければ選んだ設定はそのまま残�
     st.印.UCHU = true;
     const オプション印 before = st.印;
     {
-        test::書込上限 full(0);
+        test::棋譜試験::書込上限 full(0);
         書込_環境設定ファイル(dir.場所(), st);
     }
     EXPECT_EQ(dir.一覧(), "");
@@ -174,13 +174,13 @@ TEST_F(環境設定, 何も書けなければ選んだ設定はそのまま残�
 
 TEST_F(環境設定, 読み取り専用のフォルダでは設定はそのまま残る) {
     ASSERT_EQ(::chmod(dir.場所().c_str(), 0555), 0);
-    test::一般利用者で確かめる([&] {
+    test::棋譜試験::一般利用者で確かめる([&] {
         st.印 = 印なし();
         st.印.TAKE = true;
         書込_環境設定ファイル(dir.場所(), st);
         return 背景の印() == "--竹--" && !st.印.BGM && !st.印.KEIKA;
     });
-    test::一般利用者で確かめる([&] {
+    test::棋譜試験::一般利用者で確かめる([&] {
         // At start-up the reading defaults still apply, though they cannot be kept.
         読む();
         return 背景画番号 == 4 && 背景の印() == "--竹--" && st.印.KEIKA && !st.印.BGM;
