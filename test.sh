@@ -13,3 +13,5 @@ cd ..
 
 # The readers of record and settings files under clang's libFuzzer: a short fixed run each.
 fuzz/run.sh 20000
+# The USI engine's SFEN and move parser, likewise.
+usi/fuzz/run.sh 20000
