@@ -1,0 +1,189 @@
+// Mouse presses on the window: choosing pieces, moving, dropping and promoting.
+#include <cmath>
+
+#include "flow/game.h"
+#include "influence/survey.h"
+#include "record/notation.h"
+#include "record/panel_commands.h"
+#include "rules/making_move.h"
+#include "rules/mate.h"
+#include "rules/move_list.h"
+#include "rules/move_test.h"
+
+namespace yukora {
+
+namespace {
+constexpr int 色_選択 = 12, 色_消去 = 0, 色_文字 = 15;
+constexpr int 自持駒コード[8] = {0, -歩, -香, -桂, -銀, -金, -角, -飛};
+}  // namespace
+
+void ゲーム::Form_MouseDown(int button, int shift, float x, float y) {
+    (void)shift;
+    進行状態& s = 状態.進行;
+    棋譜パネル_閉じる(窓口_.panel);
+    if (s.棋譜モード == 1) {
+        if (!窓口_.dialog.質問("棋譜を '進 'で進めて下さい", "棋譜")) {
+            効果音("禁止.wav");
+            初期設定();
+        }
+        return;
+    }
+    if (s.勝者 != 0) {
+        窓口_.dialog.メッセージ("新規に対局してください", "終局");
+        return;
+    }
+    const int c = static_cast<int>(std::floor((x - 1050.0f) / 570.0f));
+    const int r = static_cast<int>(std::floor((y - 100.0f) / 660.0f));
+    if (s.手番 == 0) {
+        効果音("禁止.wav");
+        窓口_.dialog.メッセージ("「対局」で始めて下さい", "開始");
+        return;
+    }
+    if (s.対局モード == 0) {
+        if (s.再開待ち == 1) {
+            s.再開待ち = 0;
+            s.手番開始時刻 = 窓口_.clock.現在秒();
+            if (状態.設定.印.KEIKA) 窓口_.timer.有効設定(true);
+            窓口_.dialog.メッセージ(s.手番 == 1 ? "先手の番です" : "後手の番です", "対局");
+        }
+    } else if (s.手番 == s.COM番) {
+        s.再開待ち = 0;
+        窓口_.dialog.メッセージ("OKですか？", "再開(COM)");
+        com_ban();
+    } else if (s.手番 == s.MAN番 && s.再開待ち == 1) {
+        s.再開待ち = 0;
+        s.手番開始時刻 = 窓口_.clock.現在秒();
+        if (状態.設定.印.KEIKA) 窓口_.timer.有効設定(true);
+        窓口_.dialog.メッセージ("MANの番です", "対局");
+    }
+    if (c >= 1 && c <= 9 && r >= 1 && r <= 9) {
+        if (s.選択状態 == 0) 盤の駒を選ぶ(c, r);
+        else 移動先を選ぶ(c, r, button);
+    } else {
+        手持ちの駒を選ぶ(c, r);
+    }
+}
+
+void ゲーム::盤の駒を選ぶ(int c, int r) {
+    進行状態& s = 状態.進行;
+    const int code = 状態.盤面.盤[c][r];
+    if (code == 0) return;
+    s.元X = c;
+    s.元Y = r;
+    s.選択駒 = code;
+    表示_.描画_移動可能桝色(c, r, 状態.設定.指導色, s.選択駒, 状態.設定.移動指導フラグ);
+    const bool 手番の駒 = (code <= -10 && s.手番 == s.MAN番) || (code >= 10 && s.手番 == s.COM番);
+    if (手番の駒) {
+        表示_.描画_桝輪郭(色_選択, c, r);
+        s.選択状態 = 1;
+    } else {
+        表示_.描画_桝輪郭(状態.設定.指導色, c, r);
+    }
+}
+
+void ゲーム::移動先を選ぶ(int c, int r, int button) {
+    進行状態& s = 状態.進行;
+    局面& p = 状態.盤面;
+    s.先X = c;
+    s.先Y = r;
+    const int 先 = p.盤[c][r];
+    const bool 相手の持駒 = (s.元X == -1 && s.手番 == s.MAN番) || (s.元X == 11 && s.手番 == s.COM番);
+    if (相手の持駒) {
+        表示_.描画_移動可能桝色(s.元X, s.元Y, 色_消去, s.選択駒, 状態.設定.移動指導フラグ);
+        表示_.描画_桝輪郭(色_消去, s.元X, s.元Y);
+        s.選択状態 = 0;
+    } else if ((先 <= -10 && s.手番 == s.MAN番) || (先 >= 10 && s.手番 == s.COM番)) {
+        表示_.描画_桝輪郭(色_消去, s.元X, s.元Y);
+        s.元X = c;
+        s.元Y = r;
+        s.選択駒 = 先;
+        表示_.描画_移動可能桝色(c, r, 状態.設定.指導色, s.選択駒, 状態.設定.移動指導フラグ);
+        表示_.描画_桝輪郭(色_選択, c, r);
+    } else if (移動チェック(p, s.元X, s.元Y, c, r, s.選択駒) == 0) {
+        効果音("禁止.wav");
+        s.選択状態 = 0;
+        表示_.描画_将棋盤桝();
+    } else if (移動後チェック(r, s.選択駒) == 0 && button != ボタン_右) {
+        効果音("禁止.wav");
+        窓口_.dialog.メッセージ("マウスの右をクリックして下さい", "成り");
+    } else {
+        人の手を指す(button);
+    }
+}
+
+void ゲーム::人の手を指す(int button) {
+    進行状態& s = 状態.進行;
+    局面& p = 状態.盤面;
+    const bool 上手番 = s.対局モード == 0 && s.手番 == -1;
+    手順保存(状態.手順, p, s, s.MAN時間, 上手番 ? s.MAN時間 : s.MAN時間 + s.経過秒, s.COM時間,
+             上手番 ? s.COM時間 + s.経過秒 : s.COM時間);
+    ++s.手数;
+    表示_.描画_手数(s.手数, 色_文字);
+    if (調査_駒成(s.元X, s.元Y, s.先X, s.先Y, s.選択駒, s.成駒) == 1 && button == ボタン_右)
+        s.選択駒 = s.成駒;
+    s.選択状態 = 0;
+    表示_.描画_桝輪郭(色_消去, s.元X, s.元Y);
+    表示_.描画_桝輪郭(色_消去, s.先X, s.先Y);
+    表示_.描画_移動可能桝色(s.元X, s.元Y, 色_消去, s.選択駒, 状態.設定.移動指導フラグ);
+    if (s.元X < 0) s.元Y = 8 - s.元Y;
+    const int 取駒 = p.盤[s.先X][s.先Y];
+    駒移動(p, s, 表示_, s.元X, s.元Y, s.先X, s.先Y, s.選択駒);
+    効果音("駒打音.wav");
+    ++s.手順番号;
+    描画_移動結果(表示_, s, s.選択駒 >= 10 ? s.COM番 : s.MAN番, s.先X, s.先Y, s.選択駒, 色_文字);
+    if (s.対局モード == 1) {
+        窓口_.timer.有効設定(false);
+        s.MAN時間 += s.経過秒;
+        勢力調査(p, 状態.勢力);
+        const int 詰み = 詰めかCOM(p, 状態.勢力);
+        if (詰み == 1 || 取駒 == 王) {
+            s.勝者 = s.MAN番;
+            窓口_.dialog.メッセージ("あなたの勝ちです", "終了");
+        } else {
+            s.手番 = s.COM番;
+            com_ban();
+        }
+        return;
+    }
+    if (s.勝者 != 0 && s.勝者 == s.MAN番) 窓口_.dialog.メッセージ("先手の勝ちです", "終了");
+    else if (s.勝者 != 0 && s.勝者 == s.COM番) 窓口_.dialog.メッセージ("後手の勝ちです", "終了");
+    if (s.手番 == 1) {
+        s.手番 = -1;
+        s.MAN時間 += s.経過秒;
+    } else if (s.手番 == -1) {
+        s.手番 = 1;
+        s.COM時間 += s.経過秒;
+    }
+    s.手番開始時刻 = 窓口_.clock.現在秒();
+}
+
+void ゲーム::手持ちの駒を選ぶ(int c, int r) {
+    進行状態& s = 状態.進行;
+    局面& p = 状態.盤面;
+    if (s.選択駒 != 0) {
+        表示_.描画_移動可能桝色(s.元X, s.元Y, 色_消去, s.選択駒, 状態.設定.移動指導フラグ);
+        表示_.描画_桝輪郭(色_消去, s.元X, s.元Y);
+    }
+    int code = 0;
+    bool 手番の持駒 = false;
+    if (c == 11 && r >= 3 && r <= 9) {
+        if (p.MAN持駒[r - 2] == 0) return;
+        code = 自持駒コード[r - 2];
+        手番の持駒 = s.手番 == s.MAN番;
+    } else if (c == -1 && r >= 1 && r <= 7) {
+        if (p.COM持駒[8 - r] == 0) return;
+        code = -自持駒コード[8 - r];
+        手番の持駒 = s.手番 == s.COM番;
+    } else {
+        return;
+    }
+    調査_2歩フラグ設定(p);
+    s.選択状態 = 1;
+    s.元X = c;
+    s.元Y = r;
+    s.選択駒 = code;
+    表示_.描画_桝輪郭(手番の持駒 ? 色_選択 : 状態.設定.指導色, c, r);
+    表示_.描画_移動可能桝色(c, r, 状態.設定.指導色, code, 状態.設定.移動指導フラグ);
+}
+
+}  // namespace yukora

@@ -1,0 +1,176 @@
+#include "flow/game.h"
+
+#include "computer/com_turn.h"
+#include "display/reverse.h"
+#include "record/notation.h"
+#include "record/panel_commands.h"
+#include "rules/initial_setup.h"
+#include "settings/option_commands.h"
+#include "settings/settings_file.h"
+#include "sound/sound_play.h"
+#include "sound/sound_setup.h"
+
+namespace yukora {
+
+// What the computer's turn draws, plays and shows, forwarded to the game's own procedures.
+class ゲーム::手番の出力 final : public 手番出力 {
+public:
+    explicit 手番の出力(ゲーム& g) : g_(g) {}
+    void 描画_絵(int code, double x, double y) override { g_.表示_.描画_絵(code, x, y); }
+    void 描画_桝輪郭(int colour, double x, double y) override {
+        g_.表示_.描画_桝輪郭(colour, x, y);
+    }
+    void 描画_自持盤() override { g_.表示_.描画_自持盤(); }
+    void 描画_敵持盤() override { g_.表示_.描画_敵持盤(); }
+    void 画面_再描画() override { g_.表示_.画面_再描画(); }
+    void 消去_思考中() override { g_.表示_.消去_思考中(); }
+    void 描画_数値(double x, double y, const std::string& value, int colour, int kanji,
+                   int size) override {
+        g_.表示_.描画_数値(x, y, std::string_view(value), colour, kanji, size);
+    }
+    void 描画_手数(int n, int colour) override { g_.表示_.描画_手数(n, colour); }
+    void 描画_駒点滅(int code, double x, double y, int times) override {
+        g_.表示_.描画_駒点滅(code, static_cast<int>(x), static_cast<int>(y), times);
+    }
+    void 描画_移動結果(int side, int x, int y, int piece, int colour) override {
+        yukora::描画_移動結果(g_.表示_, g_.状態.進行, side, x, y, piece, colour);
+    }
+    void 消去_移動結果(int side) override { yukora::消去_移動結果(g_.表示_, g_.状態.進行, side); }
+    void 表示更新() override { g_.窓口_.clock.表示更新(); }
+    void Timer1_Timer() override { g_.Timer1_Timer(); }
+    float 現在秒() override { return g_.窓口_.clock.現在秒(); }
+    void 待ち時間(float seconds) override { g_.待ち時間(seconds); }
+    void Timer1有効設定(bool on) override { g_.窓口_.timer.有効設定(on); }
+    bool KEIKAチェック済() override { return g_.状態.設定.印.KEIKA; }
+    void 効果音(const std::string& name) override { g_.効果音(name.c_str()); }
+    void メッセージ(const std::string& text, const std::string& title) override {
+        g_.窓口_.dialog.メッセージ(text, title);
+    }
+
+private:
+    ゲーム& g_;
+};
+
+class ゲーム::音の出力 final : public yukora::効果音 {
+public:
+    explicit 音の出力(ゲーム& g) : g_(g) {}
+    void 鳴らす(const char* name) override { g_.効果音(name); }
+
+private:
+    ゲーム& g_;
+};
+
+class ゲーム::背景の出力 final : public 背景描画 {
+public:
+    explicit 背景の出力(ゲーム& g) : g_(g) {}
+    void 描画_背景(int n) override { g_.表示_.描画_背景(n); }
+
+private:
+    ゲーム& g_;
+};
+
+class ゲーム::音楽の出力 final : public BGM演奏 {
+public:
+    explicit 音楽の出力(ゲーム& g) : g_(g) {}
+    void ループ再生() override { BGM開始(g_.状態.音, g_.窓口_.sound); }
+    void 停止() override { BGM停止(g_.状態.音, g_.窓口_.sound); }
+
+private:
+    ゲーム& g_;
+};
+
+ゲーム::ゲーム(ゲームの窓口 ports)
+    : 窓口_(std::move(ports)),
+      表示_(窓口_.screen, 窓口_.clock, 状態.盤面, 状態.進行),
+      手番出力_(std::make_unique<手番の出力>(*this)),
+      音出力_(std::make_unique<音の出力>(*this)),
+      背景出力_(std::make_unique<背景の出力>(*this)),
+      音楽出力_(std::make_unique<音楽の出力>(*this)) {
+    表示_.付随設定(this);
+}
+
+ゲーム::~ゲーム() = default;
+
+BGM演奏& ゲーム::音楽() { return *音楽出力_; }
+
+void ゲーム::効果音(const char* name) {
+    const std::string_view n(name);
+    if (n == "禁止.wav") 音再生(状態.音, 窓口_.sound, 音::禁止);
+    else if (n == "駒打音.wav") 音再生(状態.音, 窓口_.sound, 音::駒打);
+    else if (n == "その他.wav") 音再生(状態.音, 窓口_.sound, 音::その他);
+}
+
+void ゲーム::初期設定() {
+    yukora::初期設定(状態.盤面, 状態.進行, 窓口_.timer, 表示_);
+}
+
+void ゲーム::com_ban() {
+    yukora::com_ban(状態.盤面, 状態.勢力, 状態.思考, 状態.進行, 状態.手順, *手番出力_);
+}
+
+void ゲーム::Form_Load(const std::filesystem::path& folder) {
+    サウンド初期化(状態.音, 窓口_.sound, 窓口_.dialog, 窓口_.窓番号);
+    読込_サウンド(状態.音, 窓口_.sound, 窓口_.dialog, folder);
+    起動フォルダ_ = folder;
+    状態.進行.棋譜モード = 0;
+    状態.設定.移動指導フラグ = 0;
+    状態.進行.手順最終 = 0;
+    状態.進行.レベル = 3;
+    窓口_.menu.印設定("LEVEL3", true);
+    状態.進行.MAN番 = -1;
+    状態.進行.COM番 = 1;
+    読込_環境設定ファイル(設定フォルダ(), 状態.設定, 表示_.状態.背景画番号, *背景出力_,
+                          *音楽出力_);
+    初期設定();
+}
+
+void ゲーム::終了処理() {
+    解放_サウンド(状態.音, 窓口_.sound);
+    サウンド終了(状態.音, 窓口_.sound);
+}
+
+void ゲーム::OWARI_Click() {
+    終了処理();
+    if (窓口_.終了) 窓口_.終了();
+}
+
+void ゲーム::キー押下(int code) {
+    if (code == キー_Esc) OWARI_Click();
+}
+
+void ゲーム::閉じる() { 終了処理(); }
+
+void ゲーム::マウス押下(int button, int X, int Y) {
+    Form_MouseDown(button, 0, static_cast<float>(X), static_cast<float>(Y));
+}
+
+void ゲーム::メニュー選択(std::string_view c) {
+    if (c == "TAIKYOKU" || c == "STOP" || c == "OPTION") TAIKYOKU_Click();
+    else if (c == "START") START_Click();
+    else if (c == "SENTE") SENTE_Click();
+    else if (c == "GOTE") GOTE_Click();
+    else if (c == "LEVEL1") LEVEL_Click(1);
+    else if (c == "LEVEL2") LEVEL_Click(2);
+    else if (c == "LEVEL3") LEVEL_Click(3);
+    else if (c == "OWARI") OWARI_Click();
+    else if (c == "CANCEL") CANCEL_Click();
+    else if (c == "REVERSE") REVERSE_Click(状態.盤面, 状態.進行, 表示_, 窓口_.dialog, *音出力_);
+    else if (c == "REPLAY") REPLAY_Click();
+    else if (c == "AFTER") AFTER_Click();
+    else if (c == "LBEL_UP") LBEL_UP_Click();
+    else if (c == "LEBEL_DOWN") LEBEL_DOWN_Click();
+    else if (c == "KIFU_READ") KIFU_READ_Click();
+    else if (c == "KIFU_WRITE") KIFU_WRITE_Click();
+    else if (c == "MIDORI") 背景_Click(背景_緑);
+    else if (c == "TATAMI") 背景_Click(背景_畳);
+    else if (c == "TAKE") 背景_Click(背景_竹);
+    else if (c == "UCHU") 背景_Click(背景_宇宙);
+    else if (c == "RENGA") 背景_Click(背景_煉瓦);
+    else if (c == "SIDOU") SIDOU_Click();
+    else if (c == "KEIKA") KEIKA_Click();
+    else if (c == "BGM") BGM_Click();
+    else if (c == "KAISETU") KAISETU_Click();
+    else if (c == "VER") VER_Click();
+}
+
+}  // namespace yukora

@@ -1,0 +1,107 @@
+// The game controller: every menu command, mouse press, key and timer tick of the window.
+#pragma once
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "display/display.h"
+#include "display/repaint_extras.h"
+#include "display/sound_cue.h"
+#include "display/window_events.h"
+#include "flow/game_state.h"
+#include "flow/ports.h"
+#include "settings/settings_ports.h"
+
+namespace yukora {
+
+class ゲーム final : public 窓イベント, private 再描画の付随 {
+public:
+    explicit ゲーム(ゲームの窓口 ports);
+    ~ゲーム() override;
+    ゲーム(const ゲーム&) = delete;
+    ゲーム& operator=(const ゲーム&) = delete;
+
+    ゲーム状態 状態;
+
+    // The window's events.
+    void メニュー選択(std::string_view control) override;
+    void マウス押下(int button, int X, int Y) override;
+    void キー押下(int code) override;
+    void 閉じる() override;
+
+    // Program start, in its order; `folder` is the current folder at start-up.
+    void Form_Load(const std::filesystem::path& folder);
+    void 終了処理();
+
+    // Game menu.
+    void START_Click();
+    void SENTE_Click();
+    void GOTE_Click();
+    void CANCEL_Click();
+    void OWARI_Click();
+    void TAIKYOKU_Click();  // also "局面" and "ｵﾌﾟｼｮﾝ" opening
+    void Form_MouseDown(int button, int shift, float x, float y);
+
+    // Moving through the move list.
+    void REPLAY_Click();
+    void AFTER_Click();
+
+    // Clocks.
+    void Timer1_Timer();
+    void KEIKA_Click();
+    void 描画_所有時間(int side, float seconds) override;
+    void 消去_所有時間(int side);
+    void 待ち時間(float seconds);
+
+    // Strength and handicap.
+    void LEVEL_Click(int n);
+    void レベル_設定(int n);
+    void 描画_レベル(int n) override;
+    void 描画_ハンデレベル(int n) override;
+    void LBEL_UP_Click();
+    void LEBEL_DOWN_Click();
+
+    // Records, from the menu and the record panel.
+    void KIFU_READ_Click();
+    void KIFU_WRITE_Click();
+    void Command1_Click();
+    void File1_Click(const std::string& name);
+    int Drive1_Change(bool readable);
+
+    // Options, help and version.
+    void 背景_Click(int n);
+    void SIDOU_Click();
+    void BGM_Click();
+    void KAISETU_Click();
+    void VER_Click();
+
+    void 効果音(const char* name);
+    表示& 表示部() { return 表示_; }
+    const std::filesystem::path& 起動フォルダ() const { return 起動フォルダ_; }
+
+private:
+    class 手番の出力;
+    class 音の出力;
+    class 背景の出力;
+    class 音楽の出力;
+
+    void 初期設定();
+    void 人の手を指す(int button);
+    void 手持ちの駒を選ぶ(int c, int r);
+    void 盤の駒を選ぶ(int c, int r);
+    void 移動先を選ぶ(int c, int r, int button);
+    void com_ban();
+    void 局面を項目から戻す(int j);
+    std::string 設定フォルダ() const { return 起動フォルダ_.string(); }
+    BGM演奏& 音楽();
+
+    ゲームの窓口 窓口_;
+    表示 表示_;
+    std::filesystem::path 起動フォルダ_;
+    std::unique_ptr<手番の出力> 手番出力_;
+    std::unique_ptr<音の出力> 音出力_;
+    std::unique_ptr<背景の出力> 背景出力_;
+    std::unique_ptr<音楽の出力> 音楽出力_;
+};
+
+}  // namespace yukora

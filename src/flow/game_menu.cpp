@@ -1,0 +1,95 @@
+// The game menu: starting, continuing and resetting a game.
+#include "flow/game.h"
+#include "record/panel_commands.h"
+
+namespace yukora {
+
+namespace {
+constexpr const char* タイトル空白 = " ";
+}
+
+void ゲーム::TAIKYOKU_Click() { 棋譜パネル_閉じる(窓口_.panel); }
+
+void ゲーム::START_Click() {
+    進行状態& s = 状態.進行;
+    if (s.勝者 != 0) {
+        初期設定();
+        窓口_.clock.表示更新();
+    }
+    s.棋譜モード = 0;
+    表示_.描画_棋譜読込み部分消去();
+    for (int x = -2; x <= 0; ++x) 表示_.描画_絵(表示_.状態.背景画番号, x, 0);
+    表示_.描画_将棋盤桝();
+    s.手番開始時刻 = 窓口_.clock.現在秒();
+    if (状態.設定.印.KEIKA) 窓口_.timer.有効設定(true);
+    s.対局モード = 0;
+    if (s.手番 == 0 || s.手数 == 0) {
+        s.MAN番 = 1;
+        s.COM番 = -1;
+        s.手番 = 1;
+        窓口_.dialog.メッセージ("先手の番です", タイトル空白);
+    } else {
+        窓口_.dialog.メッセージ(s.手番 == 1 ? "先手の番です" : "後手の番です", タイトル空白);
+    }
+    s.再開待ち = 0;
+}
+
+void ゲーム::SENTE_Click() {
+    進行状態& s = 状態.進行;
+    if (s.勝者 != 0) 初期設定();
+    表示_.描画_棋譜読込み部分消去();
+    描画_レベル(s.レベル);
+    表示_.描画_将棋盤桝();
+    s.選択状態 = 0;
+    s.対局モード = 1;
+    s.棋譜モード = 0;
+    s.手順最終 = s.手数;
+    s.手番開始時刻 = 窓口_.clock.現在秒();
+    窓口_.timer.有効設定(true);
+    if (s.手番 == 0 || s.手数 == 0) {
+        s.MAN番 = 1;
+        s.COM番 = -1;
+        s.手番 = 1;
+        窓口_.dialog.メッセージ("MANの番です", タイトル空白);
+        s.再開待ち = 0;
+    } else if (s.手番 == s.MAN番) {
+        s.MAN番 = 1;
+        s.COM番 = -1;
+        s.手番 = 1;
+        窓口_.dialog.メッセージ("MANの番です", "対局");
+        s.再開待ち = 0;
+    } else if (s.手番 == s.COM番) {
+        com_ban();
+    }
+}
+
+void ゲーム::GOTE_Click() {
+    進行状態& s = 状態.進行;
+    if (s.勝者 != 0) 初期設定();
+    表示_.描画_棋譜読込み部分消去();
+    描画_レベル(s.レベル);
+    表示_.描画_将棋盤桝();
+    窓口_.timer.有効設定(true);
+    s.選択状態 = 0;
+    s.対局モード = 1;
+    s.棋譜モード = 0;
+    s.手順最終 = s.手数;
+    if (s.手番 == 0 || s.手数 == 0) {
+        s.MAN番 = -1;
+        s.COM番 = 1;
+        s.手番 = 1;
+        com_ban();
+    } else if (s.手番 == s.MAN番) {
+        窓口_.dialog.メッセージ("MANの番です", "対局");
+        s.再開待ち = 0;
+    } else if (s.手番 == s.COM番) {
+        com_ban();
+    }
+}
+
+void ゲーム::CANCEL_Click() {
+    初期設定();
+    効果音("駒打音.wav");
+}
+
+}  // namespace yukora

@@ -1,0 +1,32 @@
+// Every platform interface the game uses, handed over by the program's main.
+#pragma once
+#include <cstdint>
+#include <functional>
+
+#include "display/menu_port.h"
+#include "display/screen_port.h"
+#include "flow/clock_port.h"
+#include "flow/dialog_port.h"
+#include "flow/timer_port.h"
+#include "help/browser_port.h"
+#include "help/version_port.h"
+#include "record/record_panel.h"
+#include "sound/sound_library_port.h"
+
+namespace yukora {
+
+struct ゲームの窓口 {
+    画面& screen;
+    時計& clock;
+    タイマー& timer;
+    ダイアログ& dialog;
+    メニュー& menu;
+    棋譜パネル& panel;
+    サウンドライブラリ& sound;
+    ブラウザ& browser;
+    版情報窓& version;
+    std::function<void()> 終了;  // ends the program
+    std::intptr_t 窓番号 = 0;     // the window the sound library is opened for
+};
+
+}  // namespace yukora

@@ -1,0 +1,93 @@
+// "戻" and "進": stepping through the move list.
+#include "flow/game.h"
+#include "record/notation.h"
+#include "record/panel_commands.h"
+#include "rules/move_list.h"
+
+namespace yukora {
+
+void ゲーム::局面を項目から戻す(int j) {
+    const 手順記録& e = 状態.手順.参照(j);
+    局面& p = 状態.盤面;
+    p.盤 = e.盤;
+    p.MAN持駒 = e.MAN持駒;
+    p.COM持駒 = e.COM持駒;
+    p.COM持駒数 = 調査_持駒数(p, 状態.進行, 状態.進行.COM番);
+    p.MAN持駒数 = 調査_持駒数(p, 状態.進行, 状態.進行.MAN番);
+}
+
+void ゲーム::REPLAY_Click() {
+    進行状態& s = 状態.進行;
+    棋譜パネル_閉じる(窓口_.panel);
+    s.再開待ち = 1;
+    if (s.手順番号 < 1) {
+        効果音("禁止.wav");
+        窓口_.dialog.メッセージ("できません", "戻る");
+        return;
+    }
+    s.選択状態 = 0;
+    窓口_.timer.有効設定(false);
+    表示_.描画_将棋盤桝();
+    表示_.消去_思考中();
+    const int j = s.手順番号 - 1;
+    局面を項目から戻す(j);
+    const 手順記録& e = 状態.手順.参照(j);
+    s.COM時間 = e.COM時間前;
+    描画_所有時間(s.COM番, s.COM時間);
+    s.MAN時間 = e.MAN時間前;
+    描画_所有時間(s.MAN番, s.MAN時間);
+    表示_.描画_自持盤();
+    表示_.描画_敵持盤();
+    表示_.描画_盤();
+    const 移動結果 r = 調査_移動結果(状態.手順, s.手順番号);
+    効果音("駒打音.wav");
+    消去_移動結果(表示_, s, r.見つかった && r.駒 > 0 ? s.COM番 : s.MAN番);
+    --s.手順番号;
+    --s.手数;
+    s.手番 = -s.手番;
+    表示_.描画_手数(s.手数, 15);
+}
+
+void ゲーム::AFTER_Click() {
+    進行状態& s = 状態.進行;
+    棋譜パネル_閉じる(窓口_.panel);
+    if (s.手番 == 0) {
+        効果音("禁止.wav");
+        窓口_.dialog.メッセージ("「対局」で始めて下さい", "開始");
+        return;
+    }
+    s.再開待ち = 1;
+    if (s.手順番号 >= s.手順最終) {
+        if (s.棋譜モード == 1) {
+            窓口_.dialog.メッセージ("終わり", "進む");
+        } else {
+            効果音("禁止.wav");
+            窓口_.dialog.メッセージ("できません", "進む");
+        }
+        return;
+    }
+    表示_.消去_思考中();
+    s.選択状態 = 0;
+    窓口_.timer.有効設定(false);
+    表示_.描画_将棋盤桝();
+    ++s.手順番号;
+    ++s.手数;
+    表示_.描画_手数(s.手数, 15);
+    const int j = s.手順番号;
+    局面を項目から戻す(j);
+    const 手順記録& e = 状態.手順.参照(j);
+    s.COM時間 = e.COM時間後;
+    描画_所有時間(s.COM番, s.COM時間);
+    s.MAN時間 = e.MAN時間後;
+    描画_所有時間(s.MAN番, s.MAN時間);
+    表示_.描画_自持盤();
+    表示_.描画_敵持盤();
+    表示_.描画_盤();
+    const 移動結果 r = 調査_移動結果(状態.手順, j);
+    効果音("駒打音.wav");
+    描画_移動結果(表示_, s, r.駒 > 0 ? s.COM番 : s.MAN番, r.x, r.y, r.駒, 15);
+    s.手番 = -s.手番;
+    表示_.描画_手数(s.手数, 15);
+}
+
+}  // namespace yukora
