@@ -1,13 +1,12 @@
 // The options kept from one run to the next, and the check marks of the "ｵﾌﾟｼｮﾝ" menu.
 #pragma once
+#include "display/pictures.h"  // the background numbers 背景_緑 … 背景_煉瓦
 
 namespace yukora {
 
 // Opened by this bare name in the folder the program was started from.
 inline constexpr const char* 環境設定ファイル名 = "Yukora将棋1.ini";
 
-// Background numbers, the picture codes of the five tiles.
-inline constexpr int 背景_緑 = 2, 背景_畳 = 3, 背景_竹 = 4, 背景_宇宙 = 5, 背景_煉瓦 = 6;
 
 // The check marks; the window mirrors them on its menu. The writer reads only these.
 struct オプション印 {

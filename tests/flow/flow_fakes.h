@@ -1,0 +1,94 @@
+// A whole game on fake ports: a recording screen, an advancing clock, a scripted dialog.
+#pragma once
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "display/fake_screen.h"
+#include "flow/game.h"
+#include "record/record_fakes.h"
+#include "sound/fake_sound_library.h"
+#include "support/fake_board_view.h"
+
+namespace yukora::test::進行試験 {
+
+// Answers questions from a script (Yes when the script is empty) and records every box.
+class 台本ダイアログ final : public ダイアログ {
+public:
+    std::vector<std::string> 表示した;  // "title: text"; questions "title? text"
+    std::deque<bool> 答え;
+    void メッセージ(const std::string& text, const std::string& title) override {
+        表示した.push_back(title + ": " + text);
+    }
+    bool 質問(const std::string& text, const std::string& title) override {
+        表示した.push_back(title + "? " + text);
+        if (答え.empty()) return true;
+        const bool a = 答え.front();
+        答え.pop_front();
+        return a;
+    }
+    std::string 最後() const { return 表示した.empty() ? "" : 表示した.back(); }
+};
+
+class 記録するメニュー final : public メニュー {
+public:
+    std::map<std::string, bool, std::less<>> 印;
+    void 印設定(std::string_view control, bool checked) override { 印[std::string(control)] = checked; }
+    bool 印あり(std::string_view control) const override {
+        const auto it = 印.find(control);
+        return it != 印.end() && it->second;
+    }
+};
+
+class 記録するブラウザ final : public ブラウザ {
+public:
+    std::vector<std::string> 開いた;
+    bool 開ける = true;
+    bool 表示(const std::string& address) override {
+        開いた.push_back(address);
+        return 開ける;
+    }
+};
+
+class 記録する版情報 final : public 版情報窓 {
+public:
+    int 表示回数 = 0;
+    bool ホームページ = false;
+    bool 表示() override {
+        ++表示回数;
+        return ホームページ;
+    }
+};
+
+// The game with every port faked, started from a fresh temporary folder.
+class 試験台 {
+public:
+    試験台();
+    ~試験台();
+
+    // The twip point in the middle of cell (x, y).
+    void 押す(int x, int y, int button = ボタン_左);
+    // Which sounds were played, by file name, in order.
+    std::vector<std::string> 鳴った音() const;
+    void 音を消す() { 音.呼出記録.clear(); }
+
+    std::filesystem::path フォルダ;
+    表示試験::記録する画面 screen;
+    表示試験::進む時計 clock;
+    記録するタイマー timer;
+    台本ダイアログ dialog;
+    記録するメニュー menu;
+    棋譜試験::記録するパネル panel;
+    sound_test::記録サウンドライブラリ 音;
+    記録するブラウザ browser;
+    記録する版情報 version;
+    bool 終了した = false;
+    std::unique_ptr<ゲーム> game;
+    ゲーム状態& st() { return game->状態; }
+};
+
+}  // namespace yukora::test::進行試験

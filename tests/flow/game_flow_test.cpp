@@ -1,0 +1,191 @@
+// Whole games and the game menu, driven through the window's own events.
+#include <gtest/gtest.h>
+
+#include "flow/flow_fakes.h"
+#include "support/board_fixtures.h"
+
+namespace yukora {
+namespace {
+
+using test::進行試験::試験台;
+
+TEST(開始, 対局前の押下は断り禁止音を鳴らす) {
+    試験台 t;
+    t.押す(3, 7);
+    EXPECT_EQ(t.dialog.最後(), "開始: 「対局」で始めて下さい");
+    EXPECT_EQ(t.鳴った音(), std::vector<std::string>{"禁止.wav"});
+    EXPECT_EQ(t.st().進行.選択状態, 0);
+}
+
+TEST(開始, 起動時は三の強さに印がつき初期局面) {
+    試験台 t;
+    EXPECT_TRUE(t.menu.印あり("LEVEL3"));
+    EXPECT_EQ(t.st().進行.レベル, 3);
+    EXPECT_EQ(t.st().盤面.盤, test::初期局面().盤);
+    EXPECT_EQ(t.st().進行.MAN番, -1);
+    EXPECT_FALSE(t.screen.絞込("太字").empty());
+}
+
+TEST(先手, 人が指すとコンピュータが答える) {
+    試験台 t;
+    t.game->SENTE_Click();
+    EXPECT_EQ(t.dialog.最後(), " : MANの番です");
+    EXPECT_EQ(t.st().進行.MAN番, 1);
+    EXPECT_EQ(t.st().進行.手番, 1);
+    t.押す(3, 7);  // the pawn in front of the bishop
+    EXPECT_EQ(t.st().進行.選択状態, 1);
+    t.押す(3, 6);
+    const 進行状態& s = t.st().進行;
+    EXPECT_EQ(t.st().盤面.盤[3][6], -歩);
+    EXPECT_EQ(s.手数, 2);  // the computer has answered
+    EXPECT_EQ(s.手順番号, 2);
+    EXPECT_EQ(s.手番, s.MAN番);
+    EXPECT_EQ(s.勝者, 0);
+    int 上の駒 = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) 上の駒 += t.st().盤面.盤[x][y] >= 10;
+    EXPECT_EQ(上の駒, 20);
+    EXPECT_NE(t.st().盤面.盤, t.st().手順.参照(1).盤);  // the computer's move changed the board
+}
+
+TEST(先手, 人が王を取れば勝ち) {
+    試験台 t;
+    t.game->SENTE_Click();
+    // A position where the bottom gold can take the top king.
+    t.st().盤面 = test::局面を作る({{5, 9, -王}, {5, 3, -金}, {5, 2, 王}, {1, 1, 香}});
+    t.押す(5, 3);
+    t.押す(5, 2);
+    EXPECT_EQ(t.st().進行.勝者, t.st().進行.MAN番);
+    EXPECT_EQ(t.dialog.最後(), "終了: あなたの勝ちです");
+    t.押す(1, 1);
+    EXPECT_EQ(t.dialog.最後(), "終局: 新規に対局してください");
+}
+
+TEST(先手, 詰めば人の勝ち) {
+    試験台 t;
+    t.game->SENTE_Click();
+    // The top king in the corner, boxed in by its lances; a gold drop on (1, 2) protected by
+    // the lance on (1, 5) mates.
+    t.st().盤面 = test::局面を作る({{5, 9, -王}, {1, 1, 王}, {2, 1, 香}, {2, 2, 香}, {1, 5, -香}});
+    t.st().盤面.MAN持駒[持駒_金] = 1;
+    t.st().盤面.MAN持駒数 = 1;
+    t.押す(11, 持駒_金 + 2);
+    t.押す(1, 2);
+    EXPECT_EQ(t.st().盤面.盤[1][2], -金);
+    EXPECT_EQ(t.st().盤面.MAN持駒数, 0);
+    EXPECT_EQ(t.st().進行.勝者, t.st().進行.MAN番);
+    EXPECT_EQ(t.dialog.最後(), "終了: あなたの勝ちです");
+}
+
+TEST(先手, 終わった対局では新しく始める) {
+    試験台 t;
+    t.game->SENTE_Click();
+    t.st().盤面.盤[5][5] = 飛;
+    t.st().進行.勝者 = 1;
+    t.st().進行.手数 = 7;
+    t.game->SENTE_Click();
+    EXPECT_EQ(t.st().盤面.盤, test::初期局面().盤);
+    EXPECT_EQ(t.st().進行.勝者, 0);
+    EXPECT_EQ(t.st().進行.手番, 1);
+    EXPECT_EQ(t.st().進行.MAN番, 1);
+}
+
+TEST(後手, コンピュータが先に指す) {
+    試験台 t;
+    t.game->GOTE_Click();
+    const 進行状態& s = t.st().進行;
+    EXPECT_EQ(s.手数, 1);
+    EXPECT_EQ(s.MAN番, -1);
+    EXPECT_EQ(s.手番, -1);
+    EXPECT_NE(t.st().盤面.盤, test::初期局面().盤);
+    EXPECT_TRUE(t.timer.on);
+}
+
+TEST(スタート, 二人の対局は王を取って終わる) {
+    試験台 t;
+    t.game->START_Click();
+    EXPECT_EQ(t.dialog.最後(), " : 先手の番です");
+    const int moves[][5] = {
+        {3, 7, 3, 6, 1}, {7, 3, 7, 4, 1},  // both bishops' diagonals open
+        {2, 8, 8, 2, 2},                   // bishop takes bishop and promotes (right button)
+        {5, 1, 6, 2, 1}, {1, 7, 1, 6, 1}, {6, 2, 7, 2, 1},
+        {8, 2, 7, 2, 1},  // the horse takes the king
+    };
+    for (const auto& m : moves) {
+        t.押す(m[0], m[1]);
+        t.押す(m[2], m[3], m[4]);
+    }
+    EXPECT_EQ(t.st().盤面.盤[7][2], -角成);
+    EXPECT_EQ(t.st().進行.勝者, 1);
+    EXPECT_EQ(t.dialog.最後(), "終了: 先手の勝ちです");
+    EXPECT_EQ(t.st().盤面.MAN持駒[持駒_角], 1);  // the king goes to no hand
+    EXPECT_EQ(t.st().盤面.MAN持駒数, 1);
+}
+
+TEST(スタート, 途中の局面を続けて手番を知らせる) {
+    試験台 t;
+    t.game->START_Click();
+    t.押す(3, 7);
+    t.押す(3, 6);
+    EXPECT_EQ(t.st().進行.手番, -1);
+    t.game->START_Click();
+    EXPECT_EQ(t.dialog.最後(), " : 後手の番です");
+    EXPECT_EQ(t.st().盤面.盤[3][6], -歩);
+}
+
+TEST(最初, 初期設定して駒音を鳴らす) {
+    試験台 t;
+    t.game->START_Click();
+    t.押す(3, 7);
+    t.押す(3, 6);
+    t.音を消す();
+    t.game->CANCEL_Click();
+    EXPECT_EQ(t.st().盤面.盤, test::初期局面().盤);
+    EXPECT_EQ(t.st().進行.手番, 0);
+    EXPECT_EQ(t.鳴った音(), std::vector<std::string>{"駒打音.wav"});
+}
+
+TEST(終わり, Escで音を解放して終わる) {
+    試験台 t;
+    t.game->キー押下('a');
+    EXPECT_FALSE(t.終了した);
+    t.game->キー押下(27);
+    EXPECT_TRUE(t.終了した);
+    int freed = 0;
+    for (const auto& c : t.音.呼出記録) freed += c.関数 == "dsFree";
+    EXPECT_EQ(freed, 4);
+    EXPECT_EQ(t.音.呼出記録.back().関数, "dsTerminate");
+}
+
+TEST(強さ, 二人の対局では印と値だけ変わる) {
+    試験台 t;
+    t.game->START_Click();
+    t.screen.消去();
+    t.game->メニュー選択("LEVEL2");
+    EXPECT_EQ(t.st().進行.レベル, 2);
+    EXPECT_TRUE(t.menu.印あり("LEVEL2"));
+    EXPECT_FALSE(t.menu.印あり("LEVEL3"));
+    EXPECT_TRUE(t.screen.絞込("文字").empty());
+    t.game->SENTE_Click();
+    t.screen.消去();
+    t.game->メニュー選択("LEVEL1");
+    EXPECT_FALSE(t.screen.絞込("文字").empty());  // the level is drawn in a game against COM
+}
+
+TEST(ハンディキャップ, 一手指した後は断る) {
+    試験台 t;
+    t.game->メニュー選択("LEBEL_DOWN");
+    EXPECT_EQ(t.st().盤面.盤[2][8], 0);
+    EXPECT_EQ(t.st().進行.ハンデ設定済, 1);
+    t.game->START_Click();
+    t.押す(3, 7);
+    t.押す(3, 6);
+    t.音を消す();
+    t.game->メニュー選択("LBEL_UP");
+    EXPECT_EQ(t.dialog.最後(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定: 対局途中ではできません\n\n局面→最初にして下さい");
+    EXPECT_EQ(t.鳴った音(), std::vector<std::string>{"禁止.wav"});
+    EXPECT_EQ(t.st().盤面.盤[2][8], 0);
+}
+
+}  // namespace
+}  // namespace yukora
