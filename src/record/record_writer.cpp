@@ -1,7 +1,5 @@
 #include "record/record_writer.h"
 
-#include <vector>
-
 #include "record/file_replace.h"
 #include "record/panel_commands.h"
 #include "record/record_line.h"

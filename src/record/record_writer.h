@@ -13,8 +13,8 @@ namespace yukora {
 // The extension of record files.
 inline constexpr const char* 棋譜拡張子 = ".棋譜";
 
-// The three header lines: the title, then the top player's and the bottom player's name
-// (Text4 above when the bottom player moves first, else Text3).
+// The texts of Text2, Text3 and Text4. The file holds the title, then the name of the top
+// player, then that of the bottom player: 後手名 above when the bottom player moves first.
 struct 棋譜見出し {
     std::string 対局名, 先手名, 後手名;
 };
