@@ -1,6 +1,4 @@
 // The 81 squares, both hand stands, the blinking piece and the marked destinations.
-#include <chrono>
-#include <thread>
 
 #include "display/display.h"
 #include "display/palette.h"
@@ -62,23 +60,11 @@ void 表示::描画_駒点滅(int code, int x, int y, int times) {
         描画_絵(0, x, y);
         描画_桝輪郭(色_黒, x, y);
         画面_.今すぐ表示();
-        待ち(0.2f);
+        時計_.待ち時間(0.2f);
         描画_絵(code, x, y);
         描画_桝輪郭(色_黒, x, y);
         画面_.今すぐ表示();
-        待ち(0.2f);
-    }
-}
-
-// Busy wait on the time of day: no window event is handled meanwhile. A wait across
-// midnight also ends after `seconds`.
-void 表示::待ち(float seconds) {
-    const float 開始 = 時計_.現在秒();
-    for (;;) {
-        const float 今 = 時計_.現在秒();
-        const float 経過 = 今 >= 開始 ? 今 - 開始 : 今 + (86400.0f - 開始);
-        if (経過 >= seconds) return;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        時計_.待ち時間(0.2f);
     }
 }
 

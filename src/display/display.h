@@ -51,7 +51,6 @@ public:
 
 private:
     void 背景(double x, double y) { 描画_絵(状態.背景画番号, x, y); }
-    void 待ち(float seconds);
 
     画面& 画面_;
     時計& 時計_;

@@ -10,6 +10,23 @@ public:
     virtual float 現在秒() = 0;
     // Lets the window show what has been drawn so far, without handling input.
     virtual void 表示更新() = 0;
+
+    // Waits `seconds` on the time of day, showing the window but handling no input. A wait
+    // across midnight also ends after `seconds`.
+    void 待ち時間(float seconds) {
+        const float start = 現在秒();
+        for (;;) {
+            const float now = 現在秒();
+            const float elapsed = start <= now ? now - start : now + (86400.0f - start);
+            if (elapsed >= seconds) return;
+            表示更新();
+            休む();
+        }
+    }
+
+protected:
+    // Between two polls of the busy wait; a real clock gives the processor a moment.
+    virtual void 休む() {}
 };
 
 }  // namespace yukora

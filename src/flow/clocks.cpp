@@ -40,10 +40,7 @@ void ゲーム::消去_所有時間(int side) {
     }
 }
 
-void ゲーム::待ち時間(float seconds) {
-    const float t0 = 窓口_.clock.現在秒();
-    while (調査_経過秒(t0, 窓口_.clock.現在秒()) < seconds) 窓口_.clock.表示更新();
-}
+void ゲーム::待ち時間(float seconds) { 窓口_.clock.待ち時間(seconds); }
 
 void ゲーム::KEIKA_Click() {
     オプション印& 印 = 状態.設定.印;

@@ -1,5 +1,8 @@
 #include "window/qt_ports.h"
 
+#include <chrono>
+#include <thread>
+
 #include <QMessageBox>
 #include <QTime>
 
@@ -24,6 +27,8 @@ float Qt時計::現在秒() {
 void Qt時計::表示更新() {
     if (再描画) 再描画();
 }
+
+void Qt時計::休む() { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }
 
 Qtタイマー::Qtタイマー() {
     タイマー_.setInterval(50);

@@ -26,6 +26,9 @@ public:
     void 表示更新() override;
     // Repaints the window at once (set by the window).
     std::function<void()> 再描画;
+
+protected:
+    void 休む() override;
 };
 
 // Timer1: ticks every 50 ms while enabled.
