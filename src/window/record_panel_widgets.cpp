@@ -1,0 +1,183 @@
+#include "window/record_panel_widgets.h"
+
+#include <QDir>
+#include <QFont>
+#include <QSignalBlocker>
+
+#include "display/grid.h"
+#include "record/panel_commands.h"
+#include "window/art.h"
+
+namespace yukora::window {
+namespace {
+
+// A control's place in twips of the client area, as pixels of the canvas.
+QRect 画素(int left, int top, int width, int height) {
+    return QRect(left / 画素あたりtwip, top / 画素あたりtwip, width / 画素あたりtwip,
+                 height / 画素あたりtwip);
+}
+
+struct 欄の配置 {
+    const char* 見出し;  // the caption beside the box
+    int top;
+};
+
+// Label1(0..3) and Text1..Text4 side by side, in the order of their index.
+constexpr 欄の配置 欄配置[4] = {
+    {"ﾌｧｲﾙ名 ：", 3120},   // Label1(0), Text1
+    {"後    手 ：", 2880},  // Label1(1), Text4
+    {"先    手 ：", 2640},  // Label1(2), Text3
+    {"対 局 名：", 2400},   // Label1(3), Text2
+};
+
+QFont パネルの書体() {
+    QFont f(QString::fromUtf8(絵の書体));
+    f.setPixelSize(12);  // 9 points at 96 dpi, as the window's texts
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+// The record files of `folder`, by name.
+QStringList 棋譜ファイル一覧(const QString& folder) {
+    if (folder.isEmpty()) return {};
+    return QDir(folder).entryList({QStringLiteral("*.棋譜")}, QDir::Files,
+                                  QDir::Name | QDir::IgnoreCase);
+}
+
+template <class T>
+T* 置く(QWidget* parent, const QRect& where, const char* name) {
+    auto* w = new T(parent);
+    w->setObjectName(QString::fromUtf8(name));
+    w->setGeometry(where);
+    w->setFont(パネルの書体());
+    w->hide();
+    return w;
+}
+
+}  // namespace
+
+棋譜パネル部品::棋譜パネル部品(QWidget* parent, const std::filesystem::path& 開始フォルダ) {
+    部品を作る(parent);
+    const QString start = QDir::cleanPath(
+        QDir(QString::fromStdString(開始フォルダ.string())).absolutePath());
+    Drive1_->更新(start);
+    Dir1_->パス設定(start);
+}
+
+棋譜パネル部品::~棋譜パネル部品() {
+    // The parent may outlive the panel; its callbacks point here.
+    delete Drive1_.data();
+    delete Dir1_.data();
+    delete File1_.data();
+    for (auto& w : Label1_) delete w.data();
+    for (auto& w : Text_) delete w.data();
+    delete Command1_.data();
+}
+
+void 棋譜パネル部品::部品を作る(QWidget* parent) {
+    Drive1_ = 置く<ドライブ一覧>(parent, 画素(240, 360, 2535, 300), "Drive1");
+    Dir1_ = 置く<フォルダ一覧>(parent, 画素(240, 600, 2535, 1710), "Dir1");
+    File1_ = 置く<QListWidget>(parent, 画素(240, 2280, 2535, 930), "File1");
+    File1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    File1_->setUniformItemSizes(true);
+    File1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    const char* 欄名[4] = {"Text1", "Text4", "Text3", "Text2"};
+    for (int i = 0; i < 4; ++i) {
+        const int top = 欄配置[i].top;
+        QLabel* label = 置く<QLabel>(parent, 画素(120, top, 855, 255),
+                                      ("Label1_" + std::to_string(i)).c_str());
+        label->setText(QString::fromUtf8(欄配置[i].見出し));
+        label->setAutoFillBackground(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setIndent(1);
+        Label1_[static_cast<std::size_t>(i)] = label;
+        QLineEdit* text = 置く<QLineEdit>(parent, 画素(960, top, 2295, 270), 欄名[i]);
+        text->setTextMargins(1, 0, 1, 0);
+        // Text1 at index 0 … Text4 at index 3.
+        const int n = 欄名[i][4] - '1';
+        Text_[static_cast<std::size_t>(n)] = text;
+    }
+    Command1_ = 置く<QPushButton>(parent, 画素(3360, 3360, 855, 375), "Command1");
+    Command1_->setText(QStringLiteral("RETURN"));
+    Command1_->setAutoDefault(false);
+
+    QObject::connect(Drive1_, &QComboBox::activated, Drive1_,
+                     [this](int index) { ドライブを選んだ(index); });
+    Dir1_->変更 = [this] { フォルダが変わった(); };
+    QObject::connect(File1_, &QListWidget::itemClicked, File1_, [this](QListWidgetItem* item) {
+        if (item && ファイル選択) ファイル選択(item->text().toStdString());
+    });
+    QObject::connect(Command1_, &QPushButton::clicked, Command1_, [this] {
+        if (保存) 保存();
+    });
+}
+
+void 棋譜パネル部品::ドライブを選んだ(int index) {
+    const QString root = Drive1_->根(index);
+    // Choosing the drive already shown changes nothing.
+    if (root.isEmpty() || index == Drive1_->番号(Dir1_->パス())) return;
+    const bool readable = フォルダ読取可(root.toStdString());
+    const int ok = ドライブ変更 ? ドライブ変更(readable) : (readable ? 1 : 0);
+    if (ok == 0) {
+        Drive1_->合わせる(Dir1_->パス());  // back to the drive of the folder shown
+        return;
+    }
+    Dir1_->パス設定(root);
+}
+
+void 棋譜パネル部品::フォルダが変わった() {
+    // Dir1_Change: the file list follows the folder list, the drive list shows its volume.
+    File1フォルダ_ = Dir1_->パス();
+    Drive1_->合わせる(File1フォルダ_);
+    File1更新();
+}
+
+void 棋譜パネル部品::可視_Drive1(bool visible) {
+    // Volumes come and go: read them again whenever the list is shown.
+    if (visible && !Drive1_->isVisible()) Drive1_->更新(Dir1_->パス());
+    Drive1_->setVisible(visible);
+}
+
+void 棋譜パネル部品::可視_Dir1(bool visible) {
+    const bool 出す = visible && !Dir1_->isVisible();
+    Dir1_->setVisible(visible);
+    if (出す) Dir1_->更新();
+}
+
+void 棋譜パネル部品::可視_File1(bool visible) {
+    if (visible && !File1_->isVisible()) File1更新();
+    File1_->setVisible(visible);
+}
+
+void 棋譜パネル部品::可視_入力欄(bool visible) {
+    for (auto& w : Label1_) w->setVisible(visible);
+    for (auto& w : Text_) w->setVisible(visible);
+    Command1_->setVisible(visible);
+}
+
+QLineEdit* 棋譜パネル部品::欄(棋譜欄 box) const {
+    switch (box) {
+        case 棋譜欄::Text1: return Text_[0];
+        case 棋譜欄::Text2: return Text_[1];
+        case 棋譜欄::Text3: return Text_[2];
+        case 棋譜欄::Text4: return Text_[3];
+    }
+    return Text_[0];
+}
+
+std::string 棋譜パネル部品::文字列(棋譜欄 box) const { return 欄(box)->text().toStdString(); }
+
+void 棋譜パネル部品::文字列設定(棋譜欄 box, const std::string& text) {
+    欄(box)->setText(QString::fromStdString(text));
+}
+
+std::string 棋譜パネル部品::File1フォルダ() const { return File1フォルダ_.toStdString(); }
+
+void 棋譜パネル部品::File1更新() {
+    const QSignalBlocker quiet(File1_.data());
+    File1_->clear();
+    File1_->addItems(棋譜ファイル一覧(File1フォルダ_));
+}
+
+}  // namespace yukora::window
