@@ -22,6 +22,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    // No expand arrows: every level is always open.
+    void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
 
 private:
     void 選んだ(QTreeWidgetItem* item);

@@ -50,10 +50,14 @@ void 文字を書く(QPainter& p) {
     QFont kanji(絵の書体);
     kanji.setPixelSize(26);
     kanji.setBold(true);
+    // Name and version centred over the space right of the pieces.
+    const double 左 = 72, 右 = 版情報_幅 - 8;
+    const QString 名 = QStringLiteral("Yukora "), 将棋 = QStringLiteral("将棋Ⅰ");
+    const double w1 = QFontMetricsF(latin).horizontalAdvance(名);
+    const double x0 = (左 + 右 - w1 - QFontMetricsF(kanji).horizontalAdvance(将棋)) / 2;
     QPainterPath name;
-    name.addText(80, 38, latin, QStringLiteral("Yukora"));
-    name.addText(80 + QFontMetricsF(latin).horizontalAdvance(QStringLiteral("Yukora ")), 38, kanji,
-                 QStringLiteral("将棋Ⅰ"));
+    name.addText(x0, 38, latin, 名);
+    name.addText(x0 + w1, 38, kanji, 将棋);
     QLinearGradient gold(0, 16, 0, 40);
     gold.setColorAt(0.0, QColor(255, 238, 168));
     gold.setColorAt(1.0, QColor(204, 148, 46));
@@ -64,7 +68,8 @@ void 文字を書く(QPainter& p) {
     small.setPixelSize(12);
     p.setFont(small);
     p.setPen(QColor(240, 224, 190));
-    p.drawText(QPointF(84, 58), QString::fromUtf8(版番号));
+    p.drawText(QRectF(左, 45, 右 - 左, 16), Qt::AlignHCenter | Qt::AlignVCenter,
+               QString::fromUtf8(版番号));
 }
 
 }  // namespace
