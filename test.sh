@@ -15,3 +15,10 @@ cd ..
 fuzz/run.sh 20000
 # The USI engine's SFEN and move parser, likewise.
 usi/fuzz/run.sh 20000
+
+# The core, its tests and the engine again under AddressSanitizer and UndefinedBehaviorSanitizer;
+# any report fails the run. The soak test runs here too.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DYUKORA_CORE_ONLY=ON -DYUKORA_SANITIZE=ON
+cmake --build build-asan
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --output-on-failure -j2)

@@ -36,12 +36,16 @@ private:
 // Lines of bytes held in memory.
 class 文字列行入力 final : public 行入力 {
 public:
-    explicit 文字列行入力(std::string_view bytes) : 残り_(bytes) {}
+    // Keeps its own copy, so a temporary string may be passed.
+    explicit 文字列行入力(std::string_view bytes) : 保持_(bytes), 残り_(保持_) {}
+    文字列行入力(const 文字列行入力&) = delete;
+    文字列行入力& operator=(const 文字列行入力&) = delete;
 
 protected:
     long 読む(char* buf, std::size_t n) override;
 
 private:
+    std::string 保持_;
     std::string_view 残り_;
 };
 
