@@ -125,6 +125,8 @@ void ゲーム::Form_Load(const std::filesystem::path& folder) {
 }
 
 void ゲーム::終了処理() {
+    if (終了処理済_) return;
+    終了処理済_ = true;
     解放_サウンド(状態.音, 窓口_.sound);
     サウンド終了(状態.音, 窓口_.sound);
 }

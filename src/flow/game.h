@@ -98,6 +98,7 @@ private:
     ゲームの窓口 窓口_;
     表示 表示_;
     std::filesystem::path 起動フォルダ_;
+    bool 終了処理済_ = false;
     std::unique_ptr<手番の出力> 手番出力_;
     std::unique_ptr<音の出力> 音出力_;
     std::unique_ptr<背景の出力> 背景出力_;

@@ -1,33 +1,38 @@
 #include "window/app.h"
 
-#include "display/pictures.h"
-#include "display/reverse.h"
-#include "rules/initial_setup.h"
+#include <QApplication>
+
+#include "dynamic_sound_library.h"
 
 namespace yukora::window {
 
-窓アプリ::窓アプリ(qreal dpr)
-    : 画像_(dpr), 表示_(画像_, 時計_, 局面_, 進行_), 窓_(画像_), ダイアログ_(&窓_) {
+窓アプリ::窓アプリ(qreal dpr, std::filesystem::path folder, std::unique_ptr<サウンドライブラリ> sound)
+    : 起動フォルダ_(std::move(folder)),
+      画像_(dpr),
+      窓_(画像_),
+      ダイアログ_(&窓_),
+      版情報_(&窓_),
+      音_(sound ? std::move(sound) : std::make_unique<動的サウンドライブラリ>()),
+      パネル_(std::make_unique<棋譜パネル部品>(&窓_.キャンバス(), 起動フォルダ_)) {
     時計_.再描画 = [this] { 窓_.キャンバス().repaint(); };
-    窓_.受け手設定(this);
+    ゲーム_ = std::make_unique<ゲーム>(ゲームの窓口{
+        画像_, 時計_, タイマー_, ダイアログ_, 窓_, *パネル_, *音_, ブラウザ_, 版情報_,
+        [] { QApplication::quit(); }, static_cast<std::intptr_t>(窓_.winId())});
+    タイマー_.時刻 = [this] { ゲーム_->Timer1_Timer(); };
+    パネル_->ファイル選択 = [this](const std::string& name) { ゲーム_->File1_Click(name); };
+    パネル_->保存 = [this] { ゲーム_->Command1_Click(); };
+    パネル_->ドライブ変更 = [this](bool readable) { return ゲーム_->Drive1_Change(readable); };
+    窓_.受け手設定(ゲーム_.get());
+}
+
+窓アプリ::~窓アプリ() {
+    窓_.受け手設定(nullptr);
+    タイマー_.時刻 = nullptr;
 }
 
 void 窓アプリ::開始() {
-    // The background the first run gets when there is no settings file yet (bamboo).
-    表示_.状態.背景画番号 = 背景_竹;
-    窓_.印設定("TATAMI", false);
-    窓_.印設定("TAKE", true);
-    初期設定(局面_, 進行_, タイマー_, 表示_);
+    ゲーム_->Form_Load(起動フォルダ_);
     窓_.初期配置();
-}
-
-void 窓アプリ::メニュー選択(std::string_view control) {
-    if (control == "OWARI") 窓_.close();
-    else if (control == "REVERSE") REVERSE_Click(局面_, 進行_, 表示_, ダイアログ_, 音_);
-}
-
-void 窓アプリ::キー押下(int code) {
-    if (code == キー_Esc) 窓_.close();
 }
 
 }  // namespace yukora::window

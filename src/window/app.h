@@ -1,52 +1,65 @@
-// The program assembled: the game state, the display core and the Qt adapters around them.
+// The program assembled: the Qt adapters around the game.
 #pragma once
+#include <filesystem>
 #include <memory>
 
-#include "display/display.h"
-#include "display/sound_cue.h"
-#include "display/window_events.h"
-#include "flow/flow_state.h"
-#include "rules/position.h"
+#include "flow/game.h"
+#include "sound/sound_library_port.h"
 #include "window/canvas_image.h"
 #include "window/main_window.h"
+#include "window/qt_browser.h"
 #include "window/qt_ports.h"
+#include "window/record_panel_widgets.h"
+#include "window/version_dialog.h"
 
 namespace yukora::window {
 
-class 窓アプリ final : private 窓イベント {
+class 窓アプリ final {
 public:
-    // `dpr` device pixels per logical pixel for the persistent image and the pictures.
-    explicit 窓アプリ(qreal dpr);
+    // `dpr` device pixels per logical pixel for the persistent image and the pictures;
+    // `folder` the folder current at start-up (settings, sounds, help page); `sound` the sound
+    // library, or none to load the real one from beside the executable.
+    explicit 窓アプリ(qreal dpr, std::filesystem::path folder = std::filesystem::current_path(),
+                      std::unique_ptr<サウンドライブラリ> sound = nullptr);
+    ~窓アプリ();
 
-    // The start: the game state reset to the starting position and the window painted.
+    // The start: sounds, settings, the starting position painted, the window placed.
     void 開始();
 
     主窓& 窓() { return 窓_; }
-    表示& 表示部() { return 表示_; }
+    ゲーム& 対局() { return *ゲーム_; }
+    表示& 表示部() { return ゲーム_->表示部(); }
     描画面& 画像() { return 画像_; }
-    局面& 局面部() { return 局面_; }
-    進行状態& 進行() { return 進行_; }
+    局面& 局面部() { return ゲーム_->状態.盤面; }
+    進行状態& 進行() { return ゲーム_->状態.進行; }
+    棋譜パネル部品& 棋譜パネル() { return *パネル_; }
 
 private:
-    // Until the game flow takes these over: leaving, and turning the board round.
-    void メニュー選択(std::string_view control) override;
-    void マウス押下(int, int, int) override {}
-    void キー押下(int code) override;
-    void 閉じる() override {}
-
-    class 無音 final : public 効果音 {
-        void 鳴らす(const char*) override {}
-    };
-
-    局面 局面_;
-    進行状態 進行_;
+    std::filesystem::path 起動フォルダ_;
     描画面 画像_;
     Qt時計 時計_;
     Qtタイマー タイマー_;
-    表示 表示_;
     主窓 窓_;
     Qtダイアログ ダイアログ_;
-    無音 音_;
+    Qtブラウザ ブラウザ_;
+    版情報ダイアログ 版情報_;
+    std::unique_ptr<サウンドライブラリ> 音_;
+    std::unique_ptr<棋譜パネル部品> パネル_;
+    std::unique_ptr<ゲーム> ゲーム_;
+};
+
+// A sound library that plays nothing, for tests and measurements.
+class 無音ライブラリ final : public サウンドライブラリ {
+public:
+    std::int32_t dsInitialize(std::intptr_t) override { return 1; }
+    std::int32_t dsTerminate(std::int32_t) override { return 1; }
+    std::int32_t dsCreateDSB(std::int32_t, const std::uint8_t*, std::size_t, std::int32_t) override {
+        return 0;
+    }
+    std::int32_t dsFree(std::int32_t) override { return 0; }
+    std::int32_t dsPlay(std::int32_t) override { return 0; }
+    std::int32_t dsPlayLooping(std::int32_t) override { return 0; }
+    std::int32_t dsStop(std::int32_t) override { return 0; }
 };
 
 }  // namespace yukora::window

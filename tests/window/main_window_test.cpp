@@ -9,6 +9,11 @@
 #include <vector>
 
 #include "window/app.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
 #include "window/main_window.h"
 
 namespace yukora::window {
@@ -152,8 +157,14 @@ TEST(主窓, 押下はtwipで伝えキーはEscが27) {
               (文字列列{"押下 1 1620 765", "押下 2 6008 300", "キー 27", "キー 97", "閉じる"}));
 }
 
+// A fresh folder for the settings file of one test.
+std::filesystem::path 試験フォルダ() {
+    char pattern[] = "/tmp/yukora-window-XXXXXX";
+    return std::filesystem::path(mkdtemp(pattern));
+}
+
 TEST(窓アプリ, 開始で初期局面を描き左上に置く) {
-    窓アプリ app(1.0);
+    窓アプリ app(1.0, 試験フォルダ(), std::make_unique<無音ライブラリ>());
     app.開始();
     EXPECT_EQ(app.進行().手番, 0);
     EXPECT_EQ(app.局面部().盤[5][9], -950);
@@ -166,7 +177,7 @@ TEST(窓アプリ, 開始で初期局面を描き左上に置く) {
 }
 
 TEST(窓アプリ, 反転で盤が回る) {
-    窓アプリ app(1.0);
+    窓アプリ app(1.0, 試験フォルダ(), std::make_unique<無音ライブラリ>());
     app.開始();
     app.局面部().盤[3][7] = 0;
     app.局面部().盤[3][6] = -10;
