@@ -10,6 +10,7 @@ packages=(
     libsdl2-mixer-dev
     clang libclang-rt-14-dev
     xvfb xauth
+    xdg-utils
 )
 
 missing=()

@@ -91,7 +91,7 @@ private:
     void 盤の駒を選ぶ(int c, int r);
     void 移動先を選ぶ(int c, int r, int button);
     void com_ban();
-    void 局面を項目から戻す(int j);
+    void 局面を項目から戻す(int j, bool 指した後);
     std::string 設定フォルダ() const { return 起動フォルダ_.string(); }
     BGM演奏& 音楽();
 

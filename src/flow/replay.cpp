@@ -6,14 +6,23 @@
 
 namespace yukora {
 
-void ゲーム::局面を項目から戻す(int j) {
+// Board, hands and clocks of entry j (the clocks before or after its move), all redrawn.
+void ゲーム::局面を項目から戻す(int j, bool 指した後) {
     const 手順記録& e = 状態.手順.参照(j);
     局面& p = 状態.盤面;
+    進行状態& s = 状態.進行;
     p.盤 = e.盤;
     p.MAN持駒 = e.MAN持駒;
     p.COM持駒 = e.COM持駒;
-    p.COM持駒数 = 調査_持駒数(p, 状態.進行, 状態.進行.COM番);
-    p.MAN持駒数 = 調査_持駒数(p, 状態.進行, 状態.進行.MAN番);
+    p.COM持駒数 = 調査_持駒数(p, s, s.COM番);
+    p.MAN持駒数 = 調査_持駒数(p, s, s.MAN番);
+    s.COM時間 = 指した後 ? e.COM時間後 : e.COM時間前;
+    描画_所有時間(s.COM番, s.COM時間);
+    s.MAN時間 = 指した後 ? e.MAN時間後 : e.MAN時間前;
+    描画_所有時間(s.MAN番, s.MAN時間);
+    表示_.描画_自持盤();
+    表示_.描画_敵持盤();
+    表示_.描画_盤();
 }
 
 void ゲーム::REPLAY_Click() {
@@ -29,16 +38,7 @@ void ゲーム::REPLAY_Click() {
     窓口_.timer.有効設定(false);
     表示_.描画_将棋盤桝();
     表示_.消去_思考中();
-    const int j = s.手順番号 - 1;
-    局面を項目から戻す(j);
-    const 手順記録& e = 状態.手順.参照(j);
-    s.COM時間 = e.COM時間前;
-    描画_所有時間(s.COM番, s.COM時間);
-    s.MAN時間 = e.MAN時間前;
-    描画_所有時間(s.MAN番, s.MAN時間);
-    表示_.描画_自持盤();
-    表示_.描画_敵持盤();
-    表示_.描画_盤();
+    局面を項目から戻す(s.手順番号 - 1, false);
     const 移動結果 r = 調査_移動結果(状態.手順, s.手順番号);
     効果音("駒打音.wav");
     消去_移動結果(表示_, s, r.見つかった && r.駒 > 0 ? s.COM番 : s.MAN番);
@@ -74,15 +74,7 @@ void ゲーム::AFTER_Click() {
     ++s.手数;
     表示_.描画_手数(s.手数, 15);
     const int j = s.手順番号;
-    局面を項目から戻す(j);
-    const 手順記録& e = 状態.手順.参照(j);
-    s.COM時間 = e.COM時間後;
-    描画_所有時間(s.COM番, s.COM時間);
-    s.MAN時間 = e.MAN時間後;
-    描画_所有時間(s.MAN番, s.MAN時間);
-    表示_.描画_自持盤();
-    表示_.描画_敵持盤();
-    表示_.描画_盤();
+    局面を項目から戻す(j, true);
     const 移動結果 r = 調査_移動結果(状態.手順, j);
     効果音("駒打音.wav");
     描画_移動結果(表示_, s, r.駒 > 0 ? s.COM番 : s.MAN番, r.x, r.y, r.駒, 15);

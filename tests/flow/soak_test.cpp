@@ -2,6 +2,9 @@
 // A short run is part of the suite; YUKORA_SOAK_GAMES=n runs n games per level.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <chrono>
 #include <cstdlib>
 #include <random>
 #include <vector>
@@ -148,6 +151,7 @@ class 耐久 : public ::testing::TestWithParam<int> {};
 TEST_P(耐久, でたらめな人とコンピュータの対局) {
     集計 sum;
     const int games = 対局数();
+    const auto start = std::chrono::steady_clock::now();
     for (int g = 0; g < games; ++g) {
         SCOPED_TRACE("game " + std::to_string(g));
         一局(GetParam(), 1000u * GetParam() + static_cast<unsigned>(g), sum);
@@ -155,7 +159,12 @@ TEST_P(耐久, でたらめな人とコンピュータの対局) {
     }
     EXPECT_EQ(sum.対局, games);
     RecordProperty("moves", std::to_string(sum.手));
-    std::printf("level %d: %ld games, %ld moves\n", GetParam(), sum.対局, sum.手);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("level %d: %ld games, %ld moves, %.1f s, peak memory %ld MiB\n", GetParam(),
+                sum.対局, sum.手, seconds, usage.ru_maxrss / 1024);
 }
 
 INSTANTIATE_TEST_SUITE_P(各レベル, 耐久, ::testing::Values(1, 2, 3));
