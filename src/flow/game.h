@@ -93,6 +93,8 @@ private:
     void com_ban();
     void 局面を項目から戻す(int j, bool 指した後);
     std::string 設定フォルダ() const { return 起動フォルダ_.string(); }
+    // Shows the option check marks on the menu.
+    void オプション印を映す();
     BGM演奏& 音楽();
 
     ゲームの窓口 窓口_;

@@ -24,9 +24,9 @@ void ゲーム::File1_Click(const std::string& name) {
 
 int ゲーム::Drive1_Change(bool readable) { return yukora::Drive1_Change(窓口_.dialog, readable); }
 
-namespace {
-
-void 印を映す(メニュー& menu, const オプション印& 印) {
+void ゲーム::オプション印を映す() {
+    メニュー& menu = 窓口_.menu;
+    const オプション印& 印 = 状態.設定.印;
     menu.印設定("MIDORI", 印.MIDORI);
     menu.印設定("TATAMI", 印.TATAMI);
     menu.印設定("TAKE", 印.TAKE);
@@ -36,8 +36,6 @@ void 印を映す(メニュー& menu, const オプション印& 印) {
     menu.印設定("KEIKA", 印.KEIKA);
     menu.印設定("BGM", 印.BGM);
 }
-
-}  // namespace
 
 void ゲーム::背景_Click(int n) {
     const std::string folder = 設定フォルダ();
@@ -50,17 +48,17 @@ void ゲーム::背景_Click(int n) {
         case 背景_煉瓦: RENGA_Click(状態.設定, 背景, 表示_, folder); break;
         default: return;
     }
-    印を映す(窓口_.menu, 状態.設定.印);
+    オプション印を映す();
 }
 
 void ゲーム::SIDOU_Click() {
     yukora::SIDOU_Click(状態.設定, 表示_, 設定フォルダ());
-    印を映す(窓口_.menu, 状態.設定.印);
+    オプション印を映す();
 }
 
 void ゲーム::BGM_Click() {
     yukora::BGM_Click(状態.設定, 音楽(), 設定フォルダ());
-    印を映す(窓口_.menu, 状態.設定.印);
+    オプション印を映す();
 }
 
 void ゲーム::KAISETU_Click() { yukora::KAISETU_Click(窓口_.browser, 窓口_.dialog, 起動フォルダ_); }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/flow_fakes.h"
+#include "record/sjis.h"
 #include "support/board_fixtures.h"
 
 namespace yukora {
@@ -24,6 +25,28 @@ TEST(開始, 起動時は三の強さに印がつき初期局面) {
     EXPECT_EQ(t.st().盤面.盤, test::初期局面().盤);
     EXPECT_EQ(t.st().進行.MAN番, -1);
     EXPECT_FALSE(t.screen.絞込("太字").empty());
+}
+
+TEST(開始, 起動時に読んだ設定がメニューの印になる) {
+    試験台 t;  // no settings file yet: it is written with bamboo and the clocks on
+    EXPECT_TRUE(t.menu.印あり("TAKE"));
+    EXPECT_TRUE(t.menu.印あり("KEIKA"));
+    EXPECT_FALSE(t.menu.印あり("TATAMI"));
+    EXPECT_FALSE(t.menu.印あり("SIDOU"));
+    EXPECT_FALSE(t.menu.印あり("BGM"));
+
+    const auto bytes = SJISへ変換("背景画=宇宙\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n");
+    ASSERT_TRUE(bytes);
+    std::ofstream(t.フォルダ / "Yukora将棋1.ini", std::ios::binary) << *bytes;
+    t.menu.印.clear();
+    t.game = std::make_unique<ゲーム>(ゲームの窓口{t.screen, t.clock, t.timer, t.dialog, t.menu, t.panel,
+                                                t.音, t.browser, t.version, nullptr, 0});
+    t.game->Form_Load(t.フォルダ);
+    EXPECT_TRUE(t.menu.印あり("UCHU"));
+    EXPECT_TRUE(t.menu.印あり("SIDOU"));
+    EXPECT_TRUE(t.menu.印あり("BGM"));
+    EXPECT_FALSE(t.menu.印あり("TAKE"));
+    EXPECT_FALSE(t.menu.印あり("KEIKA"));
 }
 
 TEST(先手, 人が指すとコンピュータが答える) {
