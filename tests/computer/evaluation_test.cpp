@@ -110,5 +110,41 @@ TEST(盤評価, 香打ちの串刺しは奥の駒の値) {
     EXPECT_EQ(候補の点(p, -1, 持駒_香, 5, 5, 香, 3) - 候補の点(p, -1, 持駒_香, 5, 5, 香, 2), 0);
 }
 
+
+// The same candidate scored with different distances of the move's origin to the human king.
+点数 距離を変えた点(const 局面& before, int 先X, int 先Y, int 元距離) {
+    testing::探索一式 t = testing::候補の局面(before, -1, 持駒_金, 先X, 先Y, 金, 2);
+    t.c.移動元王距離 = 元距離;
+    return 盤評価(t.p, t.m, t.c, 2, 0, 金, -1, 持駒_金, 先X, 先Y);
+}
+
+TEST(盤評価, 王への接近は筋で近づけば1でそうでなくても段の距離より遠くから来れば0点1) {
+    局面 p = 王だけの局面(5, 9, 9, 1);
+    // (2,8): three columns and one row from the king.
+    const 点数 基準 = 距離を変えた点(p, 2, 8, 1);
+    EXPECT_EQ(距離を変えた点(p, 2, 8, 4) - 基準, 点(1));
+    EXPECT_EQ(距離を変えた点(p, 2, 8, 3) - 基準, 1);  // no nearer in columns, nearer than the row
+    EXPECT_EQ(距離を変えた点(p, 2, 8, 2) - 基準, 1);
+    // (5,6): on the king's column, three rows away.
+    const 点数 同じ筋 = 距離を変えた点(p, 5, 6, 3);
+    EXPECT_EQ(距離を変えた点(p, 5, 6, 4) - 同じ筋, 1);
+    EXPECT_EQ(距離を変えた点(p, 5, 6, 0), 同じ筋);
+}
+
+TEST(盤評価, 行き場の少ない飛の減点は盤上の移動だけで打ちにはない) {
+    // The rook ends on (1,1) between its own golds on (2,1) and (1,3), with (1,2) its only
+    // square: moved there from (1,2) it loses 35, dropped there nothing.
+    局面 p = 王だけの局面(9, 9, 9, 1);
+    置く(p, 2, 1, 金);
+    置く(p, 1, 3, 金);
+    局面 動かす = p;
+    置く(動かす, 1, 2, 飛);
+    const 点数 移動 = 候補の点(動かす, 1, 2, 1, 1, 飛, 3) - 候補の点(動かす, 1, 2, 1, 1, 飛, 2);
+    EXPECT_EQ(移動, -点(35));
+    持たせる(p, true, 持駒_飛, 1);
+    const 点数 打ち = 候補の点(p, -1, 持駒_飛, 1, 1, 飛, 3) - 候補の点(p, -1, 持駒_飛, 1, 1, 飛, 2);
+    EXPECT_EQ(打ち, 0);
+}
+
 }  // namespace
 }  // namespace yukora

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "computer/evaluation.h"
 #include "computer/fixtures.h"
 #include "rules/initial_setup.h"
 #include "rules/move_test.h"
@@ -149,6 +150,26 @@ TEST(COM探索, 動けなくなる駒は成りだけを試す) {
     COM探索(t.p, t.m, t.c, t.s);
     // Three king moves and one pawn move, scored once: no unpromoted trial on the last row.
     EXPECT_EQ(t.c.評価回数, 4);
+}
+
+TEST(COM探索, 打ちは最後に調べた盤上の手の元の距離で王への接近を数える) {
+    // A gold dropped on (5,4), held by the pawn on (5,3), checks the king on (5,5) that alone
+    // could take it. The pawn is the last board piece scanned, two squares from the king, so
+    // the drop counts as coming from two away: +0.1 for the one row between.
+    局面 p = 王だけの局面(5, 5, 1, 1);
+    置く(p, 5, 3, 歩);
+    持たせる(p, true, 持駒_金, 1);
+    const auto 打ちの点 = [&](int 元距離) {
+        testing::探索一式 t = testing::候補の局面(p, -1, 持駒_金, 5, 4, 金, 3);
+        t.c.移動元王距離 = 元距離;
+        return 盤評価(t.p, t.m, t.c, 3, 0, 金, -1, 持駒_金, 5, 4);
+    };
+    ASSERT_EQ(打ちの点(2) - 打ちの点(0), 1);
+    const COM指し手 mv = 探索する(p, 3);
+    ASSERT_EQ(mv.元X, -1);
+    ASSERT_EQ(mv.先X, 5);
+    ASSERT_EQ(mv.先Y, 4);
+    EXPECT_EQ(mv.点十倍, 打ちの点(2));
 }
 
 // Mirror image (x → 10 − x) of a position.
