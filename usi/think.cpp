@@ -5,7 +5,7 @@
 #include "flow/flow_state.h"
 #include "influence/influence_maps.h"
 #include "influence/survey.h"
-#include "usi/turn_round.h"
+#include "rules/turn_round.h"
 
 namespace yukora {
 namespace {
@@ -40,7 +40,8 @@ USI指し手 戻す(USI指し手 m) {
 
 思考結果 思考(const USI局面& pos, int レベル) {
     const bool 回す = pos.手番 == 先手;
-    局面 p = 回す ? 局面を回す(pos.p) : pos.p;
+    局面 p = pos.p;
+    if (回す) 局面反転(p);
     p.MAN王X = p.MAN王Y = p.COM王X = p.COM王Y = 0;
     勢力地図 m;
     COM思考状態 c;

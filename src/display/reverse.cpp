@@ -1,19 +1,8 @@
 #include "display/reverse.h"
 
-#include <utility>
+#include "rules/turn_round.h"
 
 namespace yukora {
-
-void 局面反転(局面& p) {
-    const 盤型 元 = p.盤;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int c = 元[10 - x][10 - y];
-            p.盤[x][y] = static_cast<駒型>(c <= -10 ? -c : c >= 10 ? -c : c);
-        }
-    std::swap(p.MAN持駒, p.COM持駒);
-    std::swap(p.MAN持駒数, p.COM持駒数);
-}
 
 void REVERSE_Click(局面& p, 進行状態& s, 表示& view, ダイアログ& dialog, 効果音& sound) {
     if (s.棋譜モード == 1) {

@@ -12,7 +12,4 @@ namespace yukora {
 // owner, exchanges the hands, repaints, passes the turn and drops the move list.
 void REVERSE_Click(局面& p, 進行状態& s, 表示& view, ダイアログ& dialog, 効果音& sound);
 
-// The position part alone: board rotated and owners swapped, hands and totals exchanged.
-void 局面反転(局面& p);
-
 }  // namespace yukora

@@ -14,7 +14,6 @@ namespace yukora {
 
 namespace {
 constexpr int 色_選択 = 12, 色_消去 = 0, 色_文字 = 15;
-constexpr int 自持駒コード[8] = {0, -歩, -香, -桂, -銀, -金, -角, -飛};
 }  // namespace
 
 void ゲーム::Form_MouseDown(int button, int shift, float x, float y) {
@@ -168,11 +167,11 @@ void ゲーム::手持ちの駒を選ぶ(int c, int r) {
     bool 手番の持駒 = false;
     if (c == 11 && r >= 3 && r <= 9) {
         if (p.MAN持駒[r - 2] == 0) return;
-        code = 自持駒コード[r - 2];
+        code = -持駒の駒(r - 2);
         手番の持駒 = s.手番 == s.MAN番;
     } else if (c == -1 && r >= 1 && r <= 7) {
         if (p.COM持駒[8 - r] == 0) return;
-        code = -自持駒コード[8 - r];
+        code = 持駒の駒(8 - r);
         手番の持駒 = s.手番 == s.COM番;
     } else {
         return;

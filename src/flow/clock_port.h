@@ -1,5 +1,6 @@
 // The time of day and the busy wait.
 #pragma once
+#include "flow/clock_text.h"
 
 namespace yukora {
 
@@ -15,10 +16,7 @@ public:
     // across midnight also ends after `seconds`.
     void 待ち時間(float seconds) {
         const float start = 現在秒();
-        for (;;) {
-            const float now = 現在秒();
-            const float elapsed = start <= now ? now - start : now + (86400.0f - start);
-            if (elapsed >= seconds) return;
+        while (調査_経過秒(start, 現在秒()) < seconds) {
             表示更新();
             休む();
         }

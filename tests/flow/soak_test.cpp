@@ -18,6 +18,8 @@ namespace yukora {
 namespace {
 
 using test::進行試験::試験台;
+using test::手の合計;
+using test::駒の総数;
 
 struct 候補 {
     int 元X, 元Y, 先X, 先Y, 駒;
@@ -43,20 +45,6 @@ std::vector<候補> 人の候補(局面 p) {
                     out.push_back({自持駒列, k + 2, u, v, code});
     }
     return out;
-}
-
-int 駒の総数(const 局面& p) {
-    int n = 0;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) n += p.盤[x][y] != 0;
-    for (int k = 1; k <= 7; ++k) n += p.MAN持駒[k] + p.COM持駒[k];
-    return n;
-}
-
-int 手の合計(const 持駒型& hand) {
-    int n = 0;
-    for (int k = 1; k <= 7; ++k) n += hand[k];
-    return n;
 }
 
 bool 王がいる(const 局面& p, int king) {

@@ -12,13 +12,8 @@
 namespace yukora {
 namespace {
 
-int 駒の総数(const 局面& p) {
-    int n = 0;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) n += p.盤[x][y] != 0;
-    for (int k = 1; k <= 7; ++k) n += p.MAN持駒[k] + p.COM持駒[k];
-    return n;
-}
+using test::手の合計;
+using test::駒の総数;
 
 TEST(実戦, 棋譜の全ての手が規則どおりに指せる) {
     const auto moves = test::CSA棋譜(std::string(GAMES_DIR) + "/real-game-1.csa");
@@ -45,8 +40,7 @@ TEST(実戦, 棋譜の全ての手が規則どおりに指せる) {
         手順保存(list, p, s, 0, 0, 0, 0);
         駒移動(p, s, view, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.駒);
         ASSERT_EQ(駒の総数(p), 40);
-        ASSERT_EQ(p.MAN持駒数 + p.COM持駒数,
-                  [&] { int n = 0; for (int k = 1; k <= 7; ++k) n += p.MAN持駒[k] + p.COM持駒[k]; return n; }());
+        ASSERT_EQ(p.MAN持駒数 + p.COM持駒数, 手の合計(p.MAN持駒) + 手の合計(p.COM持駒));
         ASSERT_EQ(s.勝者, 0);
         // Whoever just moved never leaves the mate tests unable to answer.
         勢力調査(p, m);

@@ -24,6 +24,19 @@ namespace yukora::test {
     return p;
 }
 
+int 駒の総数(const 局面& p) {
+    int n = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) n += p.盤[x][y] != 0;
+    return n + 手の合計(p.MAN持駒) + 手の合計(p.COM持駒);
+}
+
+int 手の合計(const 持駒型& hand) {
+    int n = 0;
+    for (int k = 1; k <= 7; ++k) n += hand[k];
+    return n;
+}
+
 namespace {
 
 int CSA駒(const std::string& k) {

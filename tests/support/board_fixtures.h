@@ -19,6 +19,11 @@ struct 配置 {
 // The starting position.
 局面 初期局面();
 
+// Pieces on the board and in both hands together.
+int 駒の総数(const 局面& p);
+// Sum of a hand's counts by kind.
+int 手の合計(const 持駒型& hand);
+
 // One move of a CSA record ("+7776FU", "-0055KA") in board coordinates.
 struct CSA指し手 {
     int 元X, 元Y, 先X, 先Y;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "usi/position_command.h"
-#include "usi/turn_round.h"
+#include "rules/turn_round.h"
 #include "usi_test_support.h"
 
 namespace yukora {
@@ -58,9 +58,10 @@ TEST(position命令, 誤りの理由は何手目の何がいけないかを言�
     EXPECT_EQ(読む("startpos moves 7g7f 7c7d\x01", pos), "unparsable move 7c7d? (move 2)");
 }
 
-TEST(局面を回す, 盤を半回転し駒の側と持駒を入れ替える) {
+TEST(局面反転, 盤を半回転し駒の側と持駒を入れ替える) {
     const USI局面 pos = test::SFENの局面("4k4/7+R1/2+P6/9/+s8/9/9/9/4K3+b w R2GS2Pb3p 1");
-    const 局面 q = 局面を回す(pos.p);
+    局面 q = pos.p;
+    局面反転(q);
     EXPECT_EQ(q.盤[2][8], 飛成);   // sente's dragon on 2b (8, 2) is now a top piece on (2, 8)
     EXPECT_EQ(q.盤[5][1], 王);     // sente's king from 5i
     EXPECT_EQ(q.盤[5][9], -王);
@@ -69,7 +70,8 @@ TEST(局面を回す, 盤を半回転し駒の側と持駒を入れ替える) {
     EXPECT_EQ(q.MAN持駒, pos.p.COM持駒);
     EXPECT_EQ(q.COM持駒数, pos.p.MAN持駒数);
     EXPECT_EQ(q.MAN持駒数, pos.p.COM持駒数);
-    const 局面 back = 局面を回す(q);
+    局面 back = q;
+    局面反転(back);
     EXPECT_EQ(back.盤, pos.p.盤);
     EXPECT_EQ(back.MAN持駒, pos.p.MAN持駒);
 }
