@@ -1,6 +1,6 @@
 #include "usi/piece_letters.h"
 
-#include "rules/pieces.h"
+#include "game/pieces.h"
 
 namespace yukora {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "computer/com_state.h"
 #include "computer/search.h"
-#include "flow/flow_state.h"
+#include "game/state.h"
 #include "influence/influence_maps.h"
 #include "influence/survey.h"
 #include "rules/turn_round.h"
@@ -46,9 +46,9 @@ USI指し手 戻す(USI指し手 m) {
     勢力地図 m;
     COM思考状態 c;
     進行状態 s;
-    s.レベル = レベル;
-    s.対局モード = 1;
-    s.手番 = s.COM番;
+    s.強さ.レベル = レベル;
+    s.番.対局モード = 1;
+    s.番.手番 = s.番.COM番;
     勢力調査(p, m);
     const COM指し手 r = COM探索(p, m, c, s);
     思考結果 結果;

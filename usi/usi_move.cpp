@@ -1,6 +1,6 @@
 #include "usi/usi_move.h"
 
-#include "rules/board_view.h"
+#include "game/board_view.h"
 #include "rules/making_move.h"
 #include "rules/move_test.h"
 #include "usi/piece_letters.h"
@@ -38,7 +38,7 @@ std::string 盤上の手(USI局面& pos, const USI指し手& m) {
     }
     進行状態 s;
     描画なし view;
-    駒移動(p, s, view, m.元X, m.元Y, m.先X, m.先Y, 後);
+    駒移動(p, s.番, view, m.元X, m.元Y, m.先X, m.先Y, 後);
     return {};
 }
 
@@ -54,7 +54,7 @@ std::string 打つ手(USI局面& pos, const USI指し手& m) {
     if (移動チェック(p, 元X, 元Y, m.先X, m.先Y, 駒) != 1) return "the piece cannot be dropped there";
     進行状態 s;
     描画なし view;
-    駒移動(p, s, view, 元X, 元Y, m.先X, m.先Y, 駒);
+    駒移動(p, s.番, view, 元X, 元Y, m.先X, m.先Y, 駒);
     return {};
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "rules/position.h"
+#include "game/position.h"
 
 namespace yukora {
 

@@ -2,7 +2,7 @@
 #pragma once
 #include "computer/com_state.h"
 #include "influence/influence_maps.h"
-#include "rules/position.h"
+#include "game/position.h"
 
 namespace yukora {
 

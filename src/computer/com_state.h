@@ -1,7 +1,7 @@
 // The computer's turn state: snapshots taken before the search and the marks of the surveys.
 #pragma once
 #include "computer/points.h"
-#include "rules/pieces.h"
+#include "game/pieces.h"
 
 namespace yukora {
 

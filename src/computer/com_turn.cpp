@@ -29,30 +29,30 @@ void 思考中表示(手番出力& out) {
 void 投了(進行状態& s, 手番出力& out) {
     out.消去_思考中();
     out.Timer1有効設定(false);
-    s.勝者 = s.MAN番;
+    s.番.勝者 = s.番.MAN番;
     out.メッセージ("あなたの勝ちです", "終了");
 }
 
 // Steps after the search: record, blink, move, pause, sound.
 void 指す(局面& p, 進行状態& s, 手順リスト& list, 手番出力& out, const COM指し手& mv) {
-    手順保存(list, p, s, s.MAN時間, s.MAN時間, s.COM時間, s.COM時間 + s.経過秒);
-    ++s.手数;
-    out.描画_手数(s.手数, 15);
+    手順保存(list, p, s.数, s.時間.MAN時間, s.時間.MAN時間, s.時間.COM時間, s.時間.COM時間 + s.時間.経過秒);
+    ++s.数.手数;
+    out.描画_手数(s.数.手数, 15);
     if (mv.元X < 0) out.描画_駒点滅(mv.駒後, -1, 8 - mv.元Y, 2);
     else out.描画_駒点滅(mv.駒前, mv.元X, mv.元Y, 2);
-    駒移動(p, s, out, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.駒後);
+    駒移動(p, s.番, out, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.駒後);
     out.消去_思考中();
     out.待ち時間(0.5f);
     out.効果音("駒打音.wav");
-    ++s.手順番号;
+    ++s.数.手順番号;
     out.Timer1有効設定(false);
 }
 
 }  // namespace
 
 void com_ban(局面& p, 勢力地図& m, COM思考状態& c, 進行状態& s, 手順リスト& list, 手番出力& out) {
-    if (s.勝者 != 0) return;
-    s.手番開始時刻 = out.現在秒();
+    if (s.番.勝者 != 0) return;
+    s.時間.手番開始時刻 = out.現在秒();
     if (out.KEIKAチェック済()) out.Timer1有効設定(true);
     思考中表示(out);
     探索表示 notify(out);
@@ -64,21 +64,21 @@ void com_ban(局面& p, 勢力地図& m, COM思考状態& c, 進行状態& s, �
     指す(p, s, list, out, mv);
     勢力調査(p, m);
     // A taken king is announced as the win; the mate test only runs while the king stands.
-    if (s.勝者 == 0 && 詰めかMAN(p, m) == 1) {
+    if (s.番.勝者 == 0 && 詰めかMAN(p, m) == 1) {
         out.メッセージ("よし！!", "詰め ?");
-    } else if (s.勝者 == s.COM番) {
-        out.消去_移動結果(s.COM番);
+    } else if (s.番.勝者 == s.番.COM番) {
+        out.消去_移動結果(s.番.COM番);
         out.メッセージ("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
-        s.手番 = s.MAN番;
+        s.番.手番 = s.番.MAN番;
         return;
     } else if (m.勢力COM[p.MAN王X][p.MAN王Y] > 0) {
         out.メッセージ("   ** 王手 **", "");
     }
-    out.描画_移動結果(s.COM番, mv.先X, mv.先Y, mv.駒後, 15);
+    out.描画_移動結果(s.番.COM番, mv.先X, mv.先Y, mv.駒後, 15);
     out.描画_桝輪郭(15, mv.先X, mv.先Y);
-    s.COM時間 += s.経過秒;
-    s.手番開始時刻 = out.現在秒();
-    s.手番 = s.MAN番;
+    s.時間.COM時間 += s.時間.経過秒;
+    s.時間.手番開始時刻 = out.現在秒();
+    s.番.手番 = s.番.MAN番;
     if (out.KEIKAチェック済()) out.Timer1有効設定(true);
 }
 

@@ -2,10 +2,10 @@
 #pragma once
 #include "computer/com_state.h"
 #include "computer/turn_output.h"
-#include "flow/flow_state.h"
+#include "game/state.h"
 #include "influence/influence_maps.h"
-#include "rules/move_list.h"
-#include "rules/position.h"
+#include "game/move_list.h"
+#include "game/position.h"
 
 namespace yukora {
 

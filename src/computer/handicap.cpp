@@ -27,28 +27,28 @@ constexpr ハンデ桝 COMの駒[10] = {{8, 2, 角}, {2, 2, 飛}, {9, 1, 香}, {
 }
 
 int ハンデ拒否理由(const 進行状態& s) {
-    if (s.棋譜モード != 0) return 1;
-    if (s.手順番号 > 0) return 2;
-    if (s.反転済 != 0) return 3;
+    if (s.番.棋譜モード != 0) return 1;
+    if (s.数.手順番号 > 0) return 2;
+    if (s.番.反転済 != 0) return 3;
     return 0;
 }
 
 ハンデ結果 ハンデ上げ(局面& p, 進行状態& s) {
     if (const int n = ハンデ拒否理由(s); n != 0) return {n};
-    s.手順最終 = 0;
-    s.ハンデ設定済 = 1;
-    if (s.ハンデレベル >= ハンデ最大) return {};
-    ++s.ハンデレベル;
-    return 桝を変える(p, s.ハンデレベル, true);
+    s.数.手順最終 = 0;
+    s.強さ.ハンデ設定済 = 1;
+    if (s.強さ.ハンデレベル >= ハンデ最大) return {};
+    ++s.強さ.ハンデレベル;
+    return 桝を変える(p, s.強さ.ハンデレベル, true);
 }
 
 ハンデ結果 ハンデ下げ(局面& p, 進行状態& s) {
     if (const int n = ハンデ拒否理由(s); n != 0) return {n};
-    s.手順最終 = 0;
-    s.ハンデ設定済 = 1;
-    if (s.ハンデレベル <= ハンデ最小) return {};
-    --s.ハンデレベル;
-    return 桝を変える(p, s.ハンデレベル + 1, false);
+    s.数.手順最終 = 0;
+    s.強さ.ハンデ設定済 = 1;
+    if (s.強さ.ハンデレベル <= ハンデ最小) return {};
+    --s.強さ.ハンデレベル;
+    return 桝を変える(p, s.強さ.ハンデレベル + 1, false);
 }
 
 }  // namespace yukora

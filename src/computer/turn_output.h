@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "rules/board_view.h"
+#include "game/board_view.h"
 
 namespace yukora {
 

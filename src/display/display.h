@@ -3,11 +3,11 @@
 #include <string_view>
 
 #include "display/repaint_extras.h"
-#include "display/screen_port.h"
-#include "flow/clock_port.h"
-#include "flow/flow_state.h"
-#include "rules/board_view.h"
-#include "rules/position.h"
+#include "game/screen_port.h"
+#include "game/clock_port.h"
+#include "game/state.h"
+#include "game/board_view.h"
+#include "game/position.h"
 
 namespace yukora {
 

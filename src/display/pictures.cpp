@@ -1,6 +1,6 @@
 #include "display/pictures.h"
 
-#include "rules/pieces.h"
+#include "game/pieces.h"
 
 namespace yukora {
 namespace {

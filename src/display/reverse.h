@@ -2,9 +2,9 @@
 #pragma once
 #include "display/display.h"
 #include "display/sound_cue.h"
-#include "flow/dialog_port.h"
-#include "flow/flow_state.h"
-#include "rules/position.h"
+#include "game/dialog_port.h"
+#include "game/state.h"
+#include "game/position.h"
 
 namespace yukora {
 

@@ -2,10 +2,6 @@
 
 namespace yukora {
 
-float 調査_経過秒(float start, float now) {
-    return start <= now ? now - start : now + (86400.0f - start);
-}
-
 std::string 変換_数字から文字(long n) {
     std::string text = std::to_string(n);
     if (text.size() == 1) return "0" + text;

@@ -1,11 +1,8 @@
-// Clock arithmetic and the hh:mm:ss text of a player's total.
+// The hh:mm:ss text of a player's total.
 #pragma once
 #include <string>
 
 namespace yukora {
-
-// Seconds from one time of day to another; a day change at midnight is allowed for.
-float 調査_経過秒(float start, float now);
 
 // Two-digit field: one digit gets a leading "0", two stay, more give an empty text.
 std::string 変換_数字から文字(long n);

@@ -7,13 +7,13 @@ namespace yukora {
 
 void ゲーム::Timer1_Timer() {
     進行状態& s = 状態.進行;
-    if (!窓口_.timer.有効() || s.勝者 != 0) return;
-    s.経過秒 = 調査_経過秒(s.手番開始時刻, 窓口_.clock.現在秒());
-    const int whole = static_cast<int>(s.経過秒);
-    if (whole == s.表示秒) return;
-    s.表示秒 = whole;
-    if (s.手番 == s.COM番) 描画_所有時間(s.COM番, s.経過秒 + s.COM時間);
-    else if (s.手番 == s.MAN番) 描画_所有時間(s.MAN番, s.経過秒 + s.MAN時間);
+    if (!窓口_.timer.有効() || s.番.勝者 != 0) return;
+    s.時間.経過秒 = 調査_経過秒(s.時間.手番開始時刻, 窓口_.clock.現在秒());
+    const int whole = static_cast<int>(s.時間.経過秒);
+    if (whole == s.時間.表示秒) return;
+    s.時間.表示秒 = whole;
+    if (s.番.手番 == s.番.COM番) 描画_所有時間(s.番.COM番, s.時間.経過秒 + s.時間.COM時間);
+    else if (s.番.手番 == s.番.MAN番) 描画_所有時間(s.番.MAN番, s.時間.経過秒 + s.時間.MAN時間);
     窓口_.clock.表示更新();
 }
 
@@ -21,10 +21,10 @@ void ゲーム::描画_所有時間(int side, float seconds) {
     if (!状態.設定.印.KEIKA) return;
     const std::string text = 調査_時間秒追加結果(seconds);
     消去_所有時間(side);
-    if (side == 状態.進行.MAN番) {
+    if (side == 状態.進行.番.MAN番) {
         表示_.描画_数値(13.1, 9.3, std::string_view(text), 0, 0, 12);
         表示_.描画_数値(13, 9.2, std::string_view(text), 15, 0, 12);
-    } else if (side == 状態.進行.COM番) {
+    } else if (side == 状態.進行.番.COM番) {
         表示_.描画_数値(-1.5, 9.3, std::string_view(text), 0, 0, 12);
         表示_.描画_数値(-1.6, 9.2, std::string_view(text), 15, 0, 12);
         表示_.描画_桝輪郭(0, 1, 9);
@@ -33,9 +33,9 @@ void ゲーム::描画_所有時間(int side, float seconds) {
 
 void ゲーム::消去_所有時間(int side) {
     const int 背景 = 表示_.状態.背景画番号;
-    if (side == 状態.進行.MAN番) {
+    if (side == 状態.進行.番.MAN番) {
         for (int c = 13; c <= 15; ++c) 表示_.描画_絵(背景, c, 9);
-    } else if (side == 状態.進行.COM番) {
+    } else if (side == 状態.進行.番.COM番) {
         for (int c = -2; c <= 0; ++c) 表示_.描画_絵(背景, c, 9);
     }
 }
@@ -47,13 +47,13 @@ void ゲーム::KEIKA_Click() {
     if (印.KEIKA) {
         印.KEIKA = false;
         窓口_.timer.有効設定(false);
-        消去_所有時間(状態.進行.MAN番);
-        消去_所有時間(状態.進行.COM番);
+        消去_所有時間(状態.進行.番.MAN番);
+        消去_所有時間(状態.進行.番.COM番);
     } else {
         印.KEIKA = true;
         窓口_.timer.有効設定(true);
-        描画_所有時間(状態.進行.COM番, 状態.進行.COM時間);
-        描画_所有時間(状態.進行.MAN番, 状態.進行.MAN時間);
+        描画_所有時間(状態.進行.番.COM番, 状態.進行.時間.COM時間);
+        描画_所有時間(状態.進行.番.MAN番, 状態.進行.時間.MAN時間);
     }
     窓口_.menu.印設定("KEIKA", 印.KEIKA);
     書込_環境設定ファイル(設定フォルダ(), 状態.設定);

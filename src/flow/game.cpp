@@ -33,9 +33,9 @@ public:
         g_.表示_.描画_駒点滅(code, static_cast<int>(x), static_cast<int>(y), times);
     }
     void 描画_移動結果(int side, int x, int y, int piece, int colour) override {
-        yukora::描画_移動結果(g_.表示_, g_.状態.進行, side, x, y, piece, colour);
+        yukora::描画_移動結果(g_.表示_, g_.状態.進行.番, side, x, y, piece, colour);
     }
-    void 消去_移動結果(int side) override { yukora::消去_移動結果(g_.表示_, g_.状態.進行, side); }
+    void 消去_移動結果(int side) override { yukora::消去_移動結果(g_.表示_, g_.状態.進行.番, side); }
     void 表示更新() override { g_.窓口_.clock.表示更新(); }
     void Timer1_Timer() override { g_.Timer1_Timer(); }
     float 現在秒() override { return g_.窓口_.clock.現在秒(); }
@@ -112,13 +112,13 @@ void ゲーム::Form_Load(const std::filesystem::path& folder) {
     サウンド初期化(状態.音, 窓口_.sound, 窓口_.dialog, 窓口_.窓番号);
     読込_サウンド(状態.音, 窓口_.sound, 窓口_.dialog, folder);
     起動フォルダ_ = folder;
-    状態.進行.棋譜モード = 0;
+    状態.進行.番.棋譜モード = 0;
     状態.設定.移動指導フラグ = 0;
-    状態.進行.手順最終 = 0;
-    状態.進行.レベル = 3;
+    状態.進行.数.手順最終 = 0;
+    状態.進行.強さ.レベル = 3;
     窓口_.menu.印設定("LEVEL3", true);
-    状態.進行.MAN番 = -1;
-    状態.進行.COM番 = 1;
+    状態.進行.番.MAN番 = -1;
+    状態.進行.番.COM番 = 1;
     読込_環境設定ファイル(設定フォルダ(), 状態.設定, 表示_.状態.背景画番号, *背景出力_,
                           *音楽出力_);
     オプション印を映す();

@@ -7,7 +7,7 @@
 #include "display/display.h"
 #include "display/repaint_extras.h"
 #include "display/sound_cue.h"
-#include "display/window_events.h"
+#include "flow/window_events.h"
 #include "flow/game_state.h"
 #include "flow/ports.h"
 #include "settings/settings_ports.h"

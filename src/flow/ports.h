@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <functional>
 
-#include "display/menu_port.h"
-#include "display/screen_port.h"
-#include "flow/clock_port.h"
-#include "flow/dialog_port.h"
-#include "flow/timer_port.h"
+#include "flow/menu_port.h"
+#include "game/screen_port.h"
+#include "game/clock_port.h"
+#include "game/dialog_port.h"
+#include "game/timer_port.h"
 #include "help/browser_port.h"
 #include "help/version_port.h"
 #include "record/record_panel.h"

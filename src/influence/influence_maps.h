@@ -1,6 +1,6 @@
 // The per-square influence maps rebuilt by the survey.
 #pragma once
-#include "rules/pieces.h"
+#include "game/pieces.h"
 
 namespace yukora {
 

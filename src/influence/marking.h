@@ -1,7 +1,7 @@
 // The single-step and ray update rules shared by the survey and its mover procedures.
 #pragma once
 #include "influence/influence_maps.h"
-#include "rules/position.h"
+#include "game/position.h"
 
 namespace yukora::influence {
 

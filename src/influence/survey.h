@@ -1,7 +1,7 @@
 // The influence survey: rebuilds every map from the board alone.
 #pragma once
 #include "influence/influence_maps.h"
-#include "rules/position.h"
+#include "game/position.h"
 
 namespace yukora {
 

@@ -5,7 +5,7 @@
 #include "display/grid.h"
 #include "display/labels.h"
 #include "display/palette.h"
-#include "rules/pieces.h"
+#include "game/pieces.h"
 
 namespace yukora {
 namespace {
@@ -70,21 +70,21 @@ void 描画_移動駒種類(表示& view, double x, double y, std::string_view t
     view.描画_数値(x, y, text, colour, 0, 12);
 }
 
-void 描画_移動結果(表示& view, const 進行状態& s, int side, int x, int y, int piece, int colour) {
-    消去_移動結果(view, s, side);
-    if (side == s.COM番) {
+void 描画_移動結果(表示& view, const 手番型& 番, int side, int x, int y, int piece, int colour) {
+    消去_移動結果(view, 番, side);
+    if (side == 番.COM番) {
         記譜を描く(view, 上側位置, x, y, piece, colour);
         // The erased tiles overlap the left edge of the board.
         view.描画_桝輪郭(色_黒, 1, 8);
-    } else if (side == s.MAN番) {
+    } else if (side == 番.MAN番) {
         記譜を描く(view, 下側位置, x, y, piece, colour);
     }
 }
 
-void 消去_移動結果(表示& view, const 進行状態& s, int side) {
-    if (side == s.COM番) {
+void 消去_移動結果(表示& view, const 手番型& 番, int side) {
+    if (side == 番.COM番) {
         view.消去_思考中();
-    } else if (side == s.MAN番) {
+    } else if (side == 番.MAN番) {
         for (int c = 12; c <= 14; ++c) view.描画_絵(view.状態.背景画番号, c, 2);
     }
 }

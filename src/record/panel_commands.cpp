@@ -32,11 +32,11 @@ void KIFU_READ_Click(棋譜パネル& panel) {
 }
 
 void KIFU_WRITE_Click(棋譜パネル& panel, ダイアログ& dialog, const 進行状態& s) {
-    if (s.反転済 == 1) {
+    if (s.番.反転済 == 1) {
         dialog.メッセージ("反転後は書き込みできません", "棋譜書込");
         return;
     }
-    if (s.ハンデ設定済 == 1) {
+    if (s.強さ.ハンデ設定済 == 1) {
         dialog.メッセージ("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
         return;
     }

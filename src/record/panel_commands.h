@@ -2,8 +2,8 @@
 #pragma once
 #include <string>
 
-#include "flow/dialog_port.h"
-#include "flow/flow_state.h"
+#include "game/dialog_port.h"
+#include "game/state.h"
 #include "record/record_panel.h"
 
 namespace yukora {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "record/line_reader.h"
-#include "rules/move_list.h"
+#include "game/move_list.h"
 
 namespace yukora {
 

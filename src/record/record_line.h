@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "rules/move_list.h"
+#include "game/move_list.h"
 
 namespace yukora {
 

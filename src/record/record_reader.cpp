@@ -34,7 +34,7 @@ void File1_Click(const std::string& name, 局面& p, 進行状態& s, 手順リ�
                  盤描画& view, 画面& screen, 棋譜パネル& panel, ダイアログ& dialog) {
     描画_可視(panel, false, false, false);
     初期設定(p, s, timer, view);
-    s.棋譜モード = 1;
+    s.番.棋譜モード = 1;
     int n = 0;
     if (一覧の名前か(name)) {
         const std::string folder = panel.File1フォルダ();
@@ -43,16 +43,16 @@ void File1_Click(const std::string& name, 局面& p, 進行状態& s, 手順リ�
         見出しを印字(screen, c.見出し);
         n = c.項目数;
     }
-    s.手順番号 = 0;
-    s.手数 = 0;
-    s.手順最終 = n;
+    s.数.手順番号 = 0;
+    s.数.手数 = 0;
+    s.数.手順最終 = n;
     if (n == 0) {
         dialog.メッセージ("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", 棋譜題);
         return;
     }
     dialog.メッセージ(" 読み込みました", 棋譜題);
     dialog.メッセージ("棋譜を '進 'で進めて下さい", 棋譜題);
-    s.手番 = 1;
+    s.番.手番 = 1;
 }
 
 }  // namespace yukora

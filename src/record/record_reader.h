@@ -2,14 +2,14 @@
 #pragma once
 #include <string>
 
-#include "display/screen_port.h"
-#include "flow/dialog_port.h"
-#include "flow/flow_state.h"
-#include "flow/timer_port.h"
+#include "game/screen_port.h"
+#include "game/dialog_port.h"
+#include "game/state.h"
+#include "game/timer_port.h"
 #include "record/record_panel.h"
-#include "rules/board_view.h"
-#include "rules/move_list.h"
-#include "rules/position.h"
+#include "game/board_view.h"
+#include "game/move_list.h"
+#include "game/position.h"
 
 namespace yukora {
 

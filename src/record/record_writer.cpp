@@ -35,7 +35,7 @@ std::optional<std::string> 見出し行(const std::string& text) {
 }  // namespace
 
 棋譜書式結果 書式_棋譜ファイル(const 手順リスト& list, const 進行状態& s, const 棋譜見出し& h) {
-    const bool 下が先手 = s.MAN番 == 1;
+    const bool 下が先手 = s.番.MAN番 == 1;
     const std::pair<const std::string*, 棋譜欄> lines[3] = {
         {&h.対局名, 棋譜欄::Text2},
         {下が先手 ? &h.後手名 : &h.先手名, 下が先手 ? 棋譜欄::Text4 : 棋譜欄::Text3},
@@ -47,7 +47,7 @@ std::optional<std::string> 見出し行(const std::string& text) {
         if (!bytes) return {std::nullopt, box};
         out += *bytes;
     }
-    for (int i = 1; i <= s.手順最終; ++i) {
+    for (int i = 1; i <= s.数.手順最終; ++i) {
         out += 書式_棋譜行(list.参照(i));
         out += "\r\n";
     }
@@ -77,7 +77,7 @@ int Command1_Click(const 手順リスト& list, const 進行状態& s, 棋譜パ
         dialog.メッセージ(why, 保存題);
         return 0;
     }
-    if (s.手順最終 < 1) {
+    if (s.数.手順最終 < 1) {
         dialog.メッセージ("保存するデータがありません", 保存題);
         return 0;
     }

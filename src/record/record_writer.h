@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "flow/dialog_port.h"
-#include "flow/flow_state.h"
+#include "game/dialog_port.h"
+#include "game/state.h"
 #include "record/record_panel.h"
-#include "rules/move_list.h"
+#include "game/move_list.h"
 
 namespace yukora {
 

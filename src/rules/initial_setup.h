@@ -1,9 +1,9 @@
 // Resetting the whole game to the starting position.
 #pragma once
-#include "flow/flow_state.h"
-#include "flow/timer_port.h"
-#include "rules/board_view.h"
-#include "rules/position.h"
+#include "game/state.h"
+#include "game/timer_port.h"
+#include "game/board_view.h"
+#include "game/position.h"
 
 namespace yukora {
 

@@ -28,27 +28,27 @@ int 調査_駒成(int 元X, int 元Y, int 先X, int 先Y, int 駒, int& 成駒) 
     return 1;
 }
 
-void 駒取得(局面& p, 進行状態& s, int 駒) {
+void 駒取得(局面& p, 手番型& 番, int 駒) {
     if (駒 == 王) {
-        s.勝者 = s.MAN番;
+        番.勝者 = 番.MAN番;
     } else if (駒 == -王) {
-        s.勝者 = s.COM番;
+        番.勝者 = 番.COM番;
     } else if (const int k = 持駒種類(駒); k != 0) {
         if (駒 > 0) ++p.MAN持駒[k];
         else ++p.COM持駒[k];
     }
 }
 
-void 駒移動(局面& p, 進行状態& s, 盤描画& view, int 元X, int 元Y, int 先X, int 先Y, int 駒) {
+void 駒移動(局面& p, 手番型& 番, 盤描画& view, int 元X, int 元Y, int 先X, int 先Y, int 駒) {
     const int 取駒 = p.盤[先X][先Y];
     // A captured king goes to no hand, so no total changes for it.
     if (自駒か(取駒)) {
         if (取駒 != -王) ++p.COM持駒数;
-        駒取得(p, s, 取駒);
+        駒取得(p, 番, 取駒);
         view.描画_敵持盤();
     } else if (敵駒か(取駒)) {
         if (取駒 != 王) ++p.MAN持駒数;
-        駒取得(p, s, 取駒);
+        駒取得(p, 番, 取駒);
         view.描画_自持盤();
     }
     view.描画_絵(0, 元X, 元Y);

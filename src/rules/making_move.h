@@ -1,8 +1,8 @@
 // Promotion tests, the move itself with capture and drop bookkeeping, and the two-pawn flags.
 #pragma once
-#include "flow/flow_state.h"
-#include "rules/board_view.h"
-#include "rules/position.h"
+#include "game/state.h"
+#include "game/board_view.h"
+#include "game/position.h"
 
 namespace yukora {
 
@@ -14,10 +14,10 @@ int 調査_駒成(int 元X, int 元Y, int 先X, int 先Y, int 駒, int& 成駒);
 
 // Makes the move on board and hands and draws the squares involved. `駒` is the code that
 // will stand on the destination. Drops come from (11, kind + 2) or (-1, kind).
-void 駒移動(局面& p, 進行状態& s, 盤描画& view, int 元X, int 元Y, int 先X, int 先Y, int 駒);
+void 駒移動(局面& p, 手番型& 番, 盤描画& view, int 元X, int 元Y, int 先X, int 先Y, int 駒);
 
 // Puts a captured piece into the capturer's hand; a captured king decides the game.
-void 駒取得(局面& p, 進行状態& s, int 駒);
+void 駒取得(局面& p, 手番型& 番, int 駒);
 
 // Recomputes both two-pawn flag arrays from the board.
 void 調査_2歩フラグ設定(局面& p);

@@ -3,7 +3,7 @@
 // back every trial placement before they return.
 #pragma once
 #include "influence/influence_maps.h"
-#include "rules/position.h"
+#include "game/position.h"
 
 namespace yukora {
 

@@ -1,6 +1,6 @@
 // The one move test used everywhere: can a piece go from one square to another?
 #pragma once
-#include "rules/position.h"
+#include "game/position.h"
 
 namespace yukora {
 

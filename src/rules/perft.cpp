@@ -17,7 +17,7 @@ std::uint64_t 指して数える(const 局面& p, int side, int depth, 数え方
                            int 先Y, int 駒) {
     if (depth == 1) return 1;
     局面 next = p;
-    駒移動(next, w.s, w.view, 元X, 元Y, 先X, 先Y, 駒);
+    駒移動(next, w.s.番, w.view, 元X, 元Y, 先X, 先Y, 駒);
     return 数える(next, -side, depth - 1, w);
 }
 

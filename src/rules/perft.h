@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "rules/position.h"
+#include "game/position.h"
 
 namespace yukora {
 

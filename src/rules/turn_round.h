@@ -1,6 +1,6 @@
 // Turning the position round: the board rotated by half a turn, colours and hands exchanged.
 #pragma once
-#include "rules/position.h"
+#include "game/position.h"
 
 namespace yukora {
 

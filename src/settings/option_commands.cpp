@@ -1,6 +1,6 @@
 #include "settings/option_commands.h"
 
-#include "rules/pieces.h"
+#include "game/pieces.h"
 #include "settings/settings_file.h"
 
 namespace yukora {

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "rules/board_view.h"
+#include "game/board_view.h"
 #include "settings/settings_ports.h"
 #include "settings/settings_state.h"
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "flow/dialog_port.h"
+#include "game/dialog_port.h"
 #include "sound/sound_library_port.h"
 #include "sound/sound_state.h"
 

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "display/pictures.h"
-#include "display/screen_port.h"
+#include "game/screen_port.h"
 
 namespace yukora::window {
 

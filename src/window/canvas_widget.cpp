@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "display/grid.h"
-#include "display/window_events.h"
+#include "flow/window_events.h"
 
 namespace yukora::window {
 

@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-#include "display/menu_port.h"
-#include "display/window_events.h"
+#include "flow/menu_port.h"
+#include "flow/window_events.h"
 #include "window/canvas_image.h"
 #include "window/canvas_widget.h"
 

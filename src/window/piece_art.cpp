@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "display/pictures.h"
-#include "rules/pieces.h"
+#include "game/pieces.h"
 #include "window/art.h"
 #include "window/art_common.h"
 

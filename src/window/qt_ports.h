@@ -4,9 +4,9 @@
 #include <QWidget>
 #include <functional>
 
-#include "flow/clock_port.h"
-#include "flow/dialog_port.h"
-#include "flow/timer_port.h"
+#include "game/clock_port.h"
+#include "game/dialog_port.h"
+#include "game/timer_port.h"
 
 namespace yukora::window {
 

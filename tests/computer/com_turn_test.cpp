@@ -30,12 +30,12 @@ struct COMの手番 : ::testing::Test {
 
     void 始める(const 局面& start) {
         p = start;
-        s.対局モード = 1;
-        s.MAN番 = -1;
-        s.COM番 = 1;
-        s.手番 = 1;
-        s.経過秒 = 12.5f;
-        s.COM時間 = 30;
+        s.番.対局モード = 1;
+        s.番.MAN番 = -1;
+        s.番.COM番 = 1;
+        s.番.手番 = 1;
+        s.時間.経過秒 = 12.5f;
+        s.時間.COM時間 = 30;
         勢力調査(p, m);
     }
     void 指させる() { com_ban(p, m, c, s, list, out); }
@@ -53,10 +53,10 @@ TEST_F(COMの手番, 考えて指し記録し表示して手番を返す) {
     // One clock call per origin column; the hand is empty, so no drop kinds.
     EXPECT_EQ(out.選ぶ("Timer1_Timer").size(), 9u);
 
-    EXPECT_EQ(s.手数, 1);
-    EXPECT_EQ(s.手順番号, 1);
-    EXPECT_EQ(s.手番, s.MAN番);
-    EXPECT_FLOAT_EQ(s.COM時間, 42.5f);
+    EXPECT_EQ(s.数.手数, 1);
+    EXPECT_EQ(s.数.手順番号, 1);
+    EXPECT_EQ(s.番.手番, s.番.MAN番);
+    EXPECT_FLOAT_EQ(s.時間.COM時間, 42.5f);
     EXPECT_EQ(list.参照(0).盤, start.盤);  // the position before the move is recorded
     EXPECT_FLOAT_EQ(list.参照(0).COM時間後, 42.5f);
     EXPECT_NE(p.盤, start.盤);
@@ -96,8 +96,8 @@ TEST_F(COMの手番, 詰めればよしと言って手番を返す) {
     EXPECT_EQ(out.選ぶ("描画_駒点滅"), (Lines{"描画_駒点滅 110 -1 3 2"}));  // the gold's hand slot
     EXPECT_EQ(out.選ぶ("メッセージ"), (Lines{"メッセージ [よし！!] [詰め ?]"}));
     EXPECT_EQ(out.選ぶ("描画_移動結果"), (Lines{"描画_移動結果 1 5 8 110 15"}));
-    EXPECT_EQ(s.勝者, 0);
-    EXPECT_EQ(s.手番, s.MAN番);
+    EXPECT_EQ(s.番.勝者, 0);
+    EXPECT_EQ(s.番.手番, s.番.MAN番);
 }
 
 TEST_F(COMの手番, 王手を知らせる) {
@@ -108,7 +108,7 @@ TEST_F(COMの手番, 王手を知らせる) {
     指させる();
     EXPECT_EQ(p.盤[5][4], 金);
     EXPECT_EQ(out.選ぶ("メッセージ"), (Lines{"メッセージ [   ** 王手 **] []"}));
-    EXPECT_EQ(s.手番, s.MAN番);
+    EXPECT_EQ(s.番.手番, s.番.MAN番);
 }
 
 TEST_F(COMの手番, 王を取れば勝ちを告げ詰めの知らせは出さない) {
@@ -121,14 +121,14 @@ TEST_F(COMの手番, 王を取れば勝ちを告げ詰めの知らせは出さ�
     始める(start);
     指させる();
     EXPECT_EQ(p.盤[1][9], 金);
-    EXPECT_EQ(s.勝者, s.COM番);
-    EXPECT_EQ(s.手番, s.MAN番);
+    EXPECT_EQ(s.番.勝者, s.番.COM番);
+    EXPECT_EQ(s.番.手番, s.番.MAN番);
     EXPECT_EQ(out.選ぶ("メッセージ"), (Lines{"メッセージ [ｺﾝﾋﾟｭｰﾀの勝ちです] [終了]"}));
     EXPECT_EQ(out.選ぶ("消去_移動結果"), (Lines{"消去_移動結果 1"}));
     EXPECT_TRUE(out.選ぶ("描画_移動結果").empty());
     EXPECT_EQ(out.記録.back(), "メッセージ [ｺﾝﾋﾟｭｰﾀの勝ちです] [終了]");
     EXPECT_FALSE(out.タイマー);
-    EXPECT_EQ(s.手順番号, 1);
+    EXPECT_EQ(s.数.手順番号, 1);
     勢力調査(p, m);
     EXPECT_EQ(詰めかMAN(p, m), 1);  // what the mate test says of the position left behind
 }
@@ -141,9 +141,9 @@ TEST_F(COMの手番, 指す手がなければ投了する) {
     始める(start);
     指させる();
     EXPECT_EQ(p.盤, start.盤);
-    EXPECT_EQ(s.勝者, s.MAN番);
-    EXPECT_EQ(s.手数, 0);
-    EXPECT_EQ(s.手順番号, 0);
+    EXPECT_EQ(s.番.勝者, s.番.MAN番);
+    EXPECT_EQ(s.数.手数, 0);
+    EXPECT_EQ(s.数.手順番号, 0);
     EXPECT_EQ(out.選ぶ("メッセージ"), (Lines{"メッセージ [あなたの勝ちです] [終了]"}));
     EXPECT_TRUE(out.選ぶ("描画_駒点滅").empty());
     EXPECT_FALSE(out.タイマー);
@@ -153,11 +153,11 @@ TEST_F(COMの手番, 終わった対局では何もしない) {
     局面 start;
     初期配置(start);
     始める(start);
-    s.勝者 = s.MAN番;
+    s.番.勝者 = s.番.MAN番;
     指させる();
     EXPECT_TRUE(out.記録.empty());
     EXPECT_EQ(p.盤, start.盤);
-    EXPECT_EQ(s.手番, 1);
+    EXPECT_EQ(s.番.手番, 1);
 }
 
 }  // namespace

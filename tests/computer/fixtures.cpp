@@ -83,7 +83,7 @@ void CSA手(局面& p, const std::string& line) {
 
 探索一式 新しい探索(const 局面& p, int level) {
     探索一式 t{p, {}, {}, {}};
-    t.s.レベル = level;
+    t.s.強さ.レベル = level;
     勢力調査(t.p, t.m);
     return t;
 }

@@ -4,9 +4,9 @@
 
 #include "computer/com_state.h"
 #include "computer/search.h"
-#include "flow/flow_state.h"
+#include "game/state.h"
 #include "influence/influence_maps.h"
-#include "rules/position.h"
+#include "game/position.h"
 
 namespace yukora::testing {
 

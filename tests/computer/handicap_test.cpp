@@ -19,7 +19,7 @@ TEST_F(ハンデ盤, 下げ十回で人の側は王と歩だけ十一回目は�
         EXPECT_EQ(r.拒否, 0);
         EXPECT_TRUE(r.盤変更);
         EXPECT_EQ(p.盤[r.x][r.y], 0);
-        EXPECT_EQ(s.ハンデレベル, -i);
+        EXPECT_EQ(s.強さ.ハンデレベル, -i);
     }
     int 歩数 = 0, 王数 = 0, ほか = 0;
     for (int x = 1; x <= 9; ++x)
@@ -34,14 +34,14 @@ TEST_F(ハンデ盤, 下げ十回で人の側は王と歩だけ十一回目は�
     const 盤型 before = p.盤;
     const ハンデ結果 r = ハンデ下げ(p, s);
     EXPECT_FALSE(r.盤変更);
-    EXPECT_EQ(s.ハンデレベル, ハンデ最小);
+    EXPECT_EQ(s.強さ.ハンデレベル, ハンデ最小);
     EXPECT_EQ(p.盤, before);
-    EXPECT_EQ(s.ハンデ設定済, 1);
+    EXPECT_EQ(s.強さ.ハンデ設定済, 1);
 }
 
 TEST_F(ハンデ盤, 上げ十回でCOMの側は王と歩だけになる) {
     for (int i = 1; i <= 10; ++i) ハンデ上げ(p, s);
-    EXPECT_EQ(s.ハンデレベル, ハンデ最大);
+    EXPECT_EQ(s.強さ.ハンデレベル, ハンデ最大);
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
             if (p.盤[x][y] > 0) {
@@ -73,27 +73,27 @@ TEST_F(ハンデ盤, 下げの後の上げはその駒をその桝に戻す) {
     EXPECT_EQ(q.盤[2][2], 0);
     ハンデ下げ(q, t);
     EXPECT_EQ(q.盤[2][2], 飛);
-    EXPECT_EQ(t.ハンデレベル, 1);
+    EXPECT_EQ(t.強さ.ハンデレベル, 1);
 }
 
 TEST_F(ハンデ盤, 棋譜モードと対局途中と反転後は断り盤を変えない) {
     const 盤型 start = p.盤;
-    s.手順最終 = 7;
-    s.棋譜モード = 1;
-    s.手順番号 = 3;
-    s.反転済 = 1;
+    s.数.手順最終 = 7;
+    s.番.棋譜モード = 1;
+    s.数.手順番号 = 3;
+    s.番.反転済 = 1;
     EXPECT_EQ(ハンデ下げ(p, s).拒否, 1);
-    s.棋譜モード = 0;
+    s.番.棋譜モード = 0;
     EXPECT_EQ(ハンデ上げ(p, s).拒否, 2);
-    s.手順番号 = 0;
+    s.数.手順番号 = 0;
     EXPECT_EQ(ハンデ下げ(p, s).拒否, 3);
     EXPECT_EQ(p.盤, start);
-    EXPECT_EQ(s.ハンデレベル, 0);
-    EXPECT_EQ(s.ハンデ設定済, 0);
-    EXPECT_EQ(s.手順最終, 7);
-    s.反転済 = 0;
+    EXPECT_EQ(s.強さ.ハンデレベル, 0);
+    EXPECT_EQ(s.強さ.ハンデ設定済, 0);
+    EXPECT_EQ(s.数.手順最終, 7);
+    s.番.反転済 = 0;
     EXPECT_EQ(ハンデ下げ(p, s).拒否, 0);
-    EXPECT_EQ(s.手順最終, 0);
+    EXPECT_EQ(s.数.手順最終, 0);
 }
 
 TEST(ハンデ表, 表の順に角飛香桂銀金) {

@@ -38,7 +38,7 @@ TEST(COM探索, 終わった対局では何も選ばない) {
     局面 p;
     初期配置(p);
     testing::探索一式 t = 新しい探索(p, 3);
-    t.s.勝者 = 1;
+    t.s.番.勝者 = 1;
     EXPECT_FALSE(COM探索(t.p, t.m, t.c, t.s).有り);
     EXPECT_EQ(t.c.評価回数, 0);
 }

@@ -4,8 +4,8 @@
 
 #include "display/display.h"
 #include "display/fake_screen.h"
-#include "flow/flow_state.h"
-#include "rules/position.h"
+#include "game/state.h"
+#include "game/position.h"
 
 namespace yukora::test::表示試験 {
 

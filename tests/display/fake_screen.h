@@ -6,10 +6,10 @@
 
 #include "display/pictures.h"
 #include "display/repaint_extras.h"
-#include "display/screen_port.h"
+#include "game/screen_port.h"
 #include "display/sound_cue.h"
-#include "flow/clock_port.h"
-#include "flow/dialog_port.h"
+#include "game/clock_port.h"
+#include "game/dialog_port.h"
 
 namespace yukora::test::表示試験 {
 

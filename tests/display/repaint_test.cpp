@@ -99,15 +99,15 @@ TEST(画面_再描画, 時計とレベルは付随が描く) {
     表示環境 e;
     test::表示試験::記録する付随 extras;
     e.view.付随設定(&extras);
-    e.s.COM時間 = 65;
-    e.s.MAN時間 = 3725;
+    e.s.時間.COM時間 = 65;
+    e.s.時間.MAN時間 = 3725;
     e.view.画面_再描画();
     EXPECT_EQ(extras.呼出し,
               (std::vector<std::string>{"所有時間 1 65", "所有時間 -1 3725"}));
     extras.呼出し.clear();
-    e.s.対局モード = 1;
-    e.s.ハンデ設定済 = 1;
-    e.s.ハンデレベル = -4;
+    e.s.番.対局モード = 1;
+    e.s.強さ.ハンデ設定済 = 1;
+    e.s.強さ.ハンデレベル = -4;
     e.view.画面_再描画();
     EXPECT_EQ(extras.呼出し, (std::vector<std::string>{"所有時間 1 65", "所有時間 -1 3725",
                                                       "レベル 3", "ハンデレベル -4"}));

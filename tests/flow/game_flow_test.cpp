@@ -15,15 +15,15 @@ TEST(開始, 対局前の押下は断り禁止音を鳴らす) {
     t.押す(3, 7);
     EXPECT_EQ(t.dialog.最後(), "開始: 「対局」で始めて下さい");
     EXPECT_EQ(t.鳴った音(), std::vector<std::string>{"禁止.wav"});
-    EXPECT_EQ(t.st().進行.選択状態, 0);
+    EXPECT_EQ(t.st().進行.選択.選択状態, 0);
 }
 
 TEST(開始, 起動時は三の強さに印がつき初期局面) {
     試験台 t;
     EXPECT_TRUE(t.menu.印あり("LEVEL3"));
-    EXPECT_EQ(t.st().進行.レベル, 3);
+    EXPECT_EQ(t.st().進行.強さ.レベル, 3);
     EXPECT_EQ(t.st().盤面.盤, test::初期局面().盤);
-    EXPECT_EQ(t.st().進行.MAN番, -1);
+    EXPECT_EQ(t.st().進行.番.MAN番, -1);
     EXPECT_FALSE(t.screen.絞込("太字").empty());
 }
 
@@ -53,17 +53,17 @@ TEST(先手, 人が指すとコンピュータが答える) {
     試験台 t;
     t.game->SENTE_Click();
     EXPECT_EQ(t.dialog.最後(), " : MANの番です");
-    EXPECT_EQ(t.st().進行.MAN番, 1);
-    EXPECT_EQ(t.st().進行.手番, 1);
+    EXPECT_EQ(t.st().進行.番.MAN番, 1);
+    EXPECT_EQ(t.st().進行.番.手番, 1);
     t.押す(3, 7);  // the pawn in front of the bishop
-    EXPECT_EQ(t.st().進行.選択状態, 1);
+    EXPECT_EQ(t.st().進行.選択.選択状態, 1);
     t.押す(3, 6);
     const 進行状態& s = t.st().進行;
     EXPECT_EQ(t.st().盤面.盤[3][6], -歩);
-    EXPECT_EQ(s.手数, 2);  // the computer has answered
-    EXPECT_EQ(s.手順番号, 2);
-    EXPECT_EQ(s.手番, s.MAN番);
-    EXPECT_EQ(s.勝者, 0);
+    EXPECT_EQ(s.数.手数, 2);  // the computer has answered
+    EXPECT_EQ(s.数.手順番号, 2);
+    EXPECT_EQ(s.番.手番, s.番.MAN番);
+    EXPECT_EQ(s.番.勝者, 0);
     int 上の駒 = 0;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) 上の駒 += t.st().盤面.盤[x][y] >= 10;
@@ -78,7 +78,7 @@ TEST(先手, 人が王を取れば勝ち) {
     t.st().盤面 = test::局面を作る({{5, 9, -王}, {5, 3, -金}, {5, 2, 王}, {1, 1, 香}});
     t.押す(5, 3);
     t.押す(5, 2);
-    EXPECT_EQ(t.st().進行.勝者, t.st().進行.MAN番);
+    EXPECT_EQ(t.st().進行.番.勝者, t.st().進行.番.MAN番);
     EXPECT_EQ(t.dialog.最後(), "終了: あなたの勝ちです");
     t.押す(1, 1);
     EXPECT_EQ(t.dialog.最後(), "終局: 新規に対局してください");
@@ -96,7 +96,7 @@ TEST(先手, 詰めば人の勝ち) {
     t.押す(1, 2);
     EXPECT_EQ(t.st().盤面.盤[1][2], -金);
     EXPECT_EQ(t.st().盤面.MAN持駒数, 0);
-    EXPECT_EQ(t.st().進行.勝者, t.st().進行.MAN番);
+    EXPECT_EQ(t.st().進行.番.勝者, t.st().進行.番.MAN番);
     EXPECT_EQ(t.dialog.最後(), "終了: あなたの勝ちです");
 }
 
@@ -104,22 +104,22 @@ TEST(先手, 終わった対局では新しく始める) {
     試験台 t;
     t.game->SENTE_Click();
     t.st().盤面.盤[5][5] = 飛;
-    t.st().進行.勝者 = 1;
-    t.st().進行.手数 = 7;
+    t.st().進行.番.勝者 = 1;
+    t.st().進行.数.手数 = 7;
     t.game->SENTE_Click();
     EXPECT_EQ(t.st().盤面.盤, test::初期局面().盤);
-    EXPECT_EQ(t.st().進行.勝者, 0);
-    EXPECT_EQ(t.st().進行.手番, 1);
-    EXPECT_EQ(t.st().進行.MAN番, 1);
+    EXPECT_EQ(t.st().進行.番.勝者, 0);
+    EXPECT_EQ(t.st().進行.番.手番, 1);
+    EXPECT_EQ(t.st().進行.番.MAN番, 1);
 }
 
 TEST(後手, コンピュータが先に指す) {
     試験台 t;
     t.game->GOTE_Click();
     const 進行状態& s = t.st().進行;
-    EXPECT_EQ(s.手数, 1);
-    EXPECT_EQ(s.MAN番, -1);
-    EXPECT_EQ(s.手番, -1);
+    EXPECT_EQ(s.数.手数, 1);
+    EXPECT_EQ(s.番.MAN番, -1);
+    EXPECT_EQ(s.番.手番, -1);
     EXPECT_NE(t.st().盤面.盤, test::初期局面().盤);
     EXPECT_TRUE(t.timer.on);
 }
@@ -139,7 +139,7 @@ TEST(スタート, 二人の対局は王を取って終わる) {
         t.押す(m[2], m[3], m[4]);
     }
     EXPECT_EQ(t.st().盤面.盤[7][2], -角成);
-    EXPECT_EQ(t.st().進行.勝者, 1);
+    EXPECT_EQ(t.st().進行.番.勝者, 1);
     EXPECT_EQ(t.dialog.最後(), "終了: 先手の勝ちです");
     EXPECT_EQ(t.st().盤面.MAN持駒[持駒_角], 1);  // the king goes to no hand
     EXPECT_EQ(t.st().盤面.MAN持駒数, 1);
@@ -150,7 +150,7 @@ TEST(スタート, 途中の局面を続けて手番を知らせる) {
     t.game->START_Click();
     t.押す(3, 7);
     t.押す(3, 6);
-    EXPECT_EQ(t.st().進行.手番, -1);
+    EXPECT_EQ(t.st().進行.番.手番, -1);
     t.game->START_Click();
     EXPECT_EQ(t.dialog.最後(), " : 後手の番です");
     EXPECT_EQ(t.st().盤面.盤[3][6], -歩);
@@ -164,7 +164,7 @@ TEST(最初, 初期設定して駒音を鳴らす) {
     t.音を消す();
     t.game->CANCEL_Click();
     EXPECT_EQ(t.st().盤面.盤, test::初期局面().盤);
-    EXPECT_EQ(t.st().進行.手番, 0);
+    EXPECT_EQ(t.st().進行.番.手番, 0);
     EXPECT_EQ(t.鳴った音(), std::vector<std::string>{"駒打音.wav"});
 }
 
@@ -185,7 +185,7 @@ TEST(強さ, 二人の対局では印と値だけ変わる) {
     t.game->START_Click();
     t.screen.消去();
     t.game->メニュー選択("LEVEL2");
-    EXPECT_EQ(t.st().進行.レベル, 2);
+    EXPECT_EQ(t.st().進行.強さ.レベル, 2);
     EXPECT_TRUE(t.menu.印あり("LEVEL2"));
     EXPECT_FALSE(t.menu.印あり("LEVEL3"));
     EXPECT_TRUE(t.screen.絞込("文字").empty());
@@ -199,7 +199,7 @@ TEST(ハンディキャップ, 一手指した後は断る) {
     試験台 t;
     t.game->メニュー選択("LEBEL_DOWN");
     EXPECT_EQ(t.st().盤面.盤[2][8], 0);
-    EXPECT_EQ(t.st().進行.ハンデ設定済, 1);
+    EXPECT_EQ(t.st().進行.強さ.ハンデ設定済, 1);
     t.game->START_Click();
     t.押す(3, 7);
     t.押す(3, 6);

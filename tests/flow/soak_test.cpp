@@ -106,27 +106,27 @@ void 一局(int level, unsigned seed, 集計& sum) {
     t.game->LEVEL_Click(level);
     t.game->SENTE_Click();
     const 進行状態& s = t.st().進行;
-    while (s.勝者 == 0 && s.手数 < 500) {
+    while (s.番.勝者 == 0 && s.数.手数 < 500) {
         const auto moves = 人の候補(t.st().盤面);
         ASSERT_FALSE(moves.empty());
         const 候補 m = moves[std::uniform_int_distribution<size_t>(0, moves.size() - 1)(rng)];
         int 成駒 = 0;
         const bool 成れる = 調査_駒成(m.元X, m.元Y, m.先X, m.先Y, m.駒, 成駒) == 1;
         const bool 成る = 移動後チェック(m.先Y, m.駒) == 0 || (成れる && rng() % 2 == 0);
-        const int before = s.手数;
+        const int before = s.数.手数;
         t.押す(m.元X, m.元Y);
-        ASSERT_EQ(s.選択状態, 1);
+        ASSERT_EQ(s.選択.選択状態, 1);
         t.押す(m.先X, m.先Y, 成る ? ボタン_右 : ボタン_左);
-        ASSERT_GT(s.手数, before) << "the human's move was refused";
+        ASSERT_GT(s.数.手数, before) << "the human's move was refused";
         局面を確かめる(t.st().盤面);
-        if (s.手数 == before + 2) コンピュータの手を確かめる(t.st().手順.参照(s.手順番号 - 1), t.st().盤面);
-        sum.手 += s.手数 - before;
+        if (s.数.手数 == before + 2) コンピュータの手を確かめる(t.st().手順.参照(s.数.手順番号 - 1), t.st().盤面);
+        sum.手 += s.数.手数 - before;
     }
     ++sum.対局;
     // The move list steps back to the start.
-    while (s.手順番号 > 0) t.game->REPLAY_Click();
+    while (s.数.手順番号 > 0) t.game->REPLAY_Click();
     EXPECT_EQ(t.st().盤面.盤, test::初期局面().盤);
-    EXPECT_EQ(s.手数, 0);
+    EXPECT_EQ(s.数.手数, 0);
 }
 
 int 対局数() {

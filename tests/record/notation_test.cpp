@@ -39,9 +39,9 @@ TEST(文字列変換, 表にない値は空) {
 TEST(描画_移動結果, 上側の歩が九筋七段へ) {
     表示環境 e;
     e.view.状態.背景画番号 = 4;
-    e.s.COM番 = 1;
-    e.s.MAN番 = -1;
-    描画_移動結果(e.view, e.s, 1, 1, 7, 歩, 15);
+    e.s.番.COM番 = 1;
+    e.s.番.MAN番 = -1;
+    描画_移動結果(e.view, e.s.番, 1, 1, 7, 歩, 15);
     EXPECT_EQ(e.screen.呼出し,
               (std::vector<std::string>{
                   絵行("HAIKEI_TAKE", -90, 5380), 絵行("HAIKEI_TAKE", 480, 5380),
@@ -56,9 +56,9 @@ TEST(描画_移動結果, 上側の歩が九筋七段へ) {
 TEST(描画_移動結果, 下側の歩が九筋七段へ) {
     表示環境 e;
     e.view.状態.背景画番号 = 4;
-    e.s.COM番 = 1;
-    e.s.MAN番 = -1;
-    描画_移動結果(e.view, e.s, -1, 1, 7, -歩, 15);
+    e.s.番.COM番 = 1;
+    e.s.番.MAN番 = -1;
+    描画_移動結果(e.view, e.s.番, -1, 1, 7, -歩, 15);
     EXPECT_EQ(e.screen.呼出し,
               (std::vector<std::string>{
                   絵行("HAIKEI_TAKE", 7890, 1420), 絵行("HAIKEI_TAKE", 8460, 1420),
@@ -71,9 +71,9 @@ TEST(描画_移動結果, 下側の歩が九筋七段へ) {
 TEST(描画_移動結果, 手番の値で置き場所が決まる) {
     // MAN番 = 1: the bottom player moves first, and its moves go right of the board.
     表示環境 e;
-    e.s.MAN番 = 1;
-    e.s.COM番 = -1;
-    描画_移動結果(e.view, e.s, 1, 5, 5, -銀成, 15);
+    e.s.番.MAN番 = 1;
+    e.s.番.COM番 = -1;
+    描画_移動結果(e.view, e.s.番, 1, 5, 5, -銀成, 15);
     EXPECT_EQ(e.screen.絞込("文字 8688"),
               (std::vector<std::string>{文字行(8688, 1684, 12, 15, "銀成")}));
     EXPECT_EQ(e.screen.絞込("文字 8118"),
@@ -82,30 +82,30 @@ TEST(描画_移動結果, 手番の値で置き場所が決まる) {
 
 TEST(描画_移動結果, どちらでもない手番は何も描かない) {
     表示環境 e;
-    描画_移動結果(e.view, e.s, 0, 5, 5, 歩, 15);
+    描画_移動結果(e.view, e.s.番, 0, 5, 5, 歩, 15);
     EXPECT_TRUE(e.screen.呼出し.empty());
 }
 
 TEST(描画_移動結果, 空の断片は印字されない) {
     表示環境 e;
-    描画_移動結果(e.view, e.s, e.s.COM番, 5, 5, 0, 15);
+    描画_移動結果(e.view, e.s.番, e.s.番.COM番, 5, 5, 0, 15);
     EXPECT_EQ(e.screen.絞込("文字").size(), 4u);
 }
 
 TEST(消去_移動結果, 側ごとの三桝) {
     表示環境 e;
     e.view.状態.背景画番号 = 5;
-    消去_移動結果(e.view, e.s, e.s.MAN番);
+    消去_移動結果(e.view, e.s.番, e.s.番.MAN番);
     EXPECT_EQ(e.screen.呼出し,
               (std::vector<std::string>{絵行("HAIKEI_UCHU", 7890, 1420),
                                         絵行("HAIKEI_UCHU", 8460, 1420),
                                         絵行("HAIKEI_UCHU", 9030, 1420)}));
     e.screen.消去();
-    消去_移動結果(e.view, e.s, e.s.COM番);
+    消去_移動結果(e.view, e.s.番, e.s.番.COM番);
     EXPECT_EQ(e.screen.絞込("絵").size(), 3u);
     EXPECT_EQ(e.screen.絞込("輪郭").size(), 2u);
     e.screen.消去();
-    消去_移動結果(e.view, e.s, 0);
+    消去_移動結果(e.view, e.s.番, 0);
     EXPECT_TRUE(e.screen.呼出し.empty());
 }
 

@@ -47,10 +47,10 @@ TEST_F(棋譜パネル操作, 書込はファイル一覧を隠し入力欄を�
 }
 
 TEST_F(棋譜パネル操作, 反転後とハンディキャップ設定後の書込は断り何も開かない) {
-    s.反転済 = 1;
-    s.ハンデ設定済 = 1;
+    s.番.反転済 = 1;
+    s.強さ.ハンデ設定済 = 1;
     KIFU_WRITE_Click(panel, dialog, s);
-    s.反転済 = 0;
+    s.番.反転済 = 0;
     KIFU_WRITE_Click(panel, dialog, s);
     EXPECT_EQ(dialog.表示, (std::vector<test::棋譜試験::メッセージ記録>{
                                {"反転後は書き込みできません", "棋譜書込"},

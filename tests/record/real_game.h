@@ -1,8 +1,8 @@
 // A real game replayed into the move list, with clocks that grow move by move.
 #pragma once
-#include "flow/flow_state.h"
-#include "rules/move_list.h"
-#include "rules/position.h"
+#include "game/state.h"
+#include "game/move_list.h"
+#include "game/position.h"
 
 namespace yukora::test::棋譜試験 {
 

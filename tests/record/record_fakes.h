@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "display/screen_port.h"
-#include "flow/dialog_port.h"
+#include "game/screen_port.h"
+#include "game/dialog_port.h"
 #include "record/record_panel.h"
 
 namespace yukora::test::棋譜試験 {

@@ -45,10 +45,10 @@ protected:
         panel.可視_Drive1(true);
         panel.可視_Dir1(true);
         panel.可視_File1(true);
-        s.手数 = 17;
-        s.手順番号 = 17;
-        s.手順最終 = 17;
-        s.手番 = -1;
+        s.数.手数 = 17;
+        s.数.手順番号 = 17;
+        s.数.手順最終 = 17;
+        s.番.手番 = -1;
         p.盤[5][5] = 角;
     }
     void 読む(const std::string& name) {
@@ -57,9 +57,9 @@ protected:
     void データなし() const {
         ASSERT_EQ(dialog.表示.size(), 1u);
         EXPECT_EQ(dialog.表示[0], (test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜"}));
-        EXPECT_EQ(s.手順最終, 0);
-        EXPECT_EQ(s.手番, 0);
-        EXPECT_EQ(s.棋譜モード, 1);
+        EXPECT_EQ(s.数.手順最終, 0);
+        EXPECT_EQ(s.番.手番, 0);
+        EXPECT_EQ(s.番.棋譜モード, 1);
         EXPECT_EQ(p.盤, test::初期局面().盤);  // the new-game position stays
     }
 };
@@ -69,11 +69,11 @@ TEST_F(棋譜読込, 新しい対局にして棋譜モードで項目を読み�
     読む("a.棋譜");
     EXPECT_EQ(dialog.表示, (std::vector<test::棋譜試験::メッセージ記録>{{" 読み込みました", "棋譜"},
                                                                 {"棋譜を '進 'で進めて下さい", "棋譜"}}));
-    EXPECT_EQ(s.棋譜モード, 1);
-    EXPECT_EQ(s.手番, 1);
-    EXPECT_EQ(s.手順番号, 0);
-    EXPECT_EQ(s.手数, 0);
-    EXPECT_EQ(s.手順最終, 2);
+    EXPECT_EQ(s.番.棋譜モード, 1);
+    EXPECT_EQ(s.番.手番, 1);
+    EXPECT_EQ(s.数.手順番号, 0);
+    EXPECT_EQ(s.数.手数, 0);
+    EXPECT_EQ(s.数.手順最終, 2);
     EXPECT_FALSE(timer.on);
     EXPECT_EQ(view.呼出し, std::vector<std::string>{"再描画"});
     EXPECT_EQ(p.盤, test::初期局面().盤);
@@ -123,7 +123,7 @@ TEST_F(棋譜読込, ないファイルとフォルダとパイプはデータ�
         std::filesystem::create_directory(dir.中("folder.棋譜"));
         ::mkfifo(dir.中("pipe.棋譜").c_str(), 0600);
         dialog.表示.clear();
-        s.手番 = -1;
+        s.番.手番 = -1;
         読む(name);
         データなし();
         EXPECT_TRUE(printer.印字一覧.empty());
@@ -138,7 +138,7 @@ TEST_F(棋譜読込, ShiftJISでない行で読むのをやめそれまでの項
     dialog.表示.clear();
     dir.置く("bad-entry.棋譜", 見出し + 項目行(5) + "\xa0\xa0\r\n" + 項目行(6));
     読む("bad-entry.棋譜");
-    EXPECT_EQ(s.手順最終, 1);
+    EXPECT_EQ(s.数.手順最終, 1);
     EXPECT_EQ(list.参照(1).MAN時間後, 5.0f);
     EXPECT_EQ(dialog.表示.front().本文, " 読み込みました");
 }
@@ -149,7 +149,7 @@ TEST_F(棋譜読込, とても長い行は上限まで読み二バイト文字�
     dir.置く("a.棋譜", title + "\r\n" + std::string(1'000'000, ' ') + "\r\nx\r\n" +
                            項目行(1) + std::string(100'000, '9') + "\r\n");
     読む("a.棋譜");
-    ASSERT_EQ(s.手順最終, 2);
+    ASSERT_EQ(s.数.手順最終, 2);
     ASSERT_EQ(printer.印字一覧.size(), 3u);
     EXPECT_EQ(文字数(printer.印字一覧[0].文字), 1 + 2047);
     EXPECT_EQ(printer.印字一覧[1].文字.size(), 行の上限);
@@ -164,7 +164,7 @@ TEST_F(棋譜読込, 上限より多い行は読まない) {
     for (int i = 0; i < 棋譜項目の上限 + 3; ++i) bytes += line;
     dir.置く("long.棋譜", bytes);
     読む("long.棋譜");
-    EXPECT_EQ(s.手順最終, 棋譜項目の上限);
+    EXPECT_EQ(s.数.手順最終, 棋譜項目の上限);
     EXPECT_EQ(list.参照(棋譜項目の上限).MAN時間後, 2.0f);
 }
 
@@ -176,7 +176,7 @@ TEST_F(棋譜読込, 表にない駒コードと数でない欄は空き桝に�
     entry.replace(entry.size() - 2, 2, "\n");
     dir.置く("a.棋譜", "t\nu\nv\n" + entry);
     読む("a.棋譜");
-    ASSERT_EQ(s.手順最終, 1);
+    ASSERT_EQ(s.数.手順最終, 1);
     EXPECT_EQ(list.参照(1).盤[1][1], 0);
     EXPECT_EQ(list.参照(1).盤[1][2], 0);
     EXPECT_EQ(list.参照(1).盤[1][3], 0);

@@ -57,7 +57,7 @@ protected:
 
 TEST_F(棋譜保存, 実戦を書いて読み戻すと全ての項目が一致する) {
     const test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
-    ASSERT_GT(g.s.手順最終, 90);
+    ASSERT_GT(g.s.数.手順最終, 90);
     ASSERT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
     EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{"棋譜を書き込みました", "  "}));
     EXPECT_FALSE(panel.Drive1 || panel.Dir1 || panel.File1 || panel.入力欄);
@@ -66,7 +66,7 @@ TEST_F(棋譜保存, 実戦を書いて読み戻すと全ての項目が一致�
     EXPECT_EQ(dir.一覧(), "実戦.棋譜");
 
     const auto lines = CRLF行(dir.読む("実戦.棋譜"));
-    ASSERT_EQ(lines.size(), 3u + static_cast<size_t>(g.s.手順最終));
+    ASSERT_EQ(lines.size(), 3u + static_cast<size_t>(g.s.数.手順最終));
     const std::regex entry("[ 0-9-]{324}[0-9]{14}[ 0-9]{20}");
     for (size_t i = 3; i < lines.size(); ++i) EXPECT_TRUE(std::regex_match(lines[i], entry)) << i;
 
@@ -78,8 +78,8 @@ TEST_F(棋譜保存, 実戦を書いて読み戻すと全ての項目が一致�
     test::棋譜試験::文字を記録する画面 printer;
     test::棋譜試験::記録するダイアログ read_dialog;
     File1_Click("実戦.棋譜", p, s, list, timer, view, printer, panel, read_dialog);
-    ASSERT_EQ(s.手順最終, g.s.手順最終);
-    for (int i = 1; i <= g.s.手順最終; ++i) {
+    ASSERT_EQ(s.数.手順最終, g.s.数.手順最終);
+    for (int i = 1; i <= g.s.数.手順最終; ++i) {
         SCOPED_TRACE(i);
         const 手順記録& a = g.list.参照(i);
         const 手順記録& b = list.参照(i);
@@ -95,7 +95,7 @@ TEST_F(棋譜保存, 実戦を書いて読み戻すと全ての項目が一致�
 
 TEST_F(棋譜保存, 見出しは題名と上の人と下の人の名前の順) {
     test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
-    g.s.手順最終 = 2;
+    g.s.数.手順最終 = 2;
     ASSERT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
     auto lines = CRLF行(dir.読む("実戦.棋譜"));
     ASSERT_EQ(lines.size(), 5u);
@@ -106,7 +106,7 @@ TEST_F(棋譜保存, 見出しは題名と上の人と下の人の名前の順) 
     EXPECT_EQ(lines[4], 書式_棋譜行(g.list.参照(2)));
 
     SetUp();
-    g.s.MAN番 = -1;
+    g.s.番.MAN番 = -1;
     ASSERT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
     lines = CRLF行(dir.読む("実戦.棋譜"));
     EXPECT_EQ(SJISから変換(lines[1]).value_or("?"), "先手さん");
@@ -123,7 +123,7 @@ TEST_F(棋譜保存, 五番目の項目の五の九の下の王は八行目の17
     list.項目(5).MAN時間前 = 7.9f;
     list.項目(5).MAN時間後 = 1000;
     list.項目(5).COM時間前 = 12345;
-    s.手順最終 = 6;
+    s.数.手順最終 = 6;
     ASSERT_EQ(Command1_Click(list, s, panel, dialog), 1);
     const auto lines = CRLF行(dir.読む("実戦.棋譜"));
     ASSERT_EQ(lines.size(), 9u);
@@ -141,7 +141,7 @@ TEST_F(棋譜保存, 名前がなければ保存するものがなければ断�
 
     dialog.表示.clear();
     panel.文字列設定(棋譜欄::Text1, "実戦");
-    g.s.手順最終 = 0;  // right after the first move
+    g.s.数.手順最終 = 0;  // right after the first move
     EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
     EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{"保存するデータがありません", "棋譜保存"}));
     EXPECT_EQ(dir.一覧(), "");
@@ -207,7 +207,7 @@ TEST_F(棋譜保存, 書けなくても前の棋譜は残り一時ファイル�
     // Once there is room again the record is replaced whole.
     dialog.表示.clear();
     EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
-    EXPECT_EQ(CRLF行(dir.読む("実戦.棋譜")).size(), 3u + static_cast<size_t>(g.s.手順最終));
+    EXPECT_EQ(CRLF行(dir.読む("実戦.棋譜")).size(), 3u + static_cast<size_t>(g.s.数.手順最終));
     EXPECT_EQ(dir.一覧(), "実戦.棋譜");
 }
 
@@ -233,7 +233,7 @@ TEST_F(棋譜保存, 書き込めないフォルダでは失敗を知らせる) 
 
 TEST_F(棋譜保存, 十以上の持駒は英字一文字で行は358文字のまま読み戻せる) {
     test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
-    g.s.手順最終 = 2;
+    g.s.数.手順最終 = 2;
     手順記録& e = g.list.項目(2);
     e.MAN持駒[持駒_歩] = 12;
     e.COM持駒[持駒_歩] = 18;

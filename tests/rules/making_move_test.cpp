@@ -48,12 +48,12 @@ TEST(駒移動, 成駒を取ると元の駒が持駒に入る) {
     局面 p = 局面を作る({{5, 5, -金}, {5, 4, 飛成}});
     進行状態 s;
     記録する盤描画 view;
-    駒移動(p, s, view, 5, 5, 5, 4, -金);
+    駒移動(p, s.番, view, 5, 5, 5, 4, -金);
     EXPECT_EQ(p.盤[5][4], -金);
     EXPECT_EQ(p.盤[5][5], 0);
     EXPECT_EQ(p.MAN持駒[持駒_飛], 1);
     EXPECT_EQ(p.MAN持駒数, 1);
-    EXPECT_EQ(s.勝者, 0);
+    EXPECT_EQ(s.番.勝者, 0);
     const std::vector<std::string> expected = {"自持盤", "絵 0 5 5", "輪郭 0 5 5", "絵 -110 5 4",
                                                "輪郭 0 5 4", "輪郭 0 5 4"};
     EXPECT_EQ(view.呼出し, expected);
@@ -62,16 +62,16 @@ TEST(駒移動, 成駒を取ると元の駒が持駒に入る) {
 TEST(駒移動, 王を取ると勝者が決まり持駒は変わらない) {
     局面 p = 局面を作る({{5, 2, -金}, {5, 1, 王}});
     進行状態 s;
-    s.MAN番 = 1, s.COM番 = -1;
+    s.番.MAN番 = 1, s.番.COM番 = -1;
     描画なし view;
-    駒移動(p, s, view, 5, 2, 5, 1, -金);
-    EXPECT_EQ(s.勝者, 1);
+    駒移動(p, s.番, view, 5, 2, 5, 1, -金);
+    EXPECT_EQ(s.番.勝者, 1);
     EXPECT_EQ(p.MAN持駒数, 0);
     for (int k = 1; k <= 7; ++k) EXPECT_EQ(p.MAN持駒[k], 0);
 
     局面 q = 局面を作る({{5, 8, と}, {5, 9, -王}});
-    駒移動(q, s, view, 5, 8, 5, 9, と);
-    EXPECT_EQ(s.勝者, -1);
+    駒移動(q, s.番, view, 5, 8, 5, 9, と);
+    EXPECT_EQ(s.番.勝者, -1);
     EXPECT_EQ(q.COM持駒数, 0);
 }
 
@@ -81,7 +81,7 @@ TEST(駒移動, 打つと持駒と合計が減り持駒台が描き直される)
     p.COM持駒数 = 2;
     進行状態 s;
     記録する盤描画 view;
-    駒移動(p, s, view, 敵持駒列, 持駒_銀, 5, 5, 銀);
+    駒移動(p, s.番, view, 敵持駒列, 持駒_銀, 5, 5, 銀);
     EXPECT_EQ(p.盤[5][5], 銀);
     EXPECT_EQ(p.COM持駒[持駒_銀], 1);
     EXPECT_EQ(p.COM持駒数, 1);
@@ -90,7 +90,7 @@ TEST(駒移動, 打つと持駒と合計が減り持駒台が描き直される)
 
     p.MAN持駒[持駒_歩] = 1;
     p.MAN持駒数 = 1;
-    駒移動(p, s, view, 自持駒列, 持駒_歩 + 2, 4, 4, -歩);
+    駒移動(p, s.番, view, 自持駒列, 持駒_歩 + 2, 4, 4, -歩);
     EXPECT_EQ(p.MAN持駒[持駒_歩], 0);
     EXPECT_EQ(p.MAN持駒数, 0);
     EXPECT_EQ(p.盤[4][4], -歩);
@@ -100,10 +100,10 @@ TEST(駒移動, 自王の位置だけを覚える) {
     局面 p = 局面を作る({{5, 9, -王}, {5, 1, 王}});
     進行状態 s;
     描画なし view;
-    駒移動(p, s, view, 5, 9, 4, 8, -王);
+    駒移動(p, s.番, view, 5, 9, 4, 8, -王);
     EXPECT_EQ(p.MAN王X, 4);
     EXPECT_EQ(p.MAN王Y, 8);
-    駒移動(p, s, view, 5, 1, 6, 2, 王);
+    駒移動(p, s.番, view, 5, 1, 6, 2, 王);
     EXPECT_EQ(p.COM王X, 5);  // only the survey writes the top king's square
     EXPECT_EQ(p.COM王Y, 1);
 }
@@ -111,8 +111,8 @@ TEST(駒移動, 自王の位置だけを覚える) {
 TEST(駒取得, 金成の111は金として持駒に入る) {
     局面 p;
     進行状態 s;
-    駒取得(p, s, 111);
-    駒取得(p, s, -111);
+    駒取得(p, s.番, 111);
+    駒取得(p, s.番, -111);
     EXPECT_EQ(p.MAN持駒[持駒_金], 1);
     EXPECT_EQ(p.COM持駒[持駒_金], 1);
 }

@@ -5,7 +5,7 @@
 #include "influence/survey.h"
 #include "rules/making_move.h"
 #include "rules/mate.h"
-#include "rules/move_list.h"
+#include "game/move_list.h"
 #include "rules/move_test.h"
 #include "support/board_fixtures.h"
 
@@ -36,12 +36,12 @@ TEST(実戦, 棋譜の全ての手が規則どおりに指せる) {
             ASSERT_EQ(成駒, mv.駒);
         }
         ASSERT_EQ(移動後チェック(mv.先Y, mv.駒), 1);
-        s.手順番号 = static_cast<int>(i);
-        手順保存(list, p, s, 0, 0, 0, 0);
-        駒移動(p, s, view, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.駒);
+        s.数.手順番号 = static_cast<int>(i);
+        手順保存(list, p, s.数, 0, 0, 0, 0);
+        駒移動(p, s.番, view, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.駒);
         ASSERT_EQ(駒の総数(p), 40);
         ASSERT_EQ(p.MAN持駒数 + p.COM持駒数, 手の合計(p.MAN持駒) + 手の合計(p.COM持駒));
-        ASSERT_EQ(s.勝者, 0);
+        ASSERT_EQ(s.番.勝者, 0);
         // Whoever just moved never leaves the mate tests unable to answer.
         勢力調査(p, m);
         EXPECT_EQ(詰めかMAN(p, m), 0);

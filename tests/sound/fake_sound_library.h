@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "flow/dialog_port.h"
+#include "game/dialog_port.h"
 #include "sound/sound_library_port.h"
 
 namespace yukora::sound_test {

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "rules/pieces.h"
+#include "game/pieces.h"
 
 namespace yukora::test {
 

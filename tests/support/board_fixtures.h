@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "influence/influence_maps.h"
-#include "rules/position.h"
+#include "game/position.h"
 
 namespace yukora::test {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "flow/timer_port.h"
-#include "rules/board_view.h"
+#include "game/timer_port.h"
+#include "game/board_view.h"
 
 namespace yukora::test {
 

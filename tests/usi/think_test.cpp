@@ -26,7 +26,7 @@ COM指し手 ゲームの探索(const USI局面& pos, int level) {
     勢力地図 m;
     COM思考状態 c;
     進行状態 s;
-    s.レベル = level;
+    s.強さ.レベル = level;
     勢力調査(p, m);
     return COM探索(p, m, c, s);
 }

@@ -14,7 +14,7 @@
 #include "record/record_writer.h"
 #include "rules/initial_setup.h"
 #include "rules/making_move.h"
-#include "rules/move_list.h"
+#include "game/move_list.h"
 #include "window/app.h"
 
 namespace yukora::window {
@@ -27,17 +27,17 @@ std::string 三手の棋譜() {
     局面 p;
     初期配置(p);
     進行状態 s;
-    s.MAN番 = 1;
-    s.COM番 = -1;
+    s.番.MAN番 = 1;
+    s.番.COM番 = -1;
     手順リスト list;
     描画なし view;
     const int moves[][5] = {{3, 7, 3, 6, -歩}, {7, 3, 7, 4, 歩}, {2, 8, 8, 2, -角成}};
     for (const auto& m : moves) {
-        手順保存(list, p, s, 0, 0, 0, 0);
-        駒移動(p, s, view, m[0], m[1], m[2], m[3], m[4]);
-        ++s.手順番号;
+        手順保存(list, p, s.数, 0, 0, 0, 0);
+        駒移動(p, s.番, view, m[0], m[1], m[2], m[3], m[4]);
+        ++s.数.手順番号;
     }
-    手順保存(list, p, s, 0, 0, 0, 0);
+    手順保存(list, p, s.数, 0, 0, 0, 0);
     const auto file = 書式_棋譜ファイル(list, s, {"試験対局", "先手さん", "後手さん"});
     EXPECT_TRUE(file.内容.has_value());
     return file.内容.value_or("");
@@ -86,14 +86,14 @@ TEST(窓アプリ棋譜, 一覧の棋譜をクリックすると読み込んで�
         ASSERT_EQ(files->count(), 1);
         EXPECT_EQ(files->item(0)->text().toStdString(), "試験.棋譜");
         クリック(files, 0);
-        EXPECT_EQ(app.進行().棋譜モード, 1);
-        EXPECT_EQ(app.進行().手順最終, 3);
+        EXPECT_EQ(app.進行().番.棋譜モード, 1);
+        EXPECT_EQ(app.進行().数.手順最終, 3);
         EXPECT_EQ(app.局面部().盤[3][7], -歩);  // the starting position first
         app.窓().項目("AFTER")->trigger();
         app.窓().項目("AFTER")->trigger();
         EXPECT_EQ(app.局面部().盤[3][6], -歩);
         EXPECT_EQ(app.局面部().盤[7][4], 歩);
-        EXPECT_EQ(app.進行().手数, 2);
+        EXPECT_EQ(app.進行().数.手数, 2);
         EXPECT_EQ(boxes.文言,
                   (std::vector<std::string>{" 読み込みました", "棋譜を '進 'で進めて下さい"}));
     }

@@ -4,7 +4,7 @@
 #include <QImage>
 
 #include "display/pictures.h"
-#include "rules/pieces.h"
+#include "game/pieces.h"
 #include "window/art.h"
 
 namespace yukora::window {

@@ -166,7 +166,7 @@ std::filesystem::path 試験フォルダ() {
 TEST(窓アプリ, 開始で初期局面を描き左上に置く) {
     窓アプリ app(1.0, 試験フォルダ(), std::make_unique<無音ライブラリ>());
     app.開始();
-    EXPECT_EQ(app.進行().手番, 0);
+    EXPECT_EQ(app.進行().番.手番, 0);
     EXPECT_EQ(app.局面部().盤[5][9], -950);
     // The bottom king's picture on (5, 9): pixel (260, 403).
     const QImage& pic = app.画像().絵の画像(絵番号(-950));
@@ -185,7 +185,7 @@ TEST(窓アプリ, 反転で盤が回る) {
     EXPECT_EQ(app.局面部().盤[7][4], 10);
     EXPECT_EQ(app.局面部().盤[7][3], 0);
     EXPECT_EQ(app.局面部().盤[5][1], 950);
-    EXPECT_EQ(app.進行().反転済, 1);
+    EXPECT_EQ(app.進行().番.反転済, 1);
     // Repainted: the turned pawn's picture stands on (7, 4).
     const QImage& pic = app.画像().絵の画像(絵番号(10));
     EXPECT_EQ(app.画像().画像().copy(337, 184, 30, 30),

@@ -1,4 +1,4 @@
-#include "rules/move_list.h"
+#include "game/move_list.h"
 
 namespace yukora {
 
@@ -14,9 +14,9 @@ const 手順記録& 手順リスト::参照(int i) const {
     return 記録_[static_cast<size_t>(i)];
 }
 
-void 手順保存(手順リスト& list, const 局面& p, 進行状態& s, float MAN前, float MAN後, float COM前,
+void 手順保存(手順リスト& list, const 局面& p, 手数型& 数, float MAN前, float MAN後, float COM前,
               float COM後) {
-    const int i = s.手順番号;
+    const int i = 数.手順番号;
     手順記録& e = list.項目(i);
     e.盤 = p.盤;
     e.MAN持駒 = p.MAN持駒;
@@ -25,7 +25,7 @@ void 手順保存(手順リスト& list, const 局面& p, 進行状態& s, float
     e.MAN時間後 = MAN後;
     e.COM時間前 = COM前;
     e.COM時間後 = COM後;
-    s.手順最終 = i;
+    数.手順最終 = i;
 }
 
 移動結果 調査_移動結果(const 手順リスト& list, int n) {
@@ -37,8 +37,8 @@ void 手順保存(手順リスト& list, const 局面& p, 進行状態& s, float
     return {};
 }
 
-int 調査_持駒数(const 局面& p, const 進行状態& s, int side) {
-    const 持駒型* hand = side == s.MAN番 ? &p.MAN持駒 : side == s.COM番 ? &p.COM持駒 : nullptr;
+int 調査_持駒数(const 局面& p, const 手番型& 番, int side) {
+    const 持駒型* hand = side == 番.MAN番 ? &p.MAN持駒 : side == 番.COM番 ? &p.COM持駒 : nullptr;
     if (!hand) return 0;
     int total = 0;
     for (int k = 1; k <= 7; ++k)

@@ -1,8 +1,10 @@
 // The time of day and the busy wait.
 #pragma once
-#include "flow/clock_text.h"
 
 namespace yukora {
+
+// Seconds from one time of day to another; a day change at midnight is allowed for.
+float 調査_経過秒(float start, float now);
 
 class 時計 {
 public:

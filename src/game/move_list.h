@@ -2,8 +2,8 @@
 #pragma once
 #include <vector>
 
-#include "flow/flow_state.h"
-#include "rules/position.h"
+#include "game/state.h"
+#include "game/position.h"
 
 namespace yukora {
 
@@ -28,8 +28,8 @@ private:
     std::vector<手順記録> 記録_;
 };
 
-// Stores the position before the move into entry 手順番号 and makes it the last entry.
-void 手順保存(手順リスト& list, const 局面& p, 進行状態& s, float MAN前, float MAN後, float COM前,
+// Stores the position before the move into entry 数.手順番号 and makes it the last entry.
+void 手順保存(手順リスト& list, const 局面& p, 手数型& 数, float MAN前, float MAN後, float COM前,
               float COM後);
 
 struct 移動結果 {
@@ -42,6 +42,6 @@ struct 移動結果 {
 移動結果 調査_移動結果(const 手順リスト& list, int n);
 
 // Total pieces in the hand of `side` (MAN番 or COM番); 0 for any other value.
-int 調査_持駒数(const 局面& p, const 進行状態& s, int side);
+int 調査_持駒数(const 局面& p, const 手番型& 番, int side);
 
 }  // namespace yukora

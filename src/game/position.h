@@ -1,6 +1,6 @@
 // The position: board, hands with their totals, king squares and two-pawn flags.
 #pragma once
-#include "rules/pieces.h"
+#include "game/pieces.h"
 
 namespace yukora {
 
