@@ -5,6 +5,9 @@ cd "$(dirname "$0")"
 
 scripts/install-deps.sh
 
+# Every folder includes only the folders below it.
+scripts/check-layers.sh
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 cd build

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Fails when a source file includes a header of a folder above its own. The order is the one
+# the libraries are linked in (CMakeLists.txt): each folder may include only itself and the
+# folders listed for it. The linker would not notice a header-only include against the order.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+declare -A allowed=(
+    [game]=""
+    [influence]="game"
+    [rules]="game influence"
+    [computer]="game influence rules"
+    [display]="game influence rules computer"
+    [record]="game influence rules computer display"
+    [settings]="game influence rules computer display record"
+    [sound]="game influence rules computer"
+    [help]="game influence rules computer"
+    [flow]="game influence rules computer display record settings sound help"
+    [window]="game influence rules computer display record settings sound help flow"
+    [usi]="game influence rules computer display record settings sound help flow"
+)
+core_folders="game influence rules computer display record settings sound help flow window"
+
+# The folder a file belongs to: src/<folder>/..., or usi/...
+layer_of() {
+    case "$1" in
+        src/*) local rest=${1#src/}; echo "${rest%%/*}" ;;
+        usi/*) echo usi ;;
+    esac
+}
+
+status=0
+while IFS= read -r file; do
+    layer=$(layer_of "$file")
+    [[ -n "$layer" && -v "allowed[$layer]" ]] || continue
+    while IFS= read -r line; do
+        target=${line#*\"}
+        target=${target%%/*}
+        [[ "$target" == "$layer" ]] && continue
+        [[ " $core_folders usi " == *" $target "* ]] || continue
+        if [[ " ${allowed[$layer]} " != *" $target "* ]]; then
+            echo "$file: $layer/ may not include $target/ ($line)"
+            status=1
+        fi
+    done < <(grep -E '^\s*#\s*include\s*"[a-z_]+/' "$file" | sed -E 's/^\s*#\s*include\s*//')
+done < <(find src usi -name '*.h' -o -name '*.cpp' | sort)
+
+if ((status)); then
+    echo "layer check failed: the order is game <- influence <- rules <- computer <- display <- record <- settings; computer <- sound, help; all <- flow <- window, usi"
+else
+    echo "layer check passed"
+fi
+exit $status
