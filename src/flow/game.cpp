@@ -116,7 +116,7 @@ void ゲーム::Form_Load(const std::filesystem::path& folder) {
     状態.設定.移動指導フラグ = 0;
     状態.進行.数.手順最終 = 0;
     状態.進行.強さ.レベル = 3;
-    窓口_.menu.印設定("LEVEL3", true);
+    窓口_.menu.印設定(メニュー操作::LEVEL3, true);
     状態.進行.番.MAN番 = -1;
     状態.進行.番.COM番 = 1;
     読込_環境設定ファイル(設定フォルダ(), 状態.設定, 表示_.状態.背景画番号, *背景出力_,
@@ -147,33 +147,37 @@ void ゲーム::マウス押下(int button, int X, int Y) {
     Form_MouseDown(button, 0, static_cast<float>(X), static_cast<float>(Y));
 }
 
-void ゲーム::メニュー選択(std::string_view c) {
-    if (c == "TAIKYOKU" || c == "STOP" || c == "OPTION") TAIKYOKU_Click();
-    else if (c == "START") START_Click();
-    else if (c == "SENTE") SENTE_Click();
-    else if (c == "GOTE") GOTE_Click();
-    else if (c == "LEVEL1") LEVEL_Click(1);
-    else if (c == "LEVEL2") LEVEL_Click(2);
-    else if (c == "LEVEL3") LEVEL_Click(3);
-    else if (c == "OWARI") OWARI_Click();
-    else if (c == "CANCEL") CANCEL_Click();
-    else if (c == "REVERSE") REVERSE_Click(状態.盤面, 状態.進行, 表示_, 窓口_.dialog, *音出力_);
-    else if (c == "REPLAY") REPLAY_Click();
-    else if (c == "AFTER") AFTER_Click();
-    else if (c == "LBEL_UP") LBEL_UP_Click();
-    else if (c == "LEBEL_DOWN") LEBEL_DOWN_Click();
-    else if (c == "KIFU_READ") KIFU_READ_Click();
-    else if (c == "KIFU_WRITE") KIFU_WRITE_Click();
-    else if (c == "MIDORI") 背景_Click(背景_緑);
-    else if (c == "TATAMI") 背景_Click(背景_畳);
-    else if (c == "TAKE") 背景_Click(背景_竹);
-    else if (c == "UCHU") 背景_Click(背景_宇宙);
-    else if (c == "RENGA") 背景_Click(背景_煉瓦);
-    else if (c == "SIDOU") SIDOU_Click();
-    else if (c == "KEIKA") KEIKA_Click();
-    else if (c == "BGM") BGM_Click();
-    else if (c == "KAISETU") KAISETU_Click();
-    else if (c == "VER") VER_Click();
+void ゲーム::メニュー選択(メニュー操作 item) {
+    using enum メニュー操作;
+    switch (item) {
+        case TAIKYOKU: case STOP: case OPTION: TAIKYOKU_Click(); break;
+        case START: START_Click(); break;
+        case SENTE: SENTE_Click(); break;
+        case GOTE: GOTE_Click(); break;
+        case LEVEL1: LEVEL_Click(1); break;
+        case LEVEL2: LEVEL_Click(2); break;
+        case LEVEL3: LEVEL_Click(3); break;
+        case OWARI: OWARI_Click(); break;
+        case CANCEL: CANCEL_Click(); break;
+        case REVERSE: REVERSE_Click(状態.盤面, 状態.進行, 表示_, 窓口_.dialog, *音出力_); break;
+        case REPLAY: REPLAY_Click(); break;
+        case AFTER: AFTER_Click(); break;
+        case LBEL_UP: LBEL_UP_Click(); break;
+        case LEBEL_DOWN: LEBEL_DOWN_Click(); break;
+        case KIFU_READ: KIFU_READ_Click(); break;
+        case KIFU_WRITE: KIFU_WRITE_Click(); break;
+        case MIDORI: 背景_Click(背景_緑); break;
+        case TATAMI: 背景_Click(背景_畳); break;
+        case TAKE: 背景_Click(背景_竹); break;
+        case UCHU: 背景_Click(背景_宇宙); break;
+        case RENGA: 背景_Click(背景_煉瓦); break;
+        case SIDOU: SIDOU_Click(); break;
+        case KEIKA: KEIKA_Click(); break;
+        case BGM: BGM_Click(); break;
+        case KAISETU: KAISETU_Click(); break;
+        case VER: VER_Click(); break;
+        case MATCH_MAN: case START2: case LEVEL: case KIFU: case HAIKEI_GA: case SONOTA: break;
+    }
 }
 
 }  // namespace yukora

@@ -24,7 +24,7 @@ public:
     ゲーム状態 状態;
 
     // The window's events.
-    void メニュー選択(std::string_view control) override;
+    void メニュー選択(メニュー操作 item) override;
     void マウス押下(int button, int X, int Y) override;
     void キー押下(int code) override;
     void 閉じる() override;

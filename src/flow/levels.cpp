@@ -11,11 +11,9 @@ void ゲーム::LEVEL_Click(int n) {
 }
 
 void ゲーム::レベル_設定(int n) {
-    窓口_.menu.印設定("LEVEL1", false);
-    窓口_.menu.印設定("LEVEL2", false);
-    窓口_.menu.印設定("LEVEL3", false);
+    for (int level = 1; level <= 3; ++level) 窓口_.menu.印設定(レベル項目(level), false);
     if (n >= 1 && n <= 3) {
-        窓口_.menu.印設定("LEVEL" + std::to_string(n), true);
+        窓口_.menu.印設定(レベル項目(n), true);
         状態.進行.強さ.レベル = n;
     }
     if (状態.進行.番.対局モード == 1) 描画_レベル(状態.進行.強さ.レベル);

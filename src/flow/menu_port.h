@@ -1,14 +1,37 @@
-// The check marks of the menu bar, addressed by the items' control names ("LEVEL3", "SIDOU").
+// The menu bar's items as the game knows them, and their check marks.
 #pragma once
+#include <array>
 #include <string_view>
 
 namespace yukora {
 
+// Every item of the menu bar, by its control name.
+enum class メニュー操作 {
+    TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, LEVEL, LEVEL1, LEVEL2, LEVEL3, OWARI,
+    STOP, CANCEL, REVERSE, REPLAY, AFTER, LBEL_UP, LEBEL_DOWN, KIFU, KIFU_READ, KIFU_WRITE,
+    OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM, SONOTA, KAISETU,
+    VER,
+};
+
+inline constexpr std::array<std::string_view, 34> 操作の名前{
+    "TAIKYOKU", "MATCH_MAN", "START", "START2", "SENTE", "GOTE", "LEVEL", "LEVEL1", "LEVEL2",
+    "LEVEL3", "OWARI", "STOP", "CANCEL", "REVERSE", "REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN",
+    "KIFU", "KIFU_READ", "KIFU_WRITE", "OPTION", "HAIKEI_GA", "MIDORI", "TATAMI", "TAKE", "UCHU",
+    "RENGA", "SIDOU", "KEIKA", "BGM", "SONOTA", "KAISETU", "VER"};
+
+// The control name of an item ("LEVEL3").
+constexpr std::string_view 操作名(メニュー操作 c) { return 操作の名前[static_cast<int>(c)]; }
+
+// The item of strength level n (1..3).
+constexpr メニュー操作 レベル項目(int n) {
+    return static_cast<メニュー操作>(static_cast<int>(メニュー操作::LEVEL1) + n - 1);
+}
+
 class メニュー {
 public:
     virtual ~メニュー() = default;
-    virtual void 印設定(std::string_view control, bool checked) = 0;
-    virtual bool 印あり(std::string_view control) const = 0;
+    virtual void 印設定(メニュー操作 item, bool checked) = 0;
+    virtual bool 印あり(メニュー操作 item) const = 0;
 };
 
 }  // namespace yukora

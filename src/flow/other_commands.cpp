@@ -27,14 +27,14 @@ int ゲーム::Drive1_Change(bool readable) { return yukora::Drive1_Change(窓�
 void ゲーム::オプション印を映す() {
     メニュー& menu = 窓口_.menu;
     const オプション印& 印 = 状態.設定.印;
-    menu.印設定("MIDORI", 印.MIDORI);
-    menu.印設定("TATAMI", 印.TATAMI);
-    menu.印設定("TAKE", 印.TAKE);
-    menu.印設定("UCHU", 印.UCHU);
-    menu.印設定("RENGA", 印.RENGA);
-    menu.印設定("SIDOU", 印.SIDOU);
-    menu.印設定("KEIKA", 印.KEIKA);
-    menu.印設定("BGM", 印.BGM);
+    menu.印設定(メニュー操作::MIDORI, 印.MIDORI);
+    menu.印設定(メニュー操作::TATAMI, 印.TATAMI);
+    menu.印設定(メニュー操作::TAKE, 印.TAKE);
+    menu.印設定(メニュー操作::UCHU, 印.UCHU);
+    menu.印設定(メニュー操作::RENGA, 印.RENGA);
+    menu.印設定(メニュー操作::SIDOU, 印.SIDOU);
+    menu.印設定(メニュー操作::KEIKA, 印.KEIKA);
+    menu.印設定(メニュー操作::BGM, 印.BGM);
 }
 
 void ゲーム::背景_Click(int n) {

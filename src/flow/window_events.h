@@ -1,6 +1,6 @@
 // What the window reports to the game: menu commands, presses on the client area, keys, close.
 #pragma once
-#include <string_view>
+#include "flow/menu_port.h"
 
 namespace yukora {
 
@@ -10,8 +10,8 @@ inline constexpr int キー_Esc = 27;
 class 窓イベント {
 public:
     virtual ~窓イベント() = default;
-    // A menu item was chosen, or a menu was opened, named by its control ("START", "TAIKYOKU").
-    virtual void メニュー選択(std::string_view control) = 0;
+    // A menu item was chosen, or a menu was opened (TAIKYOKU, STOP, OPTION).
+    virtual void メニュー選択(メニュー操作 item) = 0;
     // A mouse button went down at (X, Y) twips of the client area.
     virtual void マウス押下(int button, int X, int Y) = 0;
     // A key with this character code was pressed (Esc = 27).

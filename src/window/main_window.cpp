@@ -22,22 +22,23 @@ namespace yukora::window {
 }
 
 void 主窓::メニューを作る() {
-    std::map<std::string, QMenu*, std::less<>> menus;
+    std::map<メニュー操作, QMenu*> menus;
     for (const auto& m : メニュー表()) {
         const QString caption = QString::fromUtf8(m.caption);
-        const char* control = m.control;
+        const メニュー操作 control = m.control;
+        const QString name = QString::fromLatin1(操作名(control));
         QAction* action = nullptr;
         if (m.submenu) {
-            QMenu* menu = m.parent == nullptr ? menuBar()->addMenu(caption)
-                                              : menus.at(m.parent)->addMenu(caption);
-            menu->setObjectName(QString::fromLatin1(control));
+            QMenu* menu = !m.parent ? menuBar()->addMenu(caption)
+                                    : menus.at(*m.parent)->addMenu(caption);
+            menu->setObjectName(name);
             // Opening a menu is a command of its own ("TAIKYOKU", "STOP", "OPTION").
             connect(menu, &QMenu::aboutToShow, this, [this, control] { 伝える(control); });
             menus.emplace(control, menu);
             action = menu->menuAction();
         } else {
-            action = m.parent == nullptr ? menuBar()->addAction(caption)
-                                         : menus.at(m.parent)->addAction(caption);
+            action = !m.parent ? menuBar()->addAction(caption)
+                               : menus.at(*m.parent)->addAction(caption);
             action->setCheckable(m.checkable);
             action->setChecked(m.checked);
             // Check marks change only when the game says so, not by the click itself.
@@ -46,13 +47,13 @@ void 主窓::メニューを作る() {
                 伝える(control);
             });
         }
-        action->setObjectName(QString::fromLatin1(control));
-        項目_.emplace(control, action);
+        action->setObjectName(name);
+        項目_.emplace(操作名(control), action);
     }
 }
 
-void 主窓::伝える(const char* control) {
-    if (受け手_ != nullptr) 受け手_->メニュー選択(control);
+void 主窓::伝える(メニュー操作 item) {
+    if (受け手_ != nullptr) 受け手_->メニュー選択(item);
 }
 
 QAction* 主窓::項目(std::string_view control) const {
@@ -60,9 +61,11 @@ QAction* 主窓::項目(std::string_view control) const {
     return it == 項目_.end() ? nullptr : it->second;
 }
 
-void 主窓::印設定(std::string_view control, bool checked) {
-    if (QAction* a = 項目(control)) a->setChecked(checked);
+void 主窓::印設定(メニュー操作 item, bool checked) {
+    if (QAction* a = 項目(item)) a->setChecked(checked);
 }
+
+bool 主窓::印あり(メニュー操作 item) const { return 印あり(操作名(item)); }
 
 bool 主窓::印あり(std::string_view control) const {
     const QAction* a = 項目(control);

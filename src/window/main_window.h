@@ -24,9 +24,12 @@ public:
     // At (0, 0) with an outer size of 9800 × 8000 twips, unless maximised.
     void 初期配置();
 
-    void 印設定(std::string_view control, bool checked) override;
-    bool 印あり(std::string_view control) const override;
+    void 印設定(メニュー操作 item, bool checked) override;
+    bool 印あり(メニュー操作 item) const override;
+    // By control name ("LEVEL3"); false or none for a name that is no item.
+    bool 印あり(std::string_view control) const;
     QAction* 項目(std::string_view control) const;
+    QAction* 項目(メニュー操作 item) const { return 項目(操作名(item)); }
     画布& キャンバス() { return *画布_; }
 
 protected:
@@ -35,10 +38,10 @@ protected:
 
 private:
     void メニューを作る();
-    void 伝える(const char* control);
+    void 伝える(メニュー操作 item);
 
     画布* 画布_;
-    std::map<std::string, QAction*, std::less<>> 項目_;
+    std::map<std::string_view, QAction*, std::less<>> 項目_;
     窓イベント* 受け手_ = nullptr;
 };
 

@@ -1,13 +1,16 @@
 // The menu bar: every item with its control name, caption and place.
 #pragma once
+#include <optional>
 #include <span>
+
+#include "flow/menu_port.h"
 
 namespace yukora::window {
 
 struct メニュー項目 {
-    const char* control;
+    メニュー操作 control;
     const char* caption;
-    const char* parent;  // control of the menu it sits in; nullptr on the menu bar
+    std::optional<メニュー操作> parent;  // the menu it sits in; none on the menu bar
     bool submenu;        // only opens its children
     bool checkable;
     bool checked;        // at start

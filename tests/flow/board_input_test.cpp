@@ -186,7 +186,7 @@ TEST(時計, 経過時間を切ると消して止める) {
     const bool was = t.st().設定.印.KEIKA;
     t.game->KEIKA_Click();
     EXPECT_EQ(t.st().設定.印.KEIKA, !was);
-    EXPECT_EQ(t.menu.印あり("KEIKA"), !was);
+    EXPECT_EQ(t.menu.印あり(メニュー操作::KEIKA), !was);
     EXPECT_EQ(t.timer.on, !was);
 }
 

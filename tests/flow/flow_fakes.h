@@ -36,10 +36,10 @@ public:
 
 class 記録するメニュー final : public メニュー {
 public:
-    std::map<std::string, bool, std::less<>> 印;
-    void 印設定(std::string_view control, bool checked) override { 印[std::string(control)] = checked; }
-    bool 印あり(std::string_view control) const override {
-        const auto it = 印.find(control);
+    std::map<メニュー操作, bool> 印;
+    void 印設定(メニュー操作 item, bool checked) override { 印[item] = checked; }
+    bool 印あり(メニュー操作 item) const override {
+        const auto it = 印.find(item);
         return it != 印.end() && it->second;
     }
 };

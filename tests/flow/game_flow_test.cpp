@@ -20,7 +20,7 @@ TEST(開始, 対局前の押下は断り禁止音を鳴らす) {
 
 TEST(開始, 起動時は三の強さに印がつき初期局面) {
     試験台 t;
-    EXPECT_TRUE(t.menu.印あり("LEVEL3"));
+    EXPECT_TRUE(t.menu.印あり(メニュー操作::LEVEL3));
     EXPECT_EQ(t.st().進行.強さ.レベル, 3);
     EXPECT_EQ(t.st().盤面.盤, test::初期局面().盤);
     EXPECT_EQ(t.st().進行.番.MAN番, -1);
@@ -29,11 +29,11 @@ TEST(開始, 起動時は三の強さに印がつき初期局面) {
 
 TEST(開始, 起動時に読んだ設定がメニューの印になる) {
     試験台 t;  // no settings file yet: it is written with bamboo and the clocks on
-    EXPECT_TRUE(t.menu.印あり("TAKE"));
-    EXPECT_TRUE(t.menu.印あり("KEIKA"));
-    EXPECT_FALSE(t.menu.印あり("TATAMI"));
-    EXPECT_FALSE(t.menu.印あり("SIDOU"));
-    EXPECT_FALSE(t.menu.印あり("BGM"));
+    EXPECT_TRUE(t.menu.印あり(メニュー操作::TAKE));
+    EXPECT_TRUE(t.menu.印あり(メニュー操作::KEIKA));
+    EXPECT_FALSE(t.menu.印あり(メニュー操作::TATAMI));
+    EXPECT_FALSE(t.menu.印あり(メニュー操作::SIDOU));
+    EXPECT_FALSE(t.menu.印あり(メニュー操作::BGM));
 
     const auto bytes = SJISへ変換("背景画=宇宙\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n");
     ASSERT_TRUE(bytes);
@@ -42,11 +42,11 @@ TEST(開始, 起動時に読んだ設定がメニューの印になる) {
     t.game = std::make_unique<ゲーム>(ゲームの窓口{t.screen, t.clock, t.timer, t.dialog, t.menu, t.panel,
                                                 t.音, t.browser, t.version, nullptr, 0});
     t.game->Form_Load(t.フォルダ);
-    EXPECT_TRUE(t.menu.印あり("UCHU"));
-    EXPECT_TRUE(t.menu.印あり("SIDOU"));
-    EXPECT_TRUE(t.menu.印あり("BGM"));
-    EXPECT_FALSE(t.menu.印あり("TAKE"));
-    EXPECT_FALSE(t.menu.印あり("KEIKA"));
+    EXPECT_TRUE(t.menu.印あり(メニュー操作::UCHU));
+    EXPECT_TRUE(t.menu.印あり(メニュー操作::SIDOU));
+    EXPECT_TRUE(t.menu.印あり(メニュー操作::BGM));
+    EXPECT_FALSE(t.menu.印あり(メニュー操作::TAKE));
+    EXPECT_FALSE(t.menu.印あり(メニュー操作::KEIKA));
 }
 
 TEST(先手, 人が指すとコンピュータが答える) {
@@ -184,27 +184,27 @@ TEST(強さ, 二人の対局では印と値だけ変わる) {
     試験台 t;
     t.game->START_Click();
     t.screen.消去();
-    t.game->メニュー選択("LEVEL2");
+    t.game->メニュー選択(メニュー操作::LEVEL2);
     EXPECT_EQ(t.st().進行.強さ.レベル, 2);
-    EXPECT_TRUE(t.menu.印あり("LEVEL2"));
-    EXPECT_FALSE(t.menu.印あり("LEVEL3"));
+    EXPECT_TRUE(t.menu.印あり(メニュー操作::LEVEL2));
+    EXPECT_FALSE(t.menu.印あり(メニュー操作::LEVEL3));
     EXPECT_TRUE(t.screen.絞込("文字").empty());
     t.game->SENTE_Click();
     t.screen.消去();
-    t.game->メニュー選択("LEVEL1");
+    t.game->メニュー選択(メニュー操作::LEVEL1);
     EXPECT_FALSE(t.screen.絞込("文字").empty());  // the level is drawn in a game against COM
 }
 
 TEST(ハンディキャップ, 一手指した後は断る) {
     試験台 t;
-    t.game->メニュー選択("LEBEL_DOWN");
+    t.game->メニュー選択(メニュー操作::LEBEL_DOWN);
     EXPECT_EQ(t.st().盤面.盤[2][8], 0);
     EXPECT_EQ(t.st().進行.強さ.ハンデ設定済, 1);
     t.game->START_Click();
     t.押す(3, 7);
     t.押す(3, 6);
     t.音を消す();
-    t.game->メニュー選択("LBEL_UP");
+    t.game->メニュー選択(メニュー操作::LBEL_UP);
     EXPECT_EQ(t.dialog.最後(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定: 対局途中ではできません\n\n局面→最初にして下さい");
     EXPECT_EQ(t.鳴った音(), std::vector<std::string>{"禁止.wav"});
     EXPECT_EQ(t.st().盤面.盤[2][8], 0);

@@ -22,7 +22,9 @@ namespace {
 class 記録する受け手 final : public 窓イベント {
 public:
     std::vector<std::string> 受けた;
-    void メニュー選択(std::string_view c) override { 受けた.push_back("メニュー " + std::string(c)); }
+    void メニュー選択(メニュー操作 c) override {
+        受けた.push_back("メニュー " + std::string(操作名(c)));
+    }
     void マウス押下(int b, int X, int Y) override {
         受けた.push_back("押下 " + std::to_string(b) + " " + std::to_string(X) + " " +
                          std::to_string(Y));
@@ -118,8 +120,8 @@ TEST(主窓, 選んだ項目を伝え印は変えない) {
     EXPECT_EQ(r.受けた, (文字列列{"メニュー LEVEL1", "メニュー REVERSE", "メニュー AFTER"}));
     EXPECT_FALSE(w.印あり("LEVEL1"));
     EXPECT_TRUE(w.印あり("LEVEL3"));
-    w.印設定("LEVEL3", false);
-    w.印設定("SIDOU", true);
+    w.印設定(メニュー操作::LEVEL3, false);
+    w.印設定(メニュー操作::SIDOU, true);
     EXPECT_FALSE(w.印あり("LEVEL3"));
     EXPECT_TRUE(w.印あり("SIDOU"));
     EXPECT_FALSE(w.印あり("NOTHING"));
