@@ -4,6 +4,7 @@
 #include "influence/survey.h"
 #include "rules/making_move.h"
 #include "rules/mate.h"
+#include "game/palette.h"
 
 namespace yukora {
 namespace {
@@ -21,9 +22,9 @@ private:
 
 void 思考中表示(手番出力& out) {
     out.消去_思考中();
-    out.描画_数値(-1.5, 8.5, "思考中", 0, 0, 12);
-    out.描画_数値(-1.6, 8.4, "思考中", 15, 0, 12);
-    out.描画_桝輪郭(0, 1, 8);
+    out.描画_数値(-1.5, 8.5, "思考中", 色_黒, 0, 12);
+    out.描画_数値(-1.6, 8.4, "思考中", 色_白, 0, 12);
+    out.描画_桝輪郭(色_黒, 1, 8);
 }
 
 void 投了(進行状態& s, 手番出力& out) {
@@ -37,13 +38,13 @@ void 投了(進行状態& s, 手番出力& out) {
 void 指す(局面& p, 進行状態& s, 手順リスト& list, 手番出力& out, const COM指し手& mv) {
     手順保存(list, p, s.数, s.時間.MAN時間, s.時間.MAN時間, s.時間.COM時間, s.時間.COM時間 + s.時間.経過秒);
     ++s.数.手数;
-    out.描画_手数(s.数.手数, 15);
+    out.描画_手数(s.数.手数, 色_白);
     if (mv.元X < 0) out.描画_駒点滅(mv.駒後, -1, 8 - mv.元Y, 2);
     else out.描画_駒点滅(mv.駒前, mv.元X, mv.元Y, 2);
     駒移動(p, s.番, out, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.駒後);
     out.消去_思考中();
     out.待ち時間(0.5f);
-    out.効果音("駒打音.wav");
+    out.効果音(音::駒打);
     ++s.数.手順番号;
     out.Timer1有効設定(false);
 }
@@ -74,8 +75,8 @@ void com_ban(局面& p, 勢力地図& m, COM思考状態& c, 進行状態& s, �
     } else if (m.勢力COM[p.MAN王X][p.MAN王Y] > 0) {
         out.メッセージ("   ** 王手 **", "");
     }
-    out.描画_移動結果(s.番.COM番, mv.先X, mv.先Y, mv.駒後, 15);
-    out.描画_桝輪郭(15, mv.先X, mv.先Y);
+    out.描画_移動結果(s.番.COM番, mv.先X, mv.先Y, mv.駒後, 色_白);
+    out.描画_桝輪郭(色_白, mv.先X, mv.先Y);
     s.時間.COM時間 += s.時間.経過秒;
     s.時間.手番開始時刻 = out.現在秒();
     s.番.手番 = s.番.MAN番;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/board_view.h"
+#include "game/sounds.h"
 
 namespace yukora {
 
@@ -29,8 +30,7 @@ public:
     virtual void Timer1有効設定(bool on) = 0;
     virtual bool KEIKAチェック済() = 0;  // the option "経過時間" is checked
 
-    // Sound, by its file name ("駒打音.wav").
-    virtual void 効果音(const std::string& name) = 0;
+    virtual void 効果音(音 which) = 0;
 
     // A modal message box with one OK button.
     virtual void メッセージ(const std::string& text, const std::string& title) = 0;

@@ -1,7 +1,7 @@
 // The 81 squares, both hand stands, the blinking piece and the marked destinations.
 
 #include "display/display.h"
-#include "display/palette.h"
+#include "game/palette.h"
 #include "rules/move_test.h"
 
 namespace yukora {

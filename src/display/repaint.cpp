@@ -1,7 +1,7 @@
 // The full repaint and the fixed areas around the board: background, coordinates, move number.
 #include "display/display.h"
 #include "display/labels.h"
-#include "display/palette.h"
+#include "game/palette.h"
 
 namespace yukora {
 

@@ -6,7 +6,7 @@ namespace yukora {
 
 void REVERSE_Click(局面& p, 進行状態& s, 表示& view, ダイアログ& dialog, 効果音& sound) {
     if (s.番.棋譜モード == 1) {
-        sound.鳴らす(音名_禁止);
+        sound.鳴らす(音::禁止);
         dialog.メッセージ("棋譜ﾓｰﾄﾞではできません", "反転");
         return;
     }
@@ -19,7 +19,7 @@ void REVERSE_Click(局面& p, 進行状態& s, 表示& view, ダイアログ& di
         s.強さ.ハンデレベル = -s.強さ.ハンデレベル;
         view.描画_ハンデレベル(s.強さ.ハンデレベル);
     }
-    sound.鳴らす(音名_駒打);
+    sound.鳴らす(音::駒打);
     s.番.手番 = -s.番.手番;
     s.数.手順番号 = 0;
     s.数.手順最終 = 0;

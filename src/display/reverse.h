@@ -1,8 +1,8 @@
 // "反転": turns the board round, so each side plays the other's pieces.
 #pragma once
 #include "display/display.h"
-#include "display/sound_cue.h"
 #include "game/dialog_port.h"
+#include "game/sounds.h"
 #include "game/state.h"
 #include "game/position.h"
 

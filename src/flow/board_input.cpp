@@ -9,11 +9,13 @@
 #include "rules/mate.h"
 #include "game/move_list.h"
 #include "rules/move_test.h"
+#include "game/palette.h"
+#include "display/grid.h"
 
 namespace yukora {
 
 namespace {
-constexpr int 色_選択 = 12, 色_消去 = 0, 色_文字 = 15;
+constexpr int 色_選択 = 色_明赤, 色_消去 = 色_黒, 色_文字 = 色_白;
 }  // namespace
 
 void ゲーム::Form_MouseDown(int button, int shift, float x, float y) {
@@ -22,7 +24,7 @@ void ゲーム::Form_MouseDown(int button, int shift, float x, float y) {
     棋譜パネル_閉じる(窓口_.panel);
     if (s.番.棋譜モード == 1) {
         if (!窓口_.dialog.質問("棋譜を '進 'で進めて下さい", "棋譜")) {
-            効果音("禁止.wav");
+            効果音(音::禁止);
             初期設定();
         }
         return;
@@ -31,10 +33,10 @@ void ゲーム::Form_MouseDown(int button, int shift, float x, float y) {
         窓口_.dialog.メッセージ("新規に対局してください", "終局");
         return;
     }
-    const int c = static_cast<int>(std::floor((x - 1050.0f) / 570.0f));
-    const int r = static_cast<int>(std::floor((y - 100.0f) / 660.0f));
+    const int c = static_cast<int>(std::floor((x - float{盤原点X}) / float{桝幅}));
+    const int r = static_cast<int>(std::floor((y - float{盤原点Y}) / float{桝高}));
     if (s.番.手番 == 0) {
-        効果音("禁止.wav");
+        効果音(音::禁止);
         窓口_.dialog.メッセージ("「対局」で始めて下さい", "開始");
         return;
     }
@@ -99,11 +101,11 @@ void ゲーム::移動先を選ぶ(int c, int r, int button) {
         表示_.描画_移動可能桝色(c, r, 状態.設定.指導色, s.選択.選択駒, 状態.設定.移動指導フラグ);
         表示_.描画_桝輪郭(色_選択, c, r);
     } else if (移動チェック(p, s.選択.元X, s.選択.元Y, c, r, s.選択.選択駒) == 0) {
-        効果音("禁止.wav");
+        効果音(音::禁止);
         s.選択.選択状態 = 0;
         表示_.描画_将棋盤桝();
     } else if (移動後チェック(r, s.選択.選択駒) == 0 && button != ボタン_右) {
-        効果音("禁止.wav");
+        効果音(音::禁止);
         窓口_.dialog.メッセージ("マウスの右をクリックして下さい", "成り");
     } else {
         人の手を指す(button);
@@ -127,7 +129,7 @@ void ゲーム::人の手を指す(int button) {
     if (s.選択.元X < 0) s.選択.元Y = 8 - s.選択.元Y;
     const int 取駒 = p.盤[s.選択.先X][s.選択.先Y];
     駒移動(p, s.番, 表示_, s.選択.元X, s.選択.元Y, s.選択.先X, s.選択.先Y, s.選択.選択駒);
-    効果音("駒打音.wav");
+    効果音(音::駒打);
     ++s.数.手順番号;
     描画_移動結果(表示_, s.番, s.選択.選択駒 >= 10 ? s.番.COM番 : s.番.MAN番, s.選択.先X, s.選択.先Y, s.選択.選択駒, 色_文字);
     if (s.番.対局モード == 1) {

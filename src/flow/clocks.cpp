@@ -2,6 +2,7 @@
 #include "flow/clock_text.h"
 #include "flow/game.h"
 #include "settings/settings_file.h"
+#include "game/palette.h"
 
 namespace yukora {
 
@@ -22,12 +23,12 @@ void ゲーム::描画_所有時間(int side, float seconds) {
     const std::string text = 調査_時間秒追加結果(seconds);
     消去_所有時間(side);
     if (side == 状態.進行.番.MAN番) {
-        表示_.描画_数値(13.1, 9.3, std::string_view(text), 0, 0, 12);
-        表示_.描画_数値(13, 9.2, std::string_view(text), 15, 0, 12);
+        表示_.描画_数値(13.1, 9.3, std::string_view(text), 色_黒, 0, 12);
+        表示_.描画_数値(13, 9.2, std::string_view(text), 色_白, 0, 12);
     } else if (side == 状態.進行.番.COM番) {
-        表示_.描画_数値(-1.5, 9.3, std::string_view(text), 0, 0, 12);
-        表示_.描画_数値(-1.6, 9.2, std::string_view(text), 15, 0, 12);
-        表示_.描画_桝輪郭(0, 1, 9);
+        表示_.描画_数値(-1.5, 9.3, std::string_view(text), 色_黒, 0, 12);
+        表示_.描画_数値(-1.6, 9.2, std::string_view(text), 色_白, 0, 12);
+        表示_.描画_桝輪郭(色_黒, 1, 9);
     }
 }
 

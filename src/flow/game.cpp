@@ -42,7 +42,7 @@ public:
     void 待ち時間(float seconds) override { g_.待ち時間(seconds); }
     void Timer1有効設定(bool on) override { g_.窓口_.timer.有効設定(on); }
     bool KEIKAチェック済() override { return g_.状態.設定.印.KEIKA; }
-    void 効果音(const std::string& name) override { g_.効果音(name.c_str()); }
+    void 効果音(音 which) override { g_.効果音(which); }
     void メッセージ(const std::string& text, const std::string& title) override {
         g_.窓口_.dialog.メッセージ(text, title);
     }
@@ -54,7 +54,7 @@ private:
 class ゲーム::音の出力 final : public yukora::効果音 {
 public:
     explicit 音の出力(ゲーム& g) : g_(g) {}
-    void 鳴らす(const char* name) override { g_.効果音(name); }
+    void 鳴らす(音 which) override { g_.効果音(which); }
 
 private:
     ゲーム& g_;
@@ -93,12 +93,7 @@ private:
 
 BGM演奏& ゲーム::音楽() { return *音楽出力_; }
 
-void ゲーム::効果音(const char* name) {
-    const std::string_view n(name);
-    if (n == "禁止.wav") 音再生(状態.音, 窓口_.sound, 音::禁止);
-    else if (n == "駒打音.wav") 音再生(状態.音, 窓口_.sound, 音::駒打);
-    else if (n == "その他.wav") 音再生(状態.音, 窓口_.sound, 音::その他);
-}
+void ゲーム::効果音(音 which) { 音再生(状態.音, 窓口_.sound, which); }
 
 void ゲーム::初期設定() {
     yukora::初期設定(状態.盤面, 状態.進行, 窓口_.timer, 表示_);

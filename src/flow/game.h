@@ -6,7 +6,7 @@
 
 #include "display/display.h"
 #include "display/repaint_extras.h"
-#include "display/sound_cue.h"
+#include "game/sounds.h"
 #include "flow/window_events.h"
 #include "flow/game_state.h"
 #include "flow/ports.h"
@@ -75,7 +75,7 @@ public:
     void KAISETU_Click();
     void VER_Click();
 
-    void 効果音(const char* name);
+    void 効果音(音 which);
     表示& 表示部() { return 表示_; }
     const std::filesystem::path& 起動フォルダ() const { return 起動フォルダ_; }
 

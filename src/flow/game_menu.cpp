@@ -89,7 +89,7 @@ void ゲーム::GOTE_Click() {
 
 void ゲーム::CANCEL_Click() {
     初期設定();
-    効果音("駒打音.wav");
+    効果音(音::駒打);
 }
 
 }  // namespace yukora

@@ -65,7 +65,7 @@ void ゲーム::KAISETU_Click() { yukora::KAISETU_Click(窓口_.browser, 窓口_
 
 void ゲーム::VER_Click() {
     棋譜パネル_閉じる(窓口_.panel);
-    効果音("その他.wav");
+    効果音(音::その他);
     if (窓口_.version.表示()) ホームページ表示(窓口_.browser, 窓口_.dialog, 起動フォルダ_);
 }
 

@@ -4,7 +4,7 @@
 
 #include "display/grid.h"
 #include "display/labels.h"
-#include "display/palette.h"
+#include "game/palette.h"
 #include "game/pieces.h"
 
 namespace yukora {

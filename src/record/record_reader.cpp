@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "display/palette.h"
+#include "game/palette.h"
 #include "record/notation.h"
 #include "record/panel_commands.h"
 #include "record/record_content.h"

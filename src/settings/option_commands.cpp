@@ -1,5 +1,6 @@
 #include "settings/option_commands.h"
 
+#include "game/palette.h"
 #include "game/pieces.h"
 #include "settings/settings_file.h"
 
@@ -51,18 +52,18 @@ void RENGA_Click(設定状態& st, int& 背景画番号, 盤描画& view, const 
 void SIDOU_Click(設定状態& st, 盤描画& view, const std::string& folder) {
     if (st.印.SIDOU) {
         for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) view.描画_桝輪郭(0, x, y);
+            for (int y = 1; y <= 9; ++y) view.描画_桝輪郭(色_黒, x, y);
         for (int k = 1; k <= 7; ++k) {
-            view.描画_桝輪郭(0, 敵持駒列, k);
-            view.描画_桝輪郭(0, 自持駒列, k + 2);
+            view.描画_桝輪郭(色_黒, 敵持駒列, k);
+            view.描画_桝輪郭(色_黒, 自持駒列, k + 2);
         }
         st.印.SIDOU = false;
         st.移動指導フラグ = 0;
-        st.指導色 = 0;
+        st.指導色 = 色_黒;
     } else {
         st.印.SIDOU = true;
         st.移動指導フラグ = 1;
-        st.指導色 = 15;
+        st.指導色 = 色_白;
     }
     書込_環境設定ファイル(folder, st);
 }

@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 
+#include "game/palette.h"
 #include "record/file_replace.h"
 #include "record/sjis.h"
 #include "settings/option_commands.h"
@@ -39,7 +40,7 @@ void 一行を適用(const std::string& key, const std::string& value, 設定状
             if (value == b.名) 背景を適用(st, 背景画番号, bg, b.番号);
     } else if (key == "移動指導") {
         const bool on = value == "ON";
-        st.指導色 = on ? 15 : 2;
+        st.指導色 = on ? 色_白 : 色_緑;
         st.印.SIDOU = on;
         st.移動指導フラグ = on ? 1 : 0;
     } else if (key == "経過時間") {

@@ -1,11 +1,10 @@
 // Playing the game's sounds by name: what the other subsystems call.
 #pragma once
+#include "game/sounds.h"
 #include "sound/sound_library_port.h"
 #include "sound/sound_state.h"
 
 namespace yukora {
-
-enum class 音 { その他, 禁止, 駒打, BGM };
 
 // The buffer of a sound; 0 while it is missing.
 std::int32_t 取得_音バッファ(const サウンド状態& s, 音 which);

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "display/grid.h"
-#include "display/palette.h"
+#include "game/palette.h"
 #include "window/art.h"
 
 namespace yukora::window {

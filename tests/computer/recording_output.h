@@ -41,7 +41,10 @@ public:
         記録.push_back(on ? "Timer1 on" : "Timer1 off");
     }
     bool KEIKAチェック済() override { return KEIKA; }
-    void 効果音(const std::string& name) override { 記録.push_back("効果音 " + name); }
+    void 効果音(音 which) override {
+        static constexpr const char* 名[] = {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav"};
+        記録.push_back(std::string("効果音 ") + 名[static_cast<int>(which)]);
+    }
     void メッセージ(const std::string& text, const std::string& title) override {
         記録.push_back("メッセージ [" + text + "] [" + title + "]");
     }

@@ -7,7 +7,7 @@
 #include "display/pictures.h"
 #include "display/repaint_extras.h"
 #include "game/screen_port.h"
-#include "display/sound_cue.h"
+#include "game/sounds.h"
 #include "game/clock_port.h"
 #include "game/dialog_port.h"
 
@@ -76,7 +76,10 @@ public:
 class 記録する効果音 final : public 効果音 {
 public:
     std::vector<std::string> 鳴った;
-    void 鳴らす(const char* name) override { 鳴った.emplace_back(name); }
+    void 鳴らす(音 which) override {
+        static constexpr const char* 名[] = {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav"};
+        鳴った.emplace_back(名[static_cast<int>(which)]);
+    }
 };
 
 class 記録する付随 final : public 再描画の付随 {
