@@ -5,7 +5,7 @@
 #include "game/state.h"
 #include "influence/influence_maps.h"
 #include "influence/survey.h"
-#include "rules/turn_round.h"
+#include "game/position.h"
 
 namespace yukora {
 namespace {

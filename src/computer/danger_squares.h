@@ -1,7 +1,6 @@
 // The whole-board term of the evaluation and the bishop-fork warning.
 #pragma once
-#include "computer/candidate.h"
-#include "computer/points.h"
+#include "computer/com_state.h"
 
 namespace yukora {
 

@@ -1,7 +1,6 @@
 // The computer's board evaluation: higher is better for the computer (the positive codes).
 #pragma once
-#include "computer/candidate.h"
-#include "computer/points.h"
+#include "computer/com_state.h"
 
 namespace yukora {
 

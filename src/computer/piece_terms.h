@@ -2,8 +2,7 @@
 // Each returns what it adds to the score, in tenths; an early end of the evaluation is simply
 // the end of the piece's function, since this stage comes last.
 #pragma once
-#include "computer/candidate.h"
-#include "computer/points.h"
+#include "computer/com_state.h"
 
 namespace yukora {
 

@@ -2,14 +2,34 @@
 #pragma once
 #include <string_view>
 
-#include "display/repaint_extras.h"
 #include "game/screen_port.h"
 #include "game/clock_port.h"
 #include "game/state.h"
 #include "game/board_view.h"
 #include "game/position.h"
+#include "game/dialog_port.h"
+#include "game/sounds.h"
 
 namespace yukora {
+
+// The fixed texts the display prints: kanji numerals and the labels of 描画_文字列.
+inline constexpr int 文字列_手目 = 99;
+
+// "一" … "九" for 1..9, empty for any other value.
+std::string_view 漢数字(int n);
+
+// The label of a text code: -10..10 the handicap captions, 99 "手目"; empty otherwise.
+std::string_view 文字列ラベル(int code);
+
+// The parts of the full repaint that belong to the flow: the players' clocks and the
+// strength and handicap captions.
+class 再描画の付随 {
+public:
+    virtual ~再描画の付随() = default;
+    virtual void 描画_所有時間(int side, float seconds) = 0;
+    virtual void 描画_レベル(int n) = 0;
+    virtual void 描画_ハンデレベル(int n) = 0;
+};
 
 struct 表示状態 {
     int 背景画番号 = 0;  // 2..6 once the settings are read; 0 tiles with the empty square
@@ -58,5 +78,9 @@ private:
     const 進行状態& 進行_;
     再描画の付随* 付随_ = nullptr;
 };
+
+// Refused in record mode. Otherwise rotates the board by half a turn with every piece changing
+// owner, exchanges the hands, repaints, passes the turn and drops the move list.
+void REVERSE_Click(局面& p, 進行状態& s, 表示& view, ダイアログ& dialog, 効果音& sound);
 
 }  // namespace yukora

@@ -3,8 +3,8 @@
 
 #include "display/display.h"
 #include "display/grid.h"
-#include "display/labels.h"
 #include "display/pictures.h"
+#include <array>
 
 namespace yukora {
 
@@ -35,6 +35,25 @@ void 表示::描画_数値(double x, double y, std::string_view text, int colour
 void 表示::描画_文字列(double x, double y, int code, int colour, int size) {
     const std::string_view text = 文字列ラベル(code);
     if (!text.empty()) 画面_.文字(桝のX(x) + 120, 桝のY(y) + 160, text, size, colour);
+}
+
+std::string_view 漢数字(int n) {
+    static constexpr std::array<std::string_view, 10> 数字{
+        "", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+    return n >= 1 && n <= 9 ? 数字[n] : std::string_view{};
+}
+
+std::string_view 文字列ラベル(int code) {
+    static constexpr std::array<std::string_view, 21> ハンデ{
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+    if (code >= -10 && code <= 10) return ハンデ[code + 10];
+    if (code == 文字列_手目) return "手目";
+    return {};
 }
 
 }  // namespace yukora

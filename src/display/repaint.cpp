@@ -1,6 +1,5 @@
 // The full repaint and the fixed areas around the board: background, coordinates, move number.
 #include "display/display.h"
-#include "display/labels.h"
 #include "game/palette.h"
 
 namespace yukora {

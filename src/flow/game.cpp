@@ -1,13 +1,12 @@
 #include "flow/game.h"
 
 #include "computer/com_turn.h"
-#include "display/reverse.h"
+#include "display/display.h"
 #include "record/notation.h"
 #include "record/panel_commands.h"
 #include "rules/initial_setup.h"
 #include "settings/option_commands.h"
 #include "settings/settings_file.h"
-#include "sound/sound_play.h"
 #include "sound/sound_setup.h"
 
 namespace yukora {

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "display/display.h"
-#include "display/repaint_extras.h"
 #include "game/sounds.h"
 #include "flow/window_events.h"
 #include "flow/game_state.h"

@@ -6,7 +6,7 @@
 #include "game/move_list.h"
 #include "game/position.h"
 #include "settings/settings_state.h"
-#include "sound/sound_state.h"
+#include "sound/sound_setup.h"
 
 namespace yukora {
 

@@ -7,9 +7,7 @@
 #include "game/screen_port.h"
 #include "game/clock_port.h"
 #include "game/dialog_port.h"
-#include "game/timer_port.h"
-#include "help/browser_port.h"
-#include "help/version_port.h"
+#include "help/ports.h"
 #include "record/record_panel.h"
 #include "sound/sound_library_port.h"
 

@@ -1,10 +1,12 @@
-// The time of day and the busy wait.
+// The time of day, the busy wait and the periodic timer Timer1.
 #pragma once
 
 namespace yukora {
 
 // Seconds from one time of day to another; a day change at midnight is allowed for.
-float 調査_経過秒(float start, float now);
+inline float 調査_経過秒(float start, float now) {
+    return start <= now ? now - start : now + (86400.0f - start);
+}
 
 class 時計 {
 public:
@@ -27,6 +29,14 @@ public:
 protected:
     // Between two polls of the busy wait; a real clock gives the processor a moment.
     virtual void 休む() {}
+};
+
+// The periodic timer Timer1 (50 ms): the flow only switches it on and off.
+class タイマー {
+public:
+    virtual ~タイマー() = default;
+    virtual void 有効設定(bool on) = 0;
+    virtual bool 有効() const = 0;
 };
 
 }  // namespace yukora

@@ -5,9 +5,13 @@
 #include <string>
 
 #include "game/dialog_port.h"
-#include "help/browser_port.h"
+#include "help/ports.h"
 
 namespace yukora {
+
+// "file://" and the absolute path, percent-encoded byte by byte (UTF-8 included), then
+// "#" and `fragment` when one is given.
+std::string 変換_ファイルURL(const std::filesystem::path& file, const std::string& fragment = "");
 
 inline constexpr const char* ヘルプファイル名 = "Yukora将棋1.htm";
 // The anchor of the section about the program in the help page.

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "display/grid.h"
-#include "display/labels.h"
+#include "display/display.h"
 #include "game/palette.h"
 #include "game/pieces.h"
 

@@ -5,7 +5,7 @@
 #include "game/screen_port.h"
 #include "game/dialog_port.h"
 #include "game/state.h"
-#include "game/timer_port.h"
+#include "game/clock_port.h"
 #include "record/record_panel.h"
 #include "game/board_view.h"
 #include "game/move_list.h"

@@ -1,7 +1,7 @@
 // Resetting the whole game to the starting position.
 #pragma once
 #include "game/state.h"
-#include "game/timer_port.h"
+#include "game/clock_port.h"
 #include "game/board_view.h"
 #include "game/position.h"
 

@@ -1,4 +1,4 @@
-// Opening and closing the sound library and loading the four sounds.
+// The sound library opened and closed, the four sounds loaded and played.
 #pragma once
 #include <cstdint>
 #include <filesystem>
@@ -6,9 +6,17 @@
 
 #include "game/dialog_port.h"
 #include "sound/sound_library_port.h"
-#include "sound/sound_state.h"
+#include "game/sounds.h"
 
 namespace yukora {
+
+struct サウンド状態 {
+    std::int32_t ライブラリ = 0;
+    std::int32_t 音_その他 = 0;  // the version dialog opens
+    std::int32_t 音_禁止 = 0;    // an action is refused
+    std::int32_t 音_駒打 = 0;    // a piece is put down
+    std::int32_t 音_BGM = 0;     // the background music, looping
+};
 
 // Title of every warning about the sound library.
 inline constexpr const char* サウンド警告タイトル = "Yukora将棋1.dll";
@@ -35,5 +43,15 @@ void 解放_サウンド(サウンド状態& s, サウンドライブラリ& lib
 
 // Releases the library when it was opened.
 void サウンド終了(サウンド状態& s, サウンドライブラリ& lib);
+
+// The buffer of a sound; 0 while it is missing.
+std::int32_t 取得_音バッファ(const サウンド状態& s, 音 which);
+
+// Plays the sound once; nothing when it is missing.
+void 音再生(const サウンド状態& s, サウンドライブラリ& lib, 音 which);
+
+// The background music: starts looping, or stops.
+void BGM開始(const サウンド状態& s, サウンドライブラリ& lib);
+void BGM停止(const サウンド状態& s, サウンドライブラリ& lib);
 
 }  // namespace yukora

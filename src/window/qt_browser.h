@@ -1,6 +1,6 @@
 // The system web browser through the desktop's URL handler.
 #pragma once
-#include "help/browser_port.h"
+#include "help/ports.h"
 
 namespace yukora::window {
 

@@ -6,7 +6,6 @@
 
 #include "game/clock_port.h"
 #include "game/dialog_port.h"
-#include "game/timer_port.h"
 
 namespace yukora::window {
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <functional>
 
-#include "help/version_port.h"
+#include "help/ports.h"
 
 namespace yukora::window {
 

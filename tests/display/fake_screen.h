@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "display/pictures.h"
-#include "display/repaint_extras.h"
+#include "display/display.h"
 #include "game/screen_port.h"
 #include "game/sounds.h"
 #include "game/clock_port.h"

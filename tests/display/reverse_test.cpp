@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "display/display_fixture.h"
-#include "display/reverse.h"
+#include "display/display.h"
 #include "support/board_fixtures.h"
 
 namespace yukora {

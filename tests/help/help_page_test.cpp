@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "help/file_url.h"
 
 namespace yukora {
 namespace {

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "sound/fake_sound_library.h"
-#include "sound/sound_play.h"
 
 namespace yukora {
 namespace {

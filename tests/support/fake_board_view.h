@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "game/timer_port.h"
+#include "game/clock_port.h"
 #include "game/board_view.h"
 
 namespace yukora::test {

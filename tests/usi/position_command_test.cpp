@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "usi/position_command.h"
-#include "rules/turn_round.h"
+#include "game/position.h"
 #include "usi_test_support.h"
 
 namespace yukora {
