@@ -28,7 +28,7 @@ int 終了シグナルを受ける() {
     struct sigaction sa {};
     sa.sa_handler = 合図を書く;
     sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;  // writes to standard output go on undisturbed
+    sa.sa_flags = 0;  // no restart: a write blocked on a full pipe gives up, the engine ends
     if (sigaction(SIGTERM, &sa, nullptr) != 0) return -1;
     sigset_t set;
     sigemptyset(&set);
