@@ -16,7 +16,8 @@ public:
     // `割込` (may be null) is asked now and then while a long command runs.
     explicit USIエンジン(std::ostream& out, 割込み* 割込 = nullptr) : out_(out), 割込_(割込) {}
 
-    // Handles one line and flushes the answer. false once "quit" has been read.
+    // Handles one line and flushes the answer. false once "quit" has been read, also when it
+    // (or the termination signal) ended a running perft.
     bool 行を処理(std::string_view line);
 
     // Reports a line that was too long to be read.
