@@ -1,0 +1,81 @@
+// The players' clocks through whole games: what each move costs, what stepping restores.
+#include <gtest/gtest.h>
+
+#include "flow/flow_fakes.h"
+
+namespace yukora {
+namespace {
+
+using test::進行試験::試験台;
+
+void 経過時間を(試験台& t, bool on) {
+    if (t.st().設定.印.KEIKA != on) t.game->KEIKA_Click();
+}
+
+// A player thinks `seconds` while the window's timer ticks once a second, as the event loop
+// would tick it (only while it is enabled).
+void 考える(試験台& t, int seconds) {
+    for (int i = 0; i < seconds; ++i) {
+        t.clock.今 += 1.0f;
+        if (t.timer.on) t.game->Timer1_Timer();
+    }
+}
+
+struct 手 {
+    int 元X, 元Y, 先X, 先Y, 秒;
+};
+
+void 指す(試験台& t, const 手& m) {
+    考える(t, m.秒);
+    t.押す(m.元X, m.元Y);
+    t.押す(m.先X, m.先Y);
+}
+
+// Two people: 10 s and 20 s for the bottom player, 4 s and 3 s for the top one.
+const 手 二人の四手[] = {{3, 7, 3, 6, 10}, {7, 3, 7, 4, 4}, {2, 7, 2, 6, 20}, {8, 3, 8, 4, 3}};
+
+TEST(時計, 二人の対局では手番の実時間がそれぞれの合計に入る) {
+    for (const bool 表示 : {true, false}) {
+        SCOPED_TRACE(表示 ? "経過時間 checked" : "経過時間 unchecked");
+        試験台 t;
+        経過時間を(t, 表示);
+        t.game->START_Click();
+        for (const 手& m : 二人の四手) 指す(t, m);
+        const 進行状態& s = t.st().進行;
+        ASSERT_EQ(s.手数, 4);
+        EXPECT_NEAR(s.MAN時間, 30, 0.5);
+        EXPECT_NEAR(s.COM時間, 7, 0.5);
+        // The move list, which the record file holds, has each move's time on its mover.
+        const 手順記録& 上の一手 = t.st().手順.参照(1);
+        EXPECT_NEAR(上の一手.MAN時間前, 10, 0.5);
+        EXPECT_NEAR(上の一手.MAN時間後, 10, 0.5);
+        EXPECT_NEAR(上の一手.COM時間前, 0, 0.5);
+        EXPECT_NEAR(上の一手.COM時間後, 4, 0.5);
+        const 手順記録& 下の二手目 = t.st().手順.参照(2);
+        EXPECT_NEAR(下の二手目.MAN時間後, 30, 0.5);
+        EXPECT_NEAR(下の二手目.COM時間後, 4, 0.5);
+    }
+}
+
+TEST(時計, COMとの対局では経過時間を切っても手番の実時間が積み上がる) {
+    for (const bool 表示 : {true, false}) {
+        SCOPED_TRACE(表示 ? "経過時間 checked" : "経過時間 unchecked");
+        試験台 t;
+        経過時間を(t, 表示);
+        t.game->SENTE_Click();
+        指す(t, {3, 7, 3, 6, 10});
+        const 進行状態& s = t.st().進行;
+        ASSERT_EQ(s.手数, 2);
+        EXPECT_NEAR(s.MAN時間, 10, 0.5);
+        EXPECT_LT(s.COM時間, 1);  // the computer answers at once
+        指す(t, {1, 7, 1, 6, 20});
+        ASSERT_EQ(s.手数, 4);
+        EXPECT_NEAR(s.MAN時間, 30, 0.5);
+        EXPECT_LT(s.COM時間, 2);
+        EXPECT_NEAR(t.st().手順.参照(2).MAN時間後, 30, 0.5);
+        EXPECT_LT(t.st().手順.参照(3).COM時間後, 2);
+    }
+}
+
+}  // namespace
+}  // namespace yukora
