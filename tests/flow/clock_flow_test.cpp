@@ -1,6 +1,7 @@
 // The players' clocks through whole games: what each move costs, what stepping restores.
 #include <gtest/gtest.h>
 
+#include "display/grid.h"
 #include "flow/flow_fakes.h"
 
 namespace yukora {
@@ -29,6 +30,15 @@ void 指す(試験台& t, const 手& m) {
     考える(t, m.秒);
     t.押す(m.元X, m.元Y);
     t.押す(m.先X, m.先Y);
+}
+
+// The last text drawn at the bottom player's clock (13, 9.2) or the top player's (-1.6, 9.2).
+std::string 時計の文字(const 試験台& t, bool 下) {
+    const std::string at = "文字 " + std::to_string(桝のX(下 ? 13 : -1.6)) + " " +
+                           std::to_string(桝のY(9.2)) + " 12 15 ";
+    std::string last;
+    for (const auto& c : t.screen.絞込(at)) last = c.substr(at.size());
+    return last;
 }
 
 // Two people: 10 s and 20 s for the bottom player, 4 s and 3 s for the top one.
@@ -75,6 +85,39 @@ TEST(時計, COMとの対局では経過時間を切っても手番の実時間�
         EXPECT_NEAR(t.st().手順.参照(2).MAN時間後, 30, 0.5);
         EXPECT_LT(t.st().手順.参照(3).COM時間後, 2);
     }
+}
+
+TEST(時計, 戻と進は戻した局面の合計を示し続けて指すとその手の時間だけ足す) {
+    試験台 t;
+    経過時間を(t, true);
+    t.game->START_Click();
+    for (const 手& m : 二人の四手) 指す(t, m);
+    const 進行状態& s = t.st().進行;
+    // Stepping never shows the totals from before it restored them.
+    const struct {
+        const char* 操作;
+        float MAN, COM;
+        const char *下の文字, *上の文字;
+    } 段階[] = {
+        {"REPLAY", 30, 4, "00:00:30", "00:00:04"},  // after three moves
+        {"REPLAY", 10, 4, "00:00:10", "00:00:04"},  // after two moves
+        {"AFTER", 30, 4, "00:00:30", "00:00:04"},   // after three moves again
+    };
+    for (const auto& step : 段階) {
+        SCOPED_TRACE(step.操作);
+        t.game->メニュー選択(step.操作);
+        EXPECT_NEAR(s.MAN時間, step.MAN, 0.5);
+        EXPECT_NEAR(s.COM時間, step.COM, 0.5);
+        EXPECT_EQ(時計の文字(t, true), step.下の文字);
+        EXPECT_EQ(時計の文字(t, false), step.上の文字);
+    }
+    ASSERT_EQ(s.手数, 3);
+    ASSERT_EQ(s.手番, -1);
+    // The top player plays the fourth move again, this time in 5 s.
+    t.押す(5, 5);  // resumes the game
+    指す(t, {8, 3, 8, 4, 5});
+    EXPECT_NEAR(s.COM時間, 9, 0.5);
+    EXPECT_NEAR(s.MAN時間, 30, 0.5);
 }
 
 }  // namespace
