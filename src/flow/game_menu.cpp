@@ -80,6 +80,7 @@ void ゲーム::GOTE_Click() {
         s.手番 = 1;
         com_ban();
     } else if (s.手番 == s.MAN番) {
+        s.手番開始時刻 = 窓口_.clock.現在秒();  // the human's clock starts now, as with "先手"
         窓口_.dialog.メッセージ("MANの番です", "対局");
         s.再開待ち = 0;
     } else if (s.手番 == s.COM番) {

@@ -120,5 +120,23 @@ TEST(時計, 戻と進は戻した局面の合計を示し続けて指すとそ�
     EXPECT_NEAR(s.MAN時間, 30, 0.5);
 }
 
+TEST(時計, 対局途中の後手は人の時計をその時から数える) {
+    試験台 t;
+    t.game->SENTE_Click();
+    指す(t, {3, 7, 3, 6, 10});
+    指す(t, {1, 7, 1, 6, 10});
+    t.game->REPLAY_Click();
+    t.game->REPLAY_Click();  // after the first two moves, the human to move, 10 s used
+    const 進行状態& s = t.st().進行;
+    ASSERT_EQ(s.手数, 2);
+    ASSERT_EQ(s.手番, s.MAN番);
+    考える(t, 100);  // the game sits paused
+    t.game->GOTE_Click();
+    EXPECT_EQ(t.dialog.最後(), "対局: MANの番です");
+    指す(t, {7, 7, 7, 6, 5});
+    ASSERT_EQ(s.手数, 4);
+    EXPECT_NEAR(s.MAN時間, 15, 0.5);
+}
+
 }  // namespace
 }  // namespace yukora
