@@ -102,6 +102,8 @@ void ゲーム::移動先を選ぶ(int c, int r, int button) {
         効果音("禁止.wav");
         s.選択状態 = 0;
         表示_.描画_将棋盤桝();
+        // A hand slot lies off the board: its outline goes with the cancelled selection too.
+        if (s.元X == 自持駒列 || s.元X == 敵持駒列) 表示_.描画_桝輪郭(色_消去, s.元X, s.元Y);
     } else if (移動後チェック(r, s.選択駒) == 0 && button != ボタン_右) {
         効果音("禁止.wav");
         窓口_.dialog.メッセージ("マウスの右をクリックして下さい", "成り");

@@ -1,0 +1,55 @@
+// What the outlines show of a selection, and which moves of the bottom side may promote.
+#include <gtest/gtest.h>
+
+#include "display/grid.h"
+#include "flow/flow_fakes.h"
+
+namespace yukora {
+namespace {
+
+using test::進行試験::試験台;
+
+// The colour of the last outline drawn round cell (x, y); -1 when none was drawn.
+int 最後の輪郭(const 試験台& t, int x, int y) {
+    const std::string at = " " + std::to_string(桝のX(x)) + " " + std::to_string(桝のY(y)) + " " +
+                           std::to_string(桝のX(x + 1)) + " " + std::to_string(桝のY(y + 1));
+    int colour = -1;
+    for (const std::string& c : t.screen.絞込("輪郭 "))
+        if (c.ends_with(at)) colour = std::stoi(c.substr(std::string("輪郭 ").size()));
+    return colour;
+}
+
+TEST(持駒, 二歩で断った打ちは持駒の枠も消す) {
+    const struct {
+        const char* 側;
+        bool 上;
+        int 列, 行;  // the hand slot of the pawn
+    } 場合[] = {
+        {"bottom player", false, 自持駒列, 持駒_歩 + 2},
+        {"top player", true, 敵持駒列, 8 - 持駒_歩},
+    };
+    for (const auto& c : 場合) {
+        SCOPED_TRACE(c.側);
+        試験台 t;
+        t.game->START_Click();
+        if (c.上) {
+            t.押す(9, 7);
+            t.押す(9, 6);  // the bottom player moves first
+        }
+        局面& p = t.st().盤面;
+        (c.上 ? p.COM持駒 : p.MAN持駒)[持駒_歩] = 1;
+        (c.上 ? p.COM持駒数 : p.MAN持駒数) = 1;
+        t.押す(c.列, c.行);
+        ASSERT_EQ(t.st().進行.選択状態, 1);
+        EXPECT_EQ(最後の輪郭(t, c.列, c.行), 12);
+        t.音を消す();
+        t.押す(5, 5);  // the fifth file already holds a pawn of that side
+        EXPECT_EQ(t.鳴った音(), std::vector<std::string>{"禁止.wav"});
+        EXPECT_EQ(t.st().進行.選択状態, 0);
+        EXPECT_EQ(p.盤[5][5], 0);
+        EXPECT_EQ(最後の輪郭(t, c.列, c.行), 0);  // the slot shows no selection any more
+    }
+}
+
+}  // namespace
+}  // namespace yukora
