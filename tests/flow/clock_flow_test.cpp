@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "display/grid.h"
+#include "flow/clock_text.h"
 #include "flow/flow_fakes.h"
 
 namespace yukora {
@@ -39,6 +40,17 @@ std::string 時計の文字(const 試験台& t, bool 下) {
     std::string last;
     for (const auto& c : t.screen.絞込(at)) last = c.substr(at.size());
     return last;
+}
+
+TEST(時計, 時分秒の繰り上がり) {
+    const struct {
+        float 秒;
+        const char* 文字;
+    } 場合[] = {
+        {59.9f, "00:00:59"}, {60, "00:01:00"},      {3599, "00:59:59"},
+        {3600, "01:00:00"},  {3600.5f, "01:00:00"}, {360000 - 1, "99:59:59"},
+    };
+    for (const auto& c : 場合) EXPECT_EQ(調査_時間秒追加結果(c.秒), c.文字) << c.秒;
 }
 
 // Two people: 10 s and 20 s for the bottom player, 4 s and 3 s for the top one.

@@ -3,6 +3,7 @@
 
 #include "display/grid.h"
 #include "flow/flow_fakes.h"
+#include "support/board_fixtures.h"
 
 namespace yukora {
 namespace {
@@ -48,6 +49,30 @@ TEST(持駒, 二歩で断った打ちは持駒の枠も消す) {
         EXPECT_EQ(t.st().進行.選択状態, 0);
         EXPECT_EQ(p.盤[5][5], 0);
         EXPECT_EQ(最後の輪郭(t, c.列, c.行), 0);  // the slot shows no selection any more
+    }
+}
+
+TEST(成り, 下の銀角飛は敵陣から出る手でも右で成る) {
+    const struct {
+        int 駒, 元X, 元Y, 先X, 先Y;
+        bool 成る;
+    } 場合[] = {
+        {-銀, 2, 3, 3, 4, true},  // out of the zone, backwards
+        {-角, 2, 3, 3, 4, true},
+        {-飛, 2, 3, 2, 4, true},
+        {-銀, 2, 4, 3, 5, false},  // outside the zone altogether
+        {-角, 2, 4, 3, 5, false},
+        {-飛, 2, 4, 2, 5, false},
+    };
+    for (const auto& c : 場合) {
+        SCOPED_TRACE(std::to_string(c.駒) + " from row " + std::to_string(c.元Y));
+        試験台 t;
+        t.game->START_Click();
+        t.st().盤面 = test::局面を作る({{5, 9, -王}, {5, 1, 王}, {c.元X, c.元Y, c.駒}});
+        t.押す(c.元X, c.元Y);
+        t.押す(c.先X, c.先Y, ボタン_右);
+        EXPECT_EQ(t.st().盤面.盤[c.先X][c.先Y], c.成る ? c.駒 - 1 : c.駒);
+        EXPECT_EQ(t.st().進行.手数, 1);
     }
 }
 
