@@ -52,17 +52,38 @@ TEST(持駒, 二歩で断った打ちは持駒の枠も消す) {
     }
 }
 
+TEST(持駒, 先手と後手は持駒の選択を枠ごと消す) {
+    for (const char* 操作 : {"SENTE", "GOTE"}) {
+        SCOPED_TRACE(操作);
+        試験台 t;
+        if (!t.st().設定.印.SIDOU) t.game->SIDOU_Click();  // a white outline for the other side
+        t.game->START_Click();
+        t.押す(3, 7);
+        t.押す(3, 6);
+        t.押す(7, 3);
+        t.押す(7, 4);  // the bottom player to move in a game under way
+        局面& p = t.st().盤面;
+        p.COM持駒[持駒_歩] = 1;
+        p.COM持駒数 = 1;
+        t.押す(敵持駒列, 8 - 持駒_歩);  // the other side's pawn, only looked at
+        ASSERT_EQ(t.st().進行.選択状態, 1);
+        ASSERT_NE(最後の輪郭(t, 敵持駒列, 8 - 持駒_歩), 0);
+        t.game->メニュー選択(操作);  // the game goes on against the computer, the human to move
+        EXPECT_EQ(t.dialog.最後(), "対局: MANの番です");
+        EXPECT_EQ(t.st().進行.選択状態, 0);
+        EXPECT_EQ(最後の輪郭(t, 敵持駒列, 8 - 持駒_歩), 0);
+    }
+}
+
 TEST(成り, 下の銀角飛は敵陣から出る手でも右で成る) {
     const struct {
         int 駒, 元X, 元Y, 先X, 先Y;
         bool 成る;
     } 場合[] = {
         {-銀, 2, 3, 3, 4, true},  // out of the zone, backwards
-        {-角, 2, 3, 3, 4, true},
-        {-飛, 2, 3, 2, 4, true},
+        {-角, 2, 3, 3, 4, true},  {-飛, 2, 3, 2, 4, true},
         {-銀, 2, 4, 3, 5, false},  // outside the zone altogether
-        {-角, 2, 4, 3, 5, false},
-        {-飛, 2, 4, 2, 5, false},
+        {-角, 2, 4, 3, 5, false}, {-飛, 2, 4, 2, 5, false},
     };
     for (const auto& c : 場合) {
         SCOPED_TRACE(std::to_string(c.駒) + " from row " + std::to_string(c.元Y));
