@@ -40,7 +40,8 @@ int 行数(const 試験台& t, const std::string& name) {
     if (!in) return -1;
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     int n = 0;
-    for (size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2)) ++n;
+    for (size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2))
+        ++n;
     return n;
 }
 
@@ -82,7 +83,9 @@ TEST(棋譜書込, 初期局面に戻した後は前の対局を保存しない)
 }
 
 // The grid column holding the window point X.
-int 列(int X) { return static_cast<int>(std::floor((X - 盤原点X) / static_cast<double>(桝幅))); }
+int 列(int X) {
+    return static_cast<int>(std::floor((X - 盤原点X) / static_cast<double>(桝幅)));
+}
 
 TEST(棋譜の見出し, 盤の外に書かれ対局を始めると消える) {
     const struct {
@@ -90,7 +93,8 @@ TEST(棋譜の見出し, 盤の外に書かれ対局を始めると消える) {
     } 見出し[] = {
         {"名局", "先手さん", "後手さん"},
         // A long title starts left of the top hand's column; a long name runs on past the board.
-        {"第七十三期名人戦七番勝負第一局", "先手の名前はとてもとても長くて二十三文字になる", "後手"},
+        {"第七十三期名人戦七番勝負第一局", "先手の名前はとてもとても長くて二十三文字になる",
+         "後手"},
     };
     for (const auto& h : 見出し) {
         SCOPED_TRACE(h.題);
@@ -112,7 +116,8 @@ TEST(棋譜の見出し, 盤の外に書かれ対局を始めると消える) {
         std::vector<印字> 見出し印字;
         for (const char* text : {h.題, h.先手, h.後手}) {
             for (const std::string& c : t.screen.絞込("文字 ")) {
-                if (!c.ends_with(std::string(" 12 ") + (text == h.題 ? "12 " : "15 ") + text)) continue;
+                if (!c.ends_with(std::string(" 12 ") + (text == h.題 ? "12 " : "15 ") + text))
+                    continue;
                 int X = 0, Y = 0;
                 ASSERT_EQ(std::sscanf(c.c_str() + std::string("文字 ").size(), "%d %d", &X, &Y), 2);
                 見出し印字.push_back({X, Y, 文字数(text)});
@@ -131,11 +136,12 @@ TEST(棋譜の見出し, 盤の外に書かれ対局を始めると消える) {
         for (const 印字& p : 見出し印字) {
             if (p.Y != 桝のY(10)) continue;
             for (int c = 列(std::max(p.X, 0)); c <= 列(p.X + 全角幅 * p.文字数 - 1); ++c) {
-                const std::string tile = " " + std::to_string(桝のX(c)) + " " + std::to_string(桝のY(10));
+                const std::string tile =
+                    " " + std::to_string(桝のX(c)) + " " + std::to_string(桝のY(10));
                 const auto tiles = t.screen.絞込("絵 HAIKEI_");
-                EXPECT_TRUE(std::any_of(tiles.begin(), tiles.end(), [&](const std::string& d) {
-                    return d.ends_with(tile);
-                })) << "cell " << c;
+                EXPECT_TRUE(std::any_of(tiles.begin(), tiles.end(),
+                                        [&](const std::string& d) { return d.ends_with(tile); }))
+                    << "cell " << c;
             }
         }
     }
