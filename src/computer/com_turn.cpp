@@ -1,6 +1,7 @@
 #include "computer/com_turn.h"
 
 #include "computer/search.h"
+#include "game/clock_port.h"
 #include "influence/survey.h"
 #include "rules/making_move.h"
 #include "rules/mate.h"
@@ -36,6 +37,8 @@ void 投了(進行状態& s, 手番出力& out) {
 
 // Steps after the search: record, blink, move, pause, sound.
 void 指す(局面& p, 進行状態& s, 手順リスト& list, 手番出力& out, const COM指し手& mv) {
+    // The time since the turn began, also when the clock is not shown and the timer is off.
+    s.時間.経過秒 = 調査_経過秒(s.時間.手番開始時刻, out.現在秒());
     手順保存(list, p, s.数, s.時間.MAN時間, s.時間.MAN時間, s.時間.COM時間, s.時間.COM時間 + s.時間.経過秒);
     ++s.数.手数;
     out.描画_手数(s.数.手数, 色_白);

@@ -7,8 +7,9 @@
 
 namespace yukora {
 
-// Board, hands and clocks of entry j (the clocks before or after its move), all redrawn.
-void ゲーム::局面を項目から戻す(int j, bool 指した後) {
+// Board, hands and clocks of entry j, all redrawn. The clocks are those entry j was left with,
+// before the move that followed it, so "戻" and "進" show the same totals for one position.
+void ゲーム::局面を項目から戻す(int j) {
     const 手順記録& e = 状態.手順.参照(j);
     局面& p = 状態.盤面;
     進行状態& s = 状態.進行;
@@ -17,9 +18,9 @@ void ゲーム::局面を項目から戻す(int j, bool 指した後) {
     p.COM持駒 = e.COM持駒;
     p.COM持駒数 = 調査_持駒数(p, s.番, s.番.COM番);
     p.MAN持駒数 = 調査_持駒数(p, s.番, s.番.MAN番);
-    s.時間.COM時間 = 指した後 ? e.COM時間後 : e.COM時間前;
+    s.時間.COM時間 = e.COM時間前;
     描画_所有時間(s.番.COM番, s.時間.COM時間);
-    s.時間.MAN時間 = 指した後 ? e.MAN時間後 : e.MAN時間前;
+    s.時間.MAN時間 = e.MAN時間前;
     描画_所有時間(s.番.MAN番, s.時間.MAN時間);
     表示_.描画_自持盤();
     表示_.描画_敵持盤();
@@ -39,7 +40,7 @@ void ゲーム::REPLAY_Click() {
     窓口_.timer.有効設定(false);
     表示_.描画_将棋盤桝();
     表示_.消去_思考中();
-    局面を項目から戻す(s.数.手順番号 - 1, false);
+    局面を項目から戻す(s.数.手順番号 - 1);
     const 移動結果 r = 調査_移動結果(状態.手順, s.数.手順番号);
     効果音(音::駒打);
     消去_移動結果(表示_, s.番, r.見つかった && r.駒 > 0 ? s.番.COM番 : s.番.MAN番);
@@ -75,7 +76,7 @@ void ゲーム::AFTER_Click() {
     ++s.数.手数;
     表示_.描画_手数(s.数.手数, 色_白);
     const int j = s.数.手順番号;
-    局面を項目から戻す(j, true);
+    局面を項目から戻す(j);
     const 移動結果 r = 調査_移動結果(状態.手順, j);
     効果音(音::駒打);
     描画_移動結果(表示_, s.番, r.駒 > 0 ? s.番.COM番 : s.番.MAN番, r.x, r.y, r.駒, 色_白);
