@@ -1,6 +1,7 @@
 #include "record/record_writer.h"
 
 #include "record/file_replace.h"
+#include "record/line_reader.h"
 #include "record/panel_commands.h"
 #include "record/record_line.h"
 #include "record/sjis.h"

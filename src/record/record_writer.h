@@ -5,7 +5,6 @@
 
 #include "flow/dialog_port.h"
 #include "flow/flow_state.h"
-#include "record/line_reader.h"
 #include "record/record_panel.h"
 #include "rules/move_list.h"
 
@@ -19,10 +18,6 @@ inline constexpr const char* 棋譜拡張子 = ".棋譜";
 struct 棋譜見出し {
     std::string 対局名, 先手名, 後手名;
 };
-
-// The most characters the title and name boxes take: any of them fits the reader's line
-// cap in Shift-JIS (two bytes at most each), so every header written reads back whole.
-inline constexpr int 見出しの最大文字数 = static_cast<int>(行の上限 / 2);
 
 // Why a box's text cannot be saved.
 enum class 見出しの問題 {
