@@ -138,13 +138,17 @@ int 名前付きで書く(int dirfd, const std::string& temp, std::string_view b
     return err;
 }
 
-// The same in an unnamed file, named only once complete.
+// The same in an unnamed file, named only once complete. Where such a file cannot be made
+// or named (no /proc and too few privileges), 名前なし不可.
 int 名前なしで書く(int dirfd, const std::string& temp, std::string_view bytes, bool exists,
                    mode_t mode) {
     記述子 f(::openat(dirfd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-    if (f.fd < 0) return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? 名前なし不可 : errno;
+    if (f.fd < 0) {
+        const bool unsupported = errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL;
+        return unsupported ? 名前なし不可 : errno;
+    }
     if (const int err = 中身を書く(f.fd, bytes, exists, mode); err != 0) return err;
-    return 名前を付ける(f.fd, dirfd, temp);
+    return 名前を付ける(f.fd, dirfd, temp) == 0 ? 0 : 名前なし不可;
 }
 
 }  // namespace
@@ -177,7 +181,8 @@ int ファイル置換(const std::string& folder, const std::string& name, std::
     // which the next save of the file takes over.
     const std::string temp = 一時ファイル名(base);
     ::unlinkat(d.fd, temp.c_str(), 0);
-    int err = way == 一時ファイル方式::名前なし ? 名前なしで書く(d.fd, temp, bytes, exists, mode) : 名前なし不可;
+    int err = 名前なし不可;
+    if (way == 一時ファイル方式::名前なし) err = 名前なしで書く(d.fd, temp, bytes, exists, mode);
     if (err == 名前なし不可) err = 名前付きで書く(d.fd, temp, bytes, exists, mode);
     if (err == 0 && ::renameat(d.fd, temp.c_str(), d.fd, base.c_str()) != 0) err = errno;
     if (err != 0) {
