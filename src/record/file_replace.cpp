@@ -73,7 +73,8 @@ int 置き換えてよいか(const std::string& path, mode_t& mode, bool& exists
     mode = st.st_mode & 07777;
     if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
         return errno == EACCES || errno == EPERM ? 置換_書込禁止 : errno;
-    return 0;
+    // The superuser may write anything; a file nobody may write is still meant to stay.
+    return (mode & 0222) == 0 ? 置換_書込禁止 : 0;
 }
 
 bool 英数字だけ(std::string_view s, bool hex) {
