@@ -1,5 +1,7 @@
 #include "record/csa_reader.h"
 
+#include <algorithm>
+
 #include "record/csa_names.h"
 #include "record/end_words.h"
 #include "record/handicap_names.h"
@@ -85,10 +87,13 @@ private:
     // empty; until then it is the usual start.
     bool 局面の行か(bool 平手から置く) {
         読めた_ = true;
-        if (指し手部_) 誤り(次の手数(), "a position line among the moves");
+        if (指し手部_) {
+            誤り(次の手数(), "a position line among the moves");
+            return false;
+        }
         if (!局面を書いた_ && !平手から置く) res_.記録.開始.p.盤 = {};
         局面を書いた_ = true;
-        return !止まった_;
+        return true;
     }
 
     void 平手から(std::string_view list) {
@@ -206,8 +211,8 @@ private:
         if (res_.記録.手.empty()) return;
         int sec = 0;
         for (const char c : s) {
-            if (数字(c) < 0 || sec > 100000000) break;
-            sec = sec * 10 + 数字(c);
+            if (数字(c) < 0) break;  // "T12.345" (version 3) keeps the whole seconds
+            sec = std::min(sec * 10 + 数字(c), 記録秒の上限);
         }
         res_.記録.手.back().秒 = sec;
     }

@@ -34,8 +34,8 @@ bool 王を取るか(const 局面& before, const 記録の手& m) {
 
 // Seconds a move took by the mover's clock, before and after, as the list stores them.
 int 秒(float 前, float 後) {
-    const int s = static_cast<int>(std::floor(後)) - static_cast<int>(std::floor(前));
-    return s > 0 ? s : 0;
+    const double s = std::floor(後) - std::floor(前);
+    return s <= 0 ? 0 : s >= 記録秒の上限 ? 記録秒の上限 : static_cast<int>(s);
 }
 
 // Which side made each move: true for the bottom. Stops at the first entry that is no move

@@ -1,5 +1,6 @@
 #include "record/kif_reader.h"
 
+#include <algorithm>
 #include <array>
 
 #include "record/end_words.h"
@@ -30,12 +31,13 @@ bool 見出しを分ける(std::u32string_view line, std::u32string_view& key, s
     return true;
 }
 
+// A number of up to six digits; -1 when there is no digit or more than six.
 int 数字を読む(std::u32string_view& s) {
     int n = 0, digits = 0;
-    while (!s.empty() && s.front() >= U'0' && s.front() <= U'9' && digits < 9) {
+    while (!s.empty() && s.front() >= U'0' && s.front() <= U'9') {
+        if (++digits > 6) return -1;
         n = n * 10 + static_cast<int>(s.front() - U'0');
         s.remove_prefix(1);
-        ++digits;
     }
     return digits == 0 ? -1 : n;
 }
@@ -50,7 +52,7 @@ int 消費秒(std::u32string_view rest) {
     if (m < 0 || rest.empty() || rest.front() != U':') return 0;
     rest.remove_prefix(1);
     const int s = 数字を読む(rest);
-    return s < 0 ? 0 : m * 60 + s;
+    return s < 0 ? 0 : std::min(m * 60 + s, 記録秒の上限);
 }
 
 class KIF読み {

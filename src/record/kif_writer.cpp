@@ -26,9 +26,9 @@ void 幅を揃える(std::u32string& s) {
 }
 
 // " ( 0:05/00:00:12)": the move's minutes and seconds, then the side's running total.
-std::u32string 時間(int 秒, int 累計) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, " (%2d:%02d/%02d:%02d:%02d)", 秒 / 60, 秒 % 60, 累計 / 3600,
+std::u32string 時間(int 秒, long long 累計) {
+    char buf[96];
+    std::snprintf(buf, sizeof buf, " (%2d:%02d/%02lld:%02lld:%02lld)", 秒 / 60, 秒 % 60, 累計 / 3600,
                   累計 / 60 % 60, 累計 % 60);
     return 符号点へ(buf);
 }
@@ -103,7 +103,7 @@ std::vector<std::string> 盤図の行(const 記録局面& pos, bool 駒落ち) {
     out.push_back("手数----指手---------消費時間--");
 
     記録局面 pos = r.開始;
-    int 累計[2] = {0, 0};  // 先手, 後手
+    long long 累計[2] = {0, 0};  // 先手, 後手
     for (size_t i = 0; i < r.手.size(); ++i) {
         const 記録の手& m = r.手[i];
         const 記録局面 before = pos;
@@ -113,7 +113,7 @@ std::vector<std::string> 盤図の行(const 記録局面& pos, bool 駒落ち) {
         }
         std::u32string text = 指し手の文字(before, m, i > 0 ? &r.手[i - 1] : nullptr);
         幅を揃える(text);
-        int& total = 累計[before.手番 == 先手 ? 0 : 1];
+        long long& total = 累計[before.手番 == 先手 ? 0 : 1];
         total += m.秒;
         char num[32];
         std::snprintf(num, sizeof num, "%4zu ", i + 1);

@@ -15,13 +15,16 @@ struct 記録局面 {
     int 手番 = 先手;  // 先手 (1) or 後手 (-1)
 };
 
+// The longest time a move is taken to have spent (a little under 28 hours); more is cut.
+inline constexpr int 記録秒の上限 = 99999;
+
 // One move in the board coordinates of 記録局面.
 struct 記録の手 {
     int 元X = 0, 元Y = 0;  // origin; both 0 for a drop
     int 先X = 0, 先Y = 0;
     int 打駒 = 0;          // hand kind 1..7 of a drop, 0 for a board move
     bool 成り = false;
-    int 秒 = 0;            // time spent on the move, whole seconds
+    int 秒 = 0;            // time spent on the move, whole seconds, at most 記録秒の上限
     bool operator==(const 記録の手&) const = default;
 };
 
