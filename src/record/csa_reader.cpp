@@ -68,7 +68,7 @@ private:
         }
         if (終わった_) return;
         対局記録& r = res_.記録;
-        if (始まる(s, "V")) 読めた_ = true;
+        if (s[0] == 'V' && s.size() > 1 && 数字(s[1]) >= 0) 読めた_ = true;
         else if (始まる(s, "N+")) r.先手名 = std::string(s.substr(2)), 読めた_ = true;
         else if (始まる(s, "N-")) r.後手名 = std::string(s.substr(2)), 読めた_ = true;
         else if (始まる(s, "$EVENT:")) r.棋戦 = std::string(s.substr(7)), 読めた_ = true;
@@ -77,10 +77,10 @@ private:
         else if (始まる(s, "PI")) 平手から(s.substr(2));
         else if (s.size() >= 2 && s[0] == 'P' && s[1] >= '1' && s[1] <= '9') 盤の段(s);
         else if (始まる(s, "P+") || 始まる(s, "P-")) 駒を置く(s);
-        else if (s == "+" || s == "-") 開始を決める(s[0] == '+' ? 先手 : 後手);
-        else if (s[0] == '+' || s[0] == '-') 指し手(s);
+        else if (s == "+" || s == "-") 読めた_ = true, 開始を決める(s[0] == '+' ? 先手 : 後手);
+        else if (s[0] == '+' || s[0] == '-') 読めた_ = true, 指し手(s);
         else if (s[0] == 'T') 時間(s.substr(1));
-        else if (s[0] == '%') 終局(s.substr(1));
+        else if (s[0] == '%') 読めた_ = true, 終局(s.substr(1));
     }
 
     // Position lines come before the moves. The board a file builds square by square starts
@@ -169,7 +169,6 @@ private:
     void 開始を決める(int 手番) {
         if (指し手部_) return;
         指し手部_ = true;
-        読めた_ = true;
         記録局面& start = res_.記録.開始;
         if (手番 != 0) start.手番 = 手番;
         if (std::string e = 開始局面の問題(start.p); !e.empty()) return 誤り(0, "the start position: " + e);
