@@ -259,7 +259,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         const ゲーム状態& st = t.st();
-        const 棋譜見出し h{"見本対局 " + g.名前, "山田 一郎", "ｺﾝﾋﾟｭｰﾀ"};
+        const 棋譜見出し h{"見本対局 " + g.名前, "先手 太郎", "後手 花子"};  // Text2, Text3, Text4
         const 読込結果 r = 対局を記録に(st.手順, st.盤面, st.進行, h, "2024/01/02 10:00:00",
                                       終局を調べる(st.盤面, st.進行));
         if (r.エラー) {
