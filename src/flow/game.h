@@ -13,7 +13,10 @@
 
 namespace yukora {
 
-class ゲーム final : public 窓イベント, private 再描画の付随 {
+class ゲーム final : public 窓イベント,
+                    private 再描画の付随,
+                    private yukora::効果音,
+                    private BGM演奏 {
 public:
     explicit ゲーム(ゲームの窓口 ports);
     ~ゲーム() override;
@@ -80,9 +83,6 @@ public:
 
 private:
     class 手番の出力;
-    class 音の出力;
-    class 背景の出力;
-    class 音楽の出力;
 
     void 初期設定();
     void 人の手を指す(int button);
@@ -94,16 +94,16 @@ private:
     std::string 設定フォルダ() const { return 起動フォルダ_.string(); }
     // Shows the option check marks on the menu.
     void オプション印を映す();
-    BGM演奏& 音楽();
+    // The ports the game itself implements: sound effects and the music.
+    void 鳴らす(音 which) override { 効果音(which); }
+    void ループ再生() override;
+    void 停止() override;
 
     ゲームの窓口 窓口_;
     表示 表示_;
     std::filesystem::path 起動フォルダ_;
     bool 終了処理済_ = false;
     std::unique_ptr<手番の出力> 手番出力_;
-    std::unique_ptr<音の出力> 音出力_;
-    std::unique_ptr<背景の出力> 背景出力_;
-    std::unique_ptr<音楽の出力> 音楽出力_;
 };
 
 }  // namespace yukora
