@@ -11,9 +11,9 @@ namespace yukora {
 struct 起動の様子 {
     std::filesystem::path 実行フォルダ;  // the running executable's folder; empty when unknown
     std::filesystem::path 現在フォルダ;
-    std::string XDG_CONFIG_HOME;          // as set; empty when unset
-    std::string ホーム;                   // $HOME, else the password file's; empty when neither
-    std::filesystem::path 文書フォルダ;   // the desktop's documents folder; empty when unknown
+    std::string XDG_CONFIG_HOME;         // as set; empty when unset
+    std::string ホーム;                  // $HOME, else the password file's; empty when neither
+    std::filesystem::path 文書フォルダ;  // the desktop's documents folder; empty when unknown
     // Installed, the data folder and the sound library's folder relative to the executable's.
     std::filesystem::path データの相対位置 = "../share/yukora-shogi";
     std::filesystem::path ライブラリの相対位置 = "../lib/yukora-shogi";

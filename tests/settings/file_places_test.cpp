@@ -1,9 +1,8 @@
 #include "settings/file_places.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <set>
@@ -42,7 +41,8 @@ TEST(置き場, 実行フォルダにデータがあればすべてそこに置�
     s.実行フォルダ = "/src/build/run";
     const 置き場 p = fs.決める(s);
     EXPECT_FALSE(p.導入済);
-    for (const fs::path& f : {p.データ, p.ライブラリ, p.設定, p.棋譜}) EXPECT_EQ(f, "/src/build/run");
+    for (const fs::path& f : {p.データ, p.ライブラリ, p.設定, p.棋譜})
+        EXPECT_EQ(f, "/src/build/run");
 }
 
 TEST(置き場, 実行ファイルが分からなければ今のフォルダが実行フォルダ) {
@@ -66,7 +66,8 @@ TEST(置き場, 導入先ではデータとライブラリが実行ファイル�
         {"/usr/bin", "../share/yukora-shogi", "../lib/yukora-shogi", "/usr/share/yukora-shogi",
          "/usr/lib/yukora-shogi"},
         {"/home/taro/.local/bin", "../share/yukora-shogi", "../lib/x86_64-linux-gnu/yukora-shogi",
-         "/home/taro/.local/share/yukora-shogi", "/home/taro/.local/lib/x86_64-linux-gnu/yukora-shogi"},
+         "/home/taro/.local/share/yukora-shogi",
+         "/home/taro/.local/lib/x86_64-linux-gnu/yukora-shogi"},
         {"/opt/y/games", "../../y/data", "../lib/y", "/opt/y/data", "/opt/y/lib/y"},
     };
     for (const 例& r : rows) {
@@ -93,8 +94,8 @@ TEST(置き場, 導入先の設定はXDGの設定フォルダ) {
         {"conf", "/home/taro", "/home/taro/.config/yukora-shogi"},  // relative: ignored
         {"", "/root", "/root/.config/yukora-shogi"},
         {"/xdg", "", "/xdg/yukora-shogi"},
-        {"", "", "/dev/null"},          // no home at all: nowhere
-        {"", "taro", "/dev/null"},      // a relative home is no home
+        {"", "", "/dev/null"},      // no home at all: nowhere
+        {"", "taro", "/dev/null"},  // a relative home is no home
     };
     for (const 例& r : rows) {
         起動の様子 s = 導入した様子();
@@ -112,7 +113,9 @@ TEST(置き場, 導入先の棋譜は文書フォルダかホームか今のフ�
         fs::path 棋譜;
     };
     const 例 rows[] = {
-        {{"/home/taro", "/home/taro/Documents"}, "/home/taro/Documents", "/home/taro",
+        {{"/home/taro", "/home/taro/Documents"},
+         "/home/taro/Documents",
+         "/home/taro",
          "/home/taro/Documents"},
         {{"/home/taro"}, "/home/taro/Documents", "/home/taro", "/home/taro"},
         {{"/home/taro"}, "", "/home/taro", "/home/taro"},
@@ -150,7 +153,7 @@ TEST(置き場, この実行の様子は実行ファイルと環境から) {
 }
 
 class 設定フォルダ用意 : public ::testing::Test {
-protected:
+  protected:
     test::棋譜試験::一時フォルダ dir;
     置き場 導入(const fs::path& 設定) { return {"/d", "/l", 設定, "/r", true}; }
 };
