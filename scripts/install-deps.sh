@@ -11,6 +11,8 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth
     xdg-utils
+    # Installing and packaging, and checking the installed game (scripts/check-install.sh).
+    dpkg-dev file desktop-file-utils appstream qt6-translations-l10n xdotool strace
 )
 
 missing=()
