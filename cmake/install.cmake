@@ -32,6 +32,7 @@ if(TARGET yukora_sounds)
 endif()
 if(TARGET yukora_help_page)
     install(FILES ${CMAKE_SOURCE_DIR}/help/Yukora将棋1.htm DESTINATION ${YUKORA_DATA_DIR})
+    add_dependencies(yukora_installables yukora_help_page)
 endif()
 
 # The sound library is opened by file name, never linked: no symlinks, not executable.

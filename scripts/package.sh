@@ -14,10 +14,11 @@ elif [[ ! -f "$build/CMakeCache.txt" ]]; then
     echo "package.sh: $build is not a configured build folder" >&2
     exit 1
 fi
+build=$(realpath "$build")
 cmake --build "$build" --target yukora_installables >/dev/null
 rm -rf "$build/package"
 if ! (cd "$build" && cpack -G DEB >"$build/cpack.log" 2>&1); then
     cat "$build/cpack.log" >&2
     exit 1
 fi
-ls "$(realpath "$build")"/package/*.deb
+ls "$build"/package/*.deb
