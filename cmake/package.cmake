@@ -9,13 +9,14 @@ set(CPACK_PACKAGE_CONTACT "The Yukora project <yukora@yukora.example>" CACHE STR
     "Maintainer of the Debian package")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "shogi (Japanese chess) against the computer")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Yukora 将棋Ⅰ shows the shogi board in one window: play the bottom side against the
-computer at three strength levels and with handicaps, or let two people share the board.
-Games are saved as records and stepped through; there are clocks, move guidance, five
-backgrounds, sound effects and music. All text is Japanese.
+    "Yukora 将棋Ⅰ shows the shogi board in one window: play the bottom side
+against the computer at three strength levels and with handicaps, or let two
+people share the board. Games are saved as records and stepped through; there
+are clocks, move guidance, five backgrounds, sound effects and music. All text
+is Japanese.
 .
-The package also holds yukora-usi, the computer player as a USI engine for other
-shogi programs.")
+The package also holds yukora-usi, the computer player as a USI engine for
+other shogi programs.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 set(CPACK_STRIP_FILES ON)
