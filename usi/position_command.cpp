@@ -2,6 +2,7 @@
 
 #include "usi/message_text.h"
 #include "usi/usi_move.h"
+#include "usi/words.h"
 
 namespace yukora {
 namespace {
@@ -13,42 +14,45 @@ bool 手数か(std::string_view t) {
     return true;
 }
 
-// The start of the command: the position before any move, and where the moves begin.
-std::string 初めの局面(const std::vector<std::string_view>& args, USI局面& pos, std::size_t& i) {
-    if (args.empty()) return "position needs startpos or sfen";
-    if (args[0] == "startpos") {
+// The start of the command: the position before any move. `次` is left holding the first
+// word after it (empty when there is none).
+std::string 初めの局面(語読み& w, USI局面& pos, std::string_view& 次) {
+    const std::string_view kind = w.次();
+    if (kind.empty()) return "position needs startpos or sfen";
+    if (kind == "startpos") {
         pos = 平手局面();
-        i = 1;
+        次 = w.次();
         return {};
     }
-    if (args[0] != "sfen") return "position needs startpos or sfen, not " + 表示用(args[0]);
-    if (args.size() < 4) return "the sfen is incomplete";
-    if (std::string e = SFEN読込(args[1], args[2], args[3], pos); !e.empty()) return "sfen: " + e;
-    i = 4;
-    if (i < args.size() && args[i] != "moves") {
-        if (!手数か(args[i])) return "bad move number " + 表示用(args[i]);
-        ++i;
+    if (kind != "sfen") return "position needs startpos or sfen, not " + 表示用(kind);
+    const std::string_view 盤面 = w.次(), 手番 = w.次(), 持駒 = w.次();
+    if (持駒.empty()) return "the sfen is incomplete";
+    if (std::string e = SFEN読込(盤面, 手番, 持駒, pos); !e.empty()) return "sfen: " + e;
+    次 = w.次();
+    if (!次.empty() && 次 != "moves") {
+        if (!手数か(次)) return "bad move number " + 表示用(次);
+        次 = w.次();
     }
     return {};
 }
 
 }  // namespace
 
-std::string position命令を読む(const std::vector<std::string_view>& args, USI局面& 結果) {
+std::string position命令を読む(std::string_view 引数, USI局面& 結果) {
+    語読み w(引数);
     USI局面 pos;
-    std::size_t i = 0;
-    if (std::string e = 初めの局面(args, pos, i); !e.empty()) return e;
-    if (i < args.size()) {
-        if (args[i] != "moves") return "unexpected " + 表示用(args[i]);
-        const std::size_t 最初の手 = i + 1;
-        for (++i; i < args.size(); ++i) {
+    std::string_view word;
+    if (std::string e = 初めの局面(w, pos, word); !e.empty()) return e;
+    if (!word.empty()) {
+        if (word != "moves") return "unexpected " + 表示用(word);
+        int n = 0;
+        for (word = w.次(); !word.empty(); word = w.次()) {
+            ++n;
             USI指し手 m;
-            if (!USI指し手読込(args[i], m))
-                return "unparsable move " + 表示用(args[i]) + " (move " +
-                       std::to_string(i - 最初の手 + 1) + ")";
+            if (!USI指し手読込(word, m))
+                return "unparsable move " + 表示用(word) + " (move " + std::to_string(n) + ")";
             if (std::string e = USI指し手を指す(pos, m); !e.empty())
-                return "illegal move " + 表示用(args[i]) + " (move " +
-                       std::to_string(i - 最初の手 + 1) + "): " + e;
+                return "illegal move " + 表示用(word) + " (move " + std::to_string(n) + "): " + e;
         }
     }
     結果 = pos;

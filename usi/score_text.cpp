@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "computer/points.h"
+
 namespace yukora {
 
 std::string 十分の一表記(int 十倍) {
@@ -9,9 +11,10 @@ std::string 十分の一表記(int 十倍) {
     return (十倍 < 0 ? "-" : "") + std::to_string(a / 10) + "." + std::to_string(a % 10);
 }
 
-int 整数に丸める(int 十倍) {
-    const int a = (std::abs(十倍) + 5) / 10;
-    return 十倍 < 0 ? -a : a;
+std::string USI評価値(int 十倍) {
+    if (十倍 >= 詰め点) return "mate 1";
+    if (十倍 <= -詰め点) return "mate -1";
+    return "cp " + std::to_string(十倍);
 }
 
 }  // namespace yukora

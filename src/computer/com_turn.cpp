@@ -1,6 +1,7 @@
 #include "computer/com_turn.h"
 
 #include "computer/search.h"
+#include "flow/clock_text.h"
 #include "influence/survey.h"
 #include "rules/making_move.h"
 #include "rules/mate.h"
@@ -35,6 +36,8 @@ void 投了(進行状態& s, 手番出力& out) {
 
 // Steps after the search: record, blink, move, pause, sound.
 void 指す(局面& p, 進行状態& s, 手順リスト& list, 手番出力& out, const COM指し手& mv) {
+    // The time since the turn began, also when the clock is not shown and the timer is off.
+    s.経過秒 = 調査_経過秒(s.手番開始時刻, out.現在秒());
     手順保存(list, p, s, s.MAN時間, s.MAN時間, s.COM時間, s.COM時間 + s.経過秒);
     ++s.手数;
     out.描画_手数(s.手数, 15);

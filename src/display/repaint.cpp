@@ -63,8 +63,10 @@ void 表示::消去_思考中() {
 
 void 表示::描画_棋譜読込み部分消去() {
     描画_桝_数値();
-    背景(-1, 10);
-    背景(0, 10);
+    // The whole band below the board, as far as the background reaches: a long title starts
+    // left of the top hand's column and a long name runs on past the board.
+    for (int x = -2; x <= 0; ++x) 背景(x, 10);
+    for (int x = 10; x <= 28; ++x) 背景(x, 10);
     for (int i = 1; i <= 9; ++i) {
         背景(i, 10);
         描画_桝輪郭(色_黒, i, 9);

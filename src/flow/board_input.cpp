@@ -102,6 +102,8 @@ void ゲーム::移動先を選ぶ(int c, int r, int button) {
         効果音("禁止.wav");
         s.選択状態 = 0;
         表示_.描画_将棋盤桝();
+        // A hand slot lies off the board: its outline goes with the cancelled selection too.
+        if (s.元X == 自持駒列 || s.元X == 敵持駒列) 表示_.描画_桝輪郭(色_消去, s.元X, s.元Y);
     } else if (移動後チェック(r, s.選択駒) == 0 && button != ボタン_右) {
         効果音("禁止.wav");
         窓口_.dialog.メッセージ("マウスの右をクリックして下さい", "成り");
@@ -113,6 +115,8 @@ void ゲーム::移動先を選ぶ(int c, int r, int button) {
 void ゲーム::人の手を指す(int button) {
     進行状態& s = 状態.進行;
     局面& p = 状態.盤面;
+    // The move costs the time since the turn began, whether or not the timer has been ticking.
+    s.経過秒 = 調査_経過秒(s.手番開始時刻, 窓口_.clock.現在秒());
     const bool 上手番 = s.対局モード == 0 && s.手番 == -1;
     手順保存(状態.手順, p, s, s.MAN時間, 上手番 ? s.MAN時間 : s.MAN時間 + s.経過秒, s.COM時間,
              上手番 ? s.COM時間 + s.経過秒 : s.COM時間);

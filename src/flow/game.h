@@ -92,7 +92,7 @@ private:
     void 盤の駒を選ぶ(int c, int r);
     void 移動先を選ぶ(int c, int r, int button);
     void com_ban();
-    void 局面を項目から戻す(int j, bool 指した後);
+    void 局面を項目から戻す(int j);
     std::string 設定フォルダ() const { return 設定フォルダ_.string(); }
     // Shows the option check marks on the menu.
     void オプション印を映す();

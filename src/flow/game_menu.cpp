@@ -6,7 +6,14 @@ namespace yukora {
 
 namespace {
 constexpr const char* タイトル空白 = " ";
+
+// The board's outlines are redrawn by the caller; a selected hand slot lies off the board, so
+// its outline is erased here when the selection is dropped.
+void 持駒の選択枠を消す(表示& view, const 進行状態& s) {
+    if (s.選択状態 == 1 && (s.元X == 自持駒列 || s.元X == 敵持駒列))
+        view.描画_桝輪郭(0, s.元X, s.元Y);
 }
+}  // namespace
 
 void ゲーム::TAIKYOKU_Click() { 棋譜パネル_閉じる(窓口_.panel); }
 
@@ -40,6 +47,7 @@ void ゲーム::SENTE_Click() {
     表示_.描画_棋譜読込み部分消去();
     描画_レベル(s.レベル);
     表示_.描画_将棋盤桝();
+    持駒の選択枠を消す(表示_, s);
     s.選択状態 = 0;
     s.対局モード = 1;
     s.棋譜モード = 0;
@@ -70,6 +78,7 @@ void ゲーム::GOTE_Click() {
     描画_レベル(s.レベル);
     表示_.描画_将棋盤桝();
     窓口_.timer.有効設定(true);
+    持駒の選択枠を消す(表示_, s);
     s.選択状態 = 0;
     s.対局モード = 1;
     s.棋譜モード = 0;
@@ -80,6 +89,7 @@ void ゲーム::GOTE_Click() {
         s.手番 = 1;
         com_ban();
     } else if (s.手番 == s.MAN番) {
+        s.手番開始時刻 = 窓口_.clock.現在秒();  // the human's clock starts now, as with "先手"
         窓口_.dialog.メッセージ("MANの番です", "対局");
         s.再開待ち = 0;
     } else if (s.手番 == s.COM番) {

@@ -6,8 +6,9 @@
 
 namespace yukora {
 
-// Board, hands and clocks of entry j (the clocks before or after its move), all redrawn.
-void ゲーム::局面を項目から戻す(int j, bool 指した後) {
+// Board, hands and clocks of entry j, all redrawn. The clocks are those entry j was left with,
+// before the move that followed it, so "戻" and "進" show the same totals for one position.
+void ゲーム::局面を項目から戻す(int j) {
     const 手順記録& e = 状態.手順.参照(j);
     局面& p = 状態.盤面;
     進行状態& s = 状態.進行;
@@ -16,9 +17,9 @@ void ゲーム::局面を項目から戻す(int j, bool 指した後) {
     p.COM持駒 = e.COM持駒;
     p.COM持駒数 = 調査_持駒数(p, s, s.COM番);
     p.MAN持駒数 = 調査_持駒数(p, s, s.MAN番);
-    s.COM時間 = 指した後 ? e.COM時間後 : e.COM時間前;
+    s.COM時間 = e.COM時間前;
     描画_所有時間(s.COM番, s.COM時間);
-    s.MAN時間 = 指した後 ? e.MAN時間後 : e.MAN時間前;
+    s.MAN時間 = e.MAN時間前;
     描画_所有時間(s.MAN番, s.MAN時間);
     表示_.描画_自持盤();
     表示_.描画_敵持盤();
@@ -38,7 +39,7 @@ void ゲーム::REPLAY_Click() {
     窓口_.timer.有効設定(false);
     表示_.描画_将棋盤桝();
     表示_.消去_思考中();
-    局面を項目から戻す(s.手順番号 - 1, false);
+    局面を項目から戻す(s.手順番号 - 1);
     const 移動結果 r = 調査_移動結果(状態.手順, s.手順番号);
     効果音("駒打音.wav");
     消去_移動結果(表示_, s, r.見つかった && r.駒 > 0 ? s.COM番 : s.MAN番);
@@ -74,7 +75,7 @@ void ゲーム::AFTER_Click() {
     ++s.手数;
     表示_.描画_手数(s.手数, 15);
     const int j = s.手順番号;
-    局面を項目から戻す(j, true);
+    局面を項目から戻す(j);
     const 移動結果 r = 調査_移動結果(状態.手順, j);
     効果音("駒打音.wav");
     描画_移動結果(表示_, s, r.駒 > 0 ? s.COM番 : s.MAN番, r.x, r.y, r.駒, 15);

@@ -27,6 +27,7 @@ void 初期設定(局面& p, 進行状態& s, タイマー& timer, 盤描画& vi
     s.勝者 = 0;
     s.手番 = 0;
     s.手順番号 = 0;
+    s.手順最終 = 0;  // the earlier game's moves lead nowhere now: nothing to step into or save
     s.手数 = 0;
     s.反転済 = 0;
     timer.有効設定(false);

@@ -34,8 +34,9 @@ struct COMの手番 : ::testing::Test {
         s.MAN番 = -1;
         s.COM番 = 1;
         s.手番 = 1;
-        s.経過秒 = 12.5f;
+        s.経過秒 = 99;  // left from an earlier turn: the move is charged its own time
         s.COM時間 = 30;
+        out.刻み = 12.5f;  // from the turn's start to its move
         勢力調査(p, m);
     }
     void 指させる() { com_ban(p, m, c, s, list, out); }

@@ -12,6 +12,7 @@ public:
     std::vector<std::string> 記録;
     bool KEIKA = true;
     float 時刻 = 100.0f;
+    float 刻み = 0;  // the time of day moves on by this much at every reading
     bool タイマー = false;
 
     void 描画_絵(int code, double x, double y) override { 書く("描画_絵", code, x, y); }
@@ -34,7 +35,11 @@ public:
     void 消去_移動結果(int side) override { 記録.push_back("消去_移動結果" + 数(side)); }
     void 表示更新() override { 記録.push_back("表示更新"); }
     void Timer1_Timer() override { 記録.push_back("Timer1_Timer"); }
-    float 現在秒() override { return 時刻; }
+    float 現在秒() override {
+        const float t = 時刻;
+        時刻 += 刻み;
+        return t;
+    }
     void 待ち時間(float seconds) override { 記録.push_back("待ち時間" + 数(seconds)); }
     void Timer1有効設定(bool on) override {
         タイマー = on;

@@ -136,6 +136,10 @@ TEST(描画_棋譜読込み部分消去, 盤の下の行を消して九段目の
     EXPECT_TRUE(含む(絵行("HAIKEI_MIDORI", 480, 6700)));
     EXPECT_TRUE(含む(絵行("HAIKEI_MIDORI", 1050, 6700)));
     EXPECT_TRUE(含む(絵行("HAIKEI_MIDORI", 6180, 6700)));
+    // The band reaches a long title's start and a long name's end beyond the board.
+    EXPECT_TRUE(含む(絵行("HAIKEI_MIDORI", -90, 6700)));
+    EXPECT_TRUE(含む(絵行("HAIKEI_MIDORI", 6750, 6700)));
+    EXPECT_TRUE(含む(絵行("HAIKEI_MIDORI", 17010, 6700)));
     EXPECT_EQ(calls.back(), 輪郭行(0, 6180, 6040, 6750, 6700));
     // The coordinates are redrawn and the bottom hand with them.
     EXPECT_TRUE(含む(文字行(1677, 364, 16, 14, "9")));

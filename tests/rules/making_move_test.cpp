@@ -29,6 +29,10 @@ TEST(調査駒成, 成れる場合と成駒) {
     int 成駒 = 0;
     EXPECT_EQ(調査_駒成(5, 7, 5, 6, 銀, 成駒), 1);  // leaving the zone
     EXPECT_EQ(成駒, 101);
+    for (const int 駒 : {-銀, -角, -飛}) {  // the bottom side leaving its zone
+        EXPECT_EQ(調査_駒成(5, 3, 4, 4, 駒, 成駒), 1) << 駒;
+        EXPECT_EQ(成駒, 駒 - 1);
+    }
     EXPECT_EQ(調査_駒成(5, 6, 5, 7, 歩, 成駒), 1);
     EXPECT_EQ(成駒, 11);
     EXPECT_EQ(調査_駒成(5, 4, 5, 3, -歩, 成駒), 1);

@@ -92,7 +92,7 @@ TEST(初期設定, 状態を戻して初期配置にし再描画する) {
     EXPECT_EQ(s.手番, 0);
     EXPECT_EQ(s.手数, 0);
     EXPECT_EQ(s.手順番号, 0);
-    EXPECT_EQ(s.手順最終, 12);  // kept: only moves, "先手"/"後手" and loading set it
+    EXPECT_EQ(s.手順最終, 0);  // the moves of the game before lead to no position now
     EXPECT_EQ(s.棋譜モード, 0);
     EXPECT_EQ(s.反転済, 0);
     EXPECT_EQ(s.ハンデレベル, 0);

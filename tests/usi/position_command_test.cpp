@@ -8,7 +8,7 @@ namespace yukora {
 namespace {
 
 std::string 読む(const std::string& text, USI局面& pos) {
-    return position命令を読む(test::空白で分ける(text), pos);
+    return position命令を読む(text, pos);
 }
 
 TEST(position命令, startposに指し手を並べる) {

@@ -40,6 +40,15 @@ TEST(SFEN読込, 成駒と枚数付きの持駒と後手番を読む) {
     EXPECT_EQ(pos.p.COM持駒数, 5);
 }
 
+TEST(SFEN読込, 二桁の枚数の持駒を読む) {
+    const std::string sfen = "4k4/9/9/9/9/9/9/9/4K4 w 3P10p 1";
+    const USI局面 pos = SFENの局面(sfen);
+    EXPECT_EQ(pos.p.COM持駒[持駒_歩], 10);
+    EXPECT_EQ(pos.p.MAN持駒[持駒_歩], 3);
+    EXPECT_EQ(pos.p.COM持駒数, 10);
+    EXPECT_EQ(SFEN書込(pos), sfen);
+}
+
 TEST(SFEN書込, 読んだ局面を同じ文字列に書き戻す) {
     for (const std::string& sfen : {std::string(test::平手SFEN),
                                    std::string("4k4/7+R1/2+P6/9/+s8/9/9/9/4K3+b w R2GS2Pb3p 1"),

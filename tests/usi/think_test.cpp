@@ -15,7 +15,7 @@ USI局面 実戦の局面(std::size_t n) {
     std::string text = "startpos moves";
     for (std::size_t i = 0; i < n && i < moves.size(); ++i) text += " " + moves[i];
     USI局面 pos;
-    EXPECT_EQ(position命令を読む(test::空白で分ける(text), pos), "") << n;
+    EXPECT_EQ(position命令を読む(text, pos), "") << n;
     return pos;
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the fuzz target of the USI engine's SFEN and move parser with clang's libFuzzer and
-# runs it from its seeds.
+# Builds the fuzz target of the USI engine's line reader, SFEN and move parser with clang's
+# libFuzzer and runs it from its seeds: inputs up to 2 MiB (past the 1 MiB line limit), and a
+# run that needs more than 512 MB of memory fails.
 #   usi/fuzz/run.sh                 20000 runs (what ./test.sh does)
 #   usi/fuzz/run.sh 5000000         a longer run
 #   usi/fuzz/run.sh -1 -max_total_time=1800 -seed=0
@@ -21,7 +22,7 @@ work="$build/corpus"
 rm -rf "$work"
 mkdir -p "$work"
 echo "usi_position_fuzz: $runs runs"
-"$build/usi/usi_position_fuzz" -runs="$runs" -seed=1 -max_len=4096 -dict=usi/fuzz/usi.dict \
+"$build/usi/usi_position_fuzz" -runs="$runs" -seed=1 -max_len=2097152 -rss_limit_mb=512 -dict=usi/fuzz/usi.dict \
     -artifact_prefix="$build/" -print_final_stats=0 "$@" "$work" usi/fuzz/corpus \
     2>"$build/usi_position_fuzz.log" ||
     { tail -n 40 "$build/usi_position_fuzz.log"; exit 1; }
