@@ -30,7 +30,9 @@ tmp=$(mktemp -d /tmp/yukora-install-XXXXXX)
 package=yukora-shogi
 marker="$build/package/.installed-by-check-install"
 we_installed=0
+xvfb=
 cleanup() {
+    if [[ -n "$xvfb" ]]; then kill "$xvfb" 2>/dev/null || true; fi
     if ((we_installed)); then
         dpkg --purge "$package" >/dev/null
         rm -f "$marker"
@@ -44,15 +46,25 @@ ini=Yukora将棋1.ini
 reading_defaults=$'背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r'
 settings_are_defaults() { [[ "$(iconv -f CP932 -t UTF-8 "$1")" == "$reading_defaults" ]]; }
 
-# Starts PROGRAM under a virtual display with a scratch home NAME: its config folder is
+# One virtual display for every start. Xvfb picks a free display number itself, which
+# xvfb-run -a cannot do safely while other virtual displays start beside it.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do
+    [[ -s "$tmp/display" ]] && break
+    sleep 0.1
+done
+[[ -s "$tmp/display" ]] || { cat "$tmp/xvfb.log" >&2; echo "check-install: no Xvfb" >&2; exit 1; }
+display=:$(head -1 "$tmp/display")
+
+# Starts PROGRAM on that display with a scratch home NAME: its config folder is
 # $tmp/NAME/config, and strace's log of the files it touched $tmp/NAME/trace.
 start_game() {  # start_game NAME PROGRAM [SCREENSHOT]
     local home=$tmp/$1
     mkdir -p "$home/runtime"
     chmod 700 "$home/runtime"
-    HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime SDL_AUDIODRIVER=dummy \
-        YUKORA_TRACE=$home/trace \
-        xvfb-run -a -s '-screen 0 1024x768x24' "$root/scripts/check-window.sh" "${@:2}"
+    DISPLAY=$display HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime \
+        SDL_AUDIODRIVER=dummy YUKORA_TRACE=$home/trace "$root/scripts/check-window.sh" "${@:2}"
 }
 
 # strace writes the bytes of non-ASCII names as octal escapes; printf %b turns them back.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Starts the game and checks that its window appears; run under a display (xvfb-run).
+# Starts the game and checks that its window appears; run under a display (Xvfb).
 #   scripts/check-window.sh PROGRAM [SCREENSHOT.png]
 # With YUKORA_TRACE=FILE the game runs under strace, which logs the files it opens, creates,
 # renames and removes into FILE. Fails when the window does not appear within 20 s, or when
