@@ -1,5 +1,6 @@
 // Any bytes as a record file: the reader never crashes, never puts a code outside the piece
-// table on the board, and every entry it reads is written and read back unchanged.
+// table on the board, says why it stopped, and every entry it reads is written and read
+// back unchanged.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -24,6 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     必ず(c.見出し.size() <= 3);
     必ず(c.項目数 >= 0 && c.項目数 <= 棋譜項目の上限);
     必ず(c.項目数 == 0 || c.見出し.size() == 3);
+    // Bytes in memory never fail to read; the limit is reported only when reached.
+    必ず(c.終わり != 棋譜の終わり::読込エラー);
+    必ず(c.終わり != 棋譜の終わり::上限 || c.項目数 == 棋譜項目の上限);
+    必ず(!c.UTF8らしい || c.終わり == 棋譜の終わり::ShiftJISでない);
     for (int i = 1; i <= c.項目数; ++i) {
         const 手順記録& e = list.参照(i);
         for (int x = 1; x <= 9; ++x)

@@ -1,5 +1,6 @@
-// Any bytes as a settings file: exactly one background stays checked, the globals follow
-// the check marks, and what the writer makes of the result reads back to the same marks.
+// Any bytes as a settings file: no more than the limit is read, exactly one background stays
+// checked, the globals follow the check marks, and what the writer makes of the result reads
+// back to the same marks.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -42,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int 背景画番号 = 0;
     文字列行入力 in(std::string_view(reinterpret_cast<const char*>(data), size));
     読込_環境設定(in, st, 背景画番号, bg, music);
+    必ず(in.上限を超えた() == (size > 環境設定の上限));
     必ず(背景の印の数(st.印) == 1);
     必ず(背景画番号 == 0 || (背景画番号 >= 2 && 背景画番号 <= 6));
     必ず(st.移動指導フラグ == (st.印.SIDOU ? 1 : 0));

@@ -6,10 +6,10 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev fonts-ipafont-mincho
+    qt6-base-dev qt6-translations-l10n fonts-ipafont-mincho
     libsdl2-mixer-dev
     clang libclang-rt-14-dev
-    xvfb xauth
+    xvfb xauth xdotool x11-utils imagemagick
     xdg-utils
     # Installing and packaging, and checking the installed game (scripts/check-install.sh).
     dpkg-dev file desktop-file-utils appstream qt6-translations-l10n xdotool strace

@@ -3,6 +3,8 @@
 #pragma once
 #include <string>
 
+#include "record/line_reader.h"
+
 namespace yukora {
 
 // The text boxes by their control names.
@@ -12,6 +14,10 @@ enum class 棋譜欄 {
     Text3,  // name of 先手
     Text4,  // name of 後手
 };
+
+// The most characters Text2..Text4 take: any of them fits the reader's line cap in
+// Shift-JIS (two bytes at most each), so every header written reads back whole.
+inline constexpr int 見出しの最大文字数 = static_cast<int>(行の上限 / 2);
 
 class 棋譜パネル {
 public:

@@ -5,7 +5,6 @@
 #include "display/palette.h"
 #include "record/notation.h"
 #include "record/panel_commands.h"
-#include "record/record_content.h"
 #include "rules/initial_setup.h"
 
 namespace yukora {
@@ -33,31 +32,66 @@ bool 一覧の名前か(const std::string& name) {
     return !name.empty() && name.find('/') == std::string::npos && name != "." && name != "..";
 }
 
+std::string 開けない知らせ(開く結果 opened) {
+    switch (opened) {
+        case 開く結果::ない: return "棋譜ﾌｧｲﾙが見つかりません";
+        case 開く結果::読めない: return "棋譜ﾌｧｲﾙを読む権限がありません";
+        case 開く結果::ファイルでない: return "普通のﾌｧｲﾙではないので読み込めません";
+        default: return "棋譜ﾌｧｲﾙを開けません";
+    }
+}
+
+std::string 項目なしの知らせ(const 棋譜内容& c) {
+    switch (c.終わり) {
+        case 棋譜の終わり::ShiftJISでない:
+            return std::string("棋譜ﾌｧｲﾙがShift-JISではありません") +
+                   (c.UTF8らしい ? "\n\nUTF-8で書かれているようです" : "");
+        case 棋譜の終わり::読込エラー: return "棋譜ﾌｧｲﾙの読み込み中にｴﾗｰが起きました";
+        default: return "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません";
+    }
+}
+
+// Entries 1..n were read, and not the rest.
+std::string 途中までの知らせ(const 棋譜内容& c) {
+    const std::string 読めた = std::to_string(c.項目数) + "手まで読み込みました\n\n";
+    const std::string 次 = std::to_string(c.項目数 + 1) + "手目";
+    switch (c.終わり) {
+        case 棋譜の終わり::上限:
+            return 読めた + std::to_string(棋譜項目の上限) + "手を超える分は読み込めません";
+        case 棋譜の終わり::ShiftJISでない: return 読めた + 次 + "にShift-JISでない文字があります";
+        default: return 読めた + 次 + "で読み込みｴﾗｰが起きました";
+    }
+}
+
 }  // namespace
+
+std::vector<std::string> 棋譜読込の知らせ(開く結果 opened, const 棋譜内容& c) {
+    if (opened != 開く結果::開いた) return {開けない知らせ(opened)};
+    if (c.項目数 == 0) return {項目なしの知らせ(c)};
+    const std::string first =
+        c.終わり == 棋譜の終わり::最後まで ? std::string(" 読み込みました") : 途中までの知らせ(c);
+    return {first, "棋譜を '進 'で進めて下さい"};
+}
 
 void File1_Click(const std::string& name, 局面& p, 進行状態& s, 手順リスト& list, タイマー& timer,
                  盤描画& view, 画面& screen, 棋譜パネル& panel, ダイアログ& dialog) {
     描画_可視(panel, false, false, false);
     初期設定(p, s, timer, view);
     s.棋譜モード = 1;
-    int n = 0;
+    開く結果 opened = 開く結果::ない;
+    棋譜内容 c;
     if (一覧の名前か(name)) {
         const std::string folder = panel.File1フォルダ();
         ファイル行入力 in((folder.empty() ? "." : folder) + "/" + name);
-        const 棋譜内容 c = 読込_棋譜内容(in, list);
+        opened = in.結果();
+        c = 読込_棋譜内容(in, list);
         見出しを印字(screen, c.見出し);
-        n = c.項目数;
     }
     s.手順番号 = 0;
     s.手数 = 0;
-    s.手順最終 = n;
-    if (n == 0) {
-        dialog.メッセージ("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", 棋譜題);
-        return;
-    }
-    dialog.メッセージ(" 読み込みました", 棋譜題);
-    dialog.メッセージ("棋譜を '進 'で進めて下さい", 棋譜題);
-    s.手番 = 1;
+    s.手順最終 = c.項目数;
+    for (const std::string& text : 棋譜読込の知らせ(opened, c)) dialog.メッセージ(text, 棋譜題);
+    if (c.項目数 > 0) s.手番 = 1;
 }
 
 }  // namespace yukora

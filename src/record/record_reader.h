@@ -1,11 +1,14 @@
 // Loading a record file into the move list (a click in the record panel's file list).
 #pragma once
 #include <string>
+#include <vector>
 
 #include "display/screen_port.h"
 #include "flow/dialog_port.h"
 #include "flow/flow_state.h"
 #include "flow/timer_port.h"
+#include "record/line_reader.h"
+#include "record/record_content.h"
 #include "record/record_panel.h"
 #include "rules/board_view.h"
 #include "rules/move_list.h"
@@ -18,5 +21,9 @@ namespace yukora {
 // printed below the board, the top player's name above it and the bottom player's below.
 void File1_Click(const std::string& name, 局面& p, 進行状態& s, 手順リスト& list, タイマー& timer,
                  盤描画& view, 画面& screen, 棋譜パネル& panel, ダイアログ& dialog);
+
+// The texts of the boxes (title "棋譜") that tell how reading went, in order: why nothing
+// was read, or that all or only part of the record was read and how to step through it.
+std::vector<std::string> 棋譜読込の知らせ(開く結果 opened, const 棋譜内容& c);
 
 }  // namespace yukora

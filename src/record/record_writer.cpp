@@ -1,6 +1,7 @@
 #include "record/record_writer.h"
 
 #include "record/file_replace.h"
+#include "record/line_reader.h"
 #include "record/panel_commands.h"
 #include "record/record_line.h"
 #include "record/sjis.h"
@@ -24,11 +25,18 @@ const char* 欄の名前(棋譜欄 box) {
     return "";
 }
 
-// One header line; nothing when it has a line break or a character Shift-JIS lacks.
-std::optional<std::string> 見出し行(const std::string& text) {
+// One header line; nothing when it has a line break or a character Shift-JIS lacks, or
+// when the reader would cut it.
+std::optional<std::string> 見出し行(const std::string& text, 見出しの問題& why) {
+    why = 見出しの問題::ShiftJISにない;
     if (text.find_first_of("\r\n") != std::string::npos) return std::nullopt;
     auto bytes = SJISへ変換(text);
-    if (bytes) *bytes += "\r\n";
+    if (!bytes) return std::nullopt;
+    if (bytes->size() > 行の上限) {
+        why = 見出しの問題::長すぎる;
+        return std::nullopt;
+    }
+    *bytes += "\r\n";
     return bytes;
 }
 
@@ -43,15 +51,16 @@ std::optional<std::string> 見出し行(const std::string& text) {
     };
     std::string out;
     for (const auto& [text, box] : lines) {
-        const auto bytes = 見出し行(*text);
-        if (!bytes) return {std::nullopt, box};
+        見出しの問題 why;
+        const auto bytes = 見出し行(*text, why);
+        if (!bytes) return {std::nullopt, box, why};
         out += *bytes;
     }
     for (int i = 1; i <= s.手順最終; ++i) {
         out += 書式_棋譜行(list.参照(i));
         out += "\r\n";
     }
-    return {std::move(out), 棋譜欄::Text2};
+    return {std::move(out), 棋譜欄::Text2, 見出しの問題::ShiftJISにない};
 }
 
 std::string ファイル名の問題(const std::string& name) {
@@ -85,8 +94,10 @@ int Command1_Click(const 手順リスト& list, const 進行状態& s, 棋譜パ
                        panel.文字列(棋譜欄::Text4)};
     const 棋譜書式結果 file = 書式_棋譜ファイル(list, s, h);
     if (!file.内容) {
-        dialog.メッセージ(std::string("「") + 欄の名前(file.書けない欄) +
-                              "」にShift-JISで保存できない文字があります",
+        const std::string 欄 = std::string("「") + 欄の名前(file.書けない欄) + "」";
+        dialog.メッセージ(file.問題 == 見出しの問題::長すぎる
+                              ? 欄 + "が長すぎます"
+                              : 欄 + "にShift-JISで保存できない文字があります",
                           保存題);
         return 0;
     }

@@ -19,9 +19,16 @@ struct 棋譜見出し {
     std::string 対局名, 先手名, 後手名;
 };
 
+// Why a box's text cannot be saved.
+enum class 見出しの問題 {
+    ShiftJISにない,  // a line break or a character Shift-JIS lacks
+    長すぎる,        // longer in Shift-JIS than the reader takes
+};
+
 struct 棋譜書式結果 {
     std::optional<std::string> 内容;  // the file's bytes
     棋譜欄 書けない欄 = 棋譜欄::Text2;  // the box whose text cannot be saved, when 内容 is empty
+    見出しの問題 問題 = 見出しの問題::ShiftJISにない;
 };
 
 // The whole file: header lines and entries 1..手順最終, Shift-JIS with CR LF.

@@ -58,6 +58,7 @@ bool 書く(const std::string& folder, const std::vector<std::string>& lines) {
 }  // namespace
 
 void 読込_環境設定(行入力& in, 設定状態& st, int& 背景画番号, 背景描画& bg, BGM演奏& music) {
+    in.入力の上限(環境設定の上限);
     std::string bytes;
     while (in.次の行(bytes)) {
         const auto line = SJISから変換(bytes);

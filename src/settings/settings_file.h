@@ -1,5 +1,6 @@
 // The settings file: lines "key=value" in Shift-JIS with CR LF.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,13 @@
 
 namespace yukora {
 
-// Applies every line of the form key=value; lines without "=", unknown keys, unknown
-// values and lines that are not Shift-JIS are skipped.
+// The most bytes of a settings file that are read: the writer's four lines take about 50,
+// the rest leaves room for a hand-edited file. What lies beyond is ignored unread.
+inline constexpr std::size_t 環境設定の上限 = 1024;
+
+// Applies every line of the form key=value within the first 環境設定の上限 bytes of the
+// input (which must not have been read from yet); lines without "=", unknown keys, unknown
+// values, lines that are not Shift-JIS and a line cut off by the limit are skipped.
 void 読込_環境設定(行入力& in, 設定状態& st, int& 背景画番号, 背景描画& bg, BGM演奏& music);
 
 // The lines the writer produces from the check marks.

@@ -10,6 +10,7 @@
 #include "window/main_window.h"
 #include "window/qt_browser.h"
 #include "window/qt_ports.h"
+#include "window/quit_signals.h"
 #include "window/record_panel_widgets.h"
 #include "window/version_dialog.h"
 
@@ -28,6 +29,8 @@ public:
 
     // The start: sounds, settings, the starting position painted, the window placed.
     void 開始();
+    // True once the game asked to end (終わり, Esc, a signal), even before the event loop ran.
+    bool 終了済み() const { return 終了済み_; }
 
     主窓& 窓() { return 窓_; }
     ゲーム& 対局() { return *ゲーム_; }
@@ -38,6 +41,8 @@ public:
     棋譜パネル部品& 棋譜パネル() { return *パネル_; }
 
 private:
+    void 終わる();
+
     置き場 置き場_;
     描画面 画像_;
     Qt時計 時計_;
@@ -49,6 +54,9 @@ private:
     std::unique_ptr<サウンドライブラリ> 音_;
     std::unique_ptr<棋譜パネル部品> パネル_;
     std::unique_ptr<ゲーム> ゲーム_;
+    bool 終了済み_ = false;
+    // Last, so that it goes first: no signal reaches a game being torn down.
+    終了シグナル シグナル_;
 };
 
 // A sound library that plays nothing, for tests and measurements.

@@ -50,6 +50,9 @@ T* 置く(QWidget* parent, const QRect& where, const char* name) {
     w->setObjectName(QString::fromUtf8(name));
     w->setGeometry(where);
     w->setFont(パネルの書体());
+    // A press on a control, a caption included, is not a press on the window: the canvas
+    // behind would close the panel and act on the board.
+    w->setAttribute(Qt::WA_NoMousePropagation);
     w->hide();
     return w;
 }
@@ -97,6 +100,7 @@ void 棋譜パネル部品::部品を作る(QWidget* parent) {
         // Text1 at index 0 … Text4 at index 3.
         const int n = 欄名[i][4] - '1';
         Text_[static_cast<std::size_t>(n)] = text;
+        if (n > 0) text->setMaxLength(見出しの最大文字数);  // the header lines of a record
     }
     Command1_ = 置く<QPushButton>(parent, 画素(3360, 3360, 855, 375), "Command1");
     Command1_->setText(QStringLiteral("RETURN"));

@@ -49,21 +49,53 @@ TEST(行入力, 上限ちょうどの行は切らない) {
     EXPECT_FALSE(in.切り詰めた());
 }
 
-TEST(ファイル行入力, ないファイルとフォルダとパイプは開かず失敗になる) {
+TEST(行入力, 入力の上限を超えて読まず上限で切れた最後の行は返さない) {
+    const struct {
+        size_t limit;
+        std::vector<std::string> lines;
+        bool beyond;
+    } cases[] = {
+        {9, {"ab", "cd"}, true},       // "ab\r\ncd\r\ne" cut inside "ef"
+        {8, {"ab", "cd"}, true},       // cut right after a line end
+        {7, {"ab"}, true},             // cut between CR and LF
+        {10, {"ab", "cd", "ef"}, false},  // exactly all of it, the last line without an end
+        {100, {"ab", "cd", "ef"}, false},
+        {0, {}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.limit);
+        文字列行入力 in("ab\r\ncd\r\nef");
+        in.入力の上限(c.limit);
+        EXPECT_EQ(全部(in), c.lines);
+        EXPECT_EQ(in.上限を超えた(), c.beyond);
+        EXPECT_FALSE(in.失敗());
+    }
+}
+
+TEST(ファイル行入力, ないファイルとフォルダとパイプと装置は開かずわけを知らせる) {
     test::棋譜試験::一時フォルダ dir;
-    ファイル行入力 missing(dir.中("none.txt"));
-    EXPECT_FALSE(missing.開いた());
-    std::string line;
-    EXPECT_FALSE(missing.次の行(line));
-    EXPECT_TRUE(missing.失敗());
-
-    ファイル行入力 folder(dir.場所());
-    EXPECT_FALSE(folder.開いた());
-
-    // A pipe with no writer would block a plain open; it must come back at once.
-    ASSERT_EQ(::mkfifo(dir.中("pipe").c_str(), 0600), 0);
-    ファイル行入力 pipe(dir.中("pipe"));
-    EXPECT_FALSE(pipe.開いた());
+    ASSERT_EQ(::mkfifo(dir.中("pipe").c_str(), 0600), 0);  // would block a plain open
+    dir.置く("a.txt", "x\n");
+    const struct {
+        std::string path;
+        開く結果 result;
+    } cases[] = {
+        {dir.中("none.txt"), 開く結果::ない},
+        {dir.中("a.txt/inside"), 開く結果::ない},
+        {dir.場所(), 開く結果::ファイルでない},
+        {dir.中("pipe"), 開く結果::ファイルでない},
+        {"/dev/null", 開く結果::ファイルでない},
+        {dir.中("a.txt"), 開く結果::開いた},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        ファイル行入力 in(c.path);
+        EXPECT_EQ(in.結果(), c.result);
+        EXPECT_EQ(in.開いた(), c.result == 開く結果::開いた);
+        std::string line;
+        EXPECT_EQ(in.次の行(line), in.開いた());
+        EXPECT_EQ(in.失敗(), !in.開いた());
+    }
 }
 
 TEST(ファイル行入力, 普通のファイルを行ごとに読む) {

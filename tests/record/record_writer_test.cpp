@@ -257,5 +257,59 @@ TEST_F(棋譜保存, 十以上の持駒は英字一文字で行は358文字の�
     EXPECT_EQ(list.参照(2).COM時間後, 99999.0f);
 }
 
+TEST_F(棋譜保存, 書き込み禁止の棋譜は断り何も変えない) {
+    const test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
+    dir.置く("実戦.棋譜", "kept\r\n");
+    ASSERT_EQ(::chmod(dir.中("実戦.棋譜").c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(dir.場所().c_str(), 0777), 0);
+    test::棋譜試験::一般利用者で確かめる([&] {
+        return Command1_Click(g.list, g.s, panel, dialog) == 0 && dialog.表示.size() == 1 &&
+               dialog.表示[0] == test::棋譜試験::メッセージ記録{
+                                     "棋譜ﾌｧｲﾙを保存できませんでした\n\nﾌｧｲﾙが書き込み禁止になっています",
+                                     "棋譜保存"} &&
+               panel.入力欄 && panel.文字列(棋譜欄::Text1) == "実戦";
+    });
+    EXPECT_EQ(dir.読む("実戦.棋譜"), "kept\r\n");
+    EXPECT_EQ(dir.一覧(), "実戦.棋譜");
+}
+
+TEST_F(棋譜保存, シンボリックリンクの棋譜はリンク先に書きリンクは残る) {
+    const test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
+    std::filesystem::create_directory(dir.中("keep"));
+    dir.置く("keep/本物.棋譜", "old\r\n");
+    std::filesystem::create_symlink("keep/本物.棋譜", dir.中("実戦.棋譜"));
+    ASSERT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.中("実戦.棋譜")));
+    EXPECT_EQ(CRLF行(dir.読む("keep/本物.棋譜")).size(), 3u + static_cast<size_t>(g.s.手順最終));
+    EXPECT_EQ(dir.一覧(), "keep 実戦.棋譜");
+}
+
+TEST_F(棋譜保存, 読込の上限を超える見出しは断り上限ちょうどは読み戻せる) {
+    test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
+    g.s.手順最終 = 1;
+    // 2048 two-byte characters fill the cap exactly; one ASCII letter more is too long.
+    std::string full;
+    for (int i = 0; i < 見出しの最大文字数; ++i) full += "将";
+    panel.文字列設定(棋譜欄::Text3, full + "x");
+    EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
+    EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{"「先手」が長すぎます", "棋譜保存"}));
+    EXPECT_EQ(dir.一覧(), "");
+
+    dialog.表示.clear();
+    panel.文字列設定(棋譜欄::Text3, "先手");
+    panel.文字列設定(棋譜欄::Text2, full);
+    ASSERT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
+    局面 p;
+    進行状態 s;
+    手順リスト list;
+    test::記録するタイマー timer;
+    test::記録する盤描画 view;
+    test::棋譜試験::文字を記録する画面 printer;
+    File1_Click("実戦.棋譜", p, s, list, timer, view, printer, panel, dialog);
+    ASSERT_EQ(printer.印字一覧.size(), 3u);
+    EXPECT_EQ(printer.印字一覧[0].文字, full);
+    EXPECT_EQ(s.手順最終, 1);
+}
+
 }  // namespace
 }  // namespace yukora

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "record/file_size_limit.h"
 #include "record/ordinary_user.h"
 #include "record/sjis.h"
@@ -186,6 +189,96 @@ TEST_F(環境設定, 読み取り専用のフォルダでは設定はそのま�
         return 背景画番号 == 4 && 背景の印() == "--竹--" && st.印.KEIKA && !st.印.BGM;
     });
     EXPECT_EQ(dir.一覧(), "");
+}
+
+// A settings file of `size` bytes made of one line over and over, produced as it is read;
+// counts the bytes handed out.
+class 長い設定 final : public 行入力 {
+public:
+    長い設定(std::string line, size_t size) : line_(std::move(line)), size_(size) {}
+    size_t 渡した = 0;
+
+protected:
+    long 読む(char* buf, size_t n) override {
+        const size_t k = std::min(n, size_ - 渡した);
+        for (size_t i = 0; i < k; ++i) buf[i] = line_[(渡した + i) % line_.size()];
+        渡した += k;
+        return static_cast<long>(k);
+    }
+
+private:
+    std::string line_;
+    size_t size_;
+};
+
+TEST_F(環境設定, 百メガの設定も先頭の上限までしか読まない) {
+    長い設定 in("BGM=ON\r\n", 100'000'000);
+    読込_環境設定(in, st, 背景画番号, bg, music);
+    EXPECT_LE(in.渡した, 環境設定の上限 + 1);
+    EXPECT_EQ(music.操作.size(), 環境設定の上限 / 8);  // the whole lines within the limit
+    EXPECT_TRUE(st.印.BGM);
+}
+
+TEST_F(環境設定, 上限をまたぐ行は読まず上限で終わる行は読む) {
+    const struct {
+        size_t 前置き;  // bytes of comment lines before "BGM=ON\r\n"
+        bool 鳴る;
+    } cases[] = {{環境設定の上限 - 8, true}, {環境設定の上限 - 7, false}, {環境設定の上限 - 4, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.前置き);
+        st = {};
+        music.操作.clear();
+        dir.置く(環境設定ファイル名, std::string(c.前置き - 2, '#') + "\r\nBGM=ON\r\n経過時間=ON\r\n");
+        読む();
+        EXPECT_EQ(st.印.BGM, c.鳴る);
+        EXPECT_EQ(music.操作.size(), c.鳴る ? 1u : 0u);
+        EXPECT_FALSE(st.印.KEIKA);  // beyond the limit
+    }
+}
+
+TEST_F(環境設定, 上限より大きいファイルも読めたものとして書き換えない) {
+    const std::string head = SJIS("背景画=煉瓦\r\nBGM=ON\r\n");
+    dir.置く(環境設定ファイル名, head);
+    ASSERT_EQ(::truncate(dir.中(環境設定ファイル名).c_str(), 100'000'000), 0);  // zeros, sparse
+    読む();
+    EXPECT_EQ(背景画番号, 6);
+    EXPECT_EQ(music.操作, std::vector<std::string>{"ループ再生"});
+    EXPECT_EQ(std::filesystem::file_size(dir.中(環境設定ファイル名)), 100'000'000u);
+}
+
+TEST_F(環境設定, シンボリックリンクの設定ファイルはリンク先に書きリンクは残る) {
+    std::filesystem::create_directory(dir.中("conf"));
+    std::filesystem::create_symlink("conf/shogi.ini", dir.中(環境設定ファイル名));
+    st.印 = 印なし();
+    st.印.UCHU = true;
+    書込_環境設定ファイル(dir.場所(), st);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.中(環境設定ファイル名)));
+    EXPECT_EQ(SJISから変換(dir.読む("conf/shogi.ini")).value_or("?"),
+              "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n");
+    EXPECT_EQ(dir.一覧(), std::string(環境設定ファイル名) + " conf");
+    読む();  // and read through it
+    EXPECT_EQ(背景画番号, 5);
+}
+
+TEST_F(環境設定, 書き込み禁止の設定ファイルは書き換えず印もそのまま) {
+    置く("背景画=宇宙\r\n移動指導=ON\r\n経過時間=ON\r\nBGM=ON\r\n");
+    ASSERT_EQ(::chmod(dir.中(環境設定ファイル名).c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(dir.場所().c_str(), 0777), 0);
+    test::棋譜試験::一般利用者で確かめる([&] {
+        st.印 = 印なし();
+        st.印.TAKE = true;
+        書込_環境設定ファイル(dir.場所(), st);
+        return 背景の印() == "--竹--" && !st.印.BGM && !st.印.KEIKA;
+    });
+    // Unreadable as well: the reading defaults apply but are not written over it.
+    ASSERT_EQ(::chmod(dir.中(環境設定ファイル名).c_str(), 0000), 0);
+    test::棋譜試験::一般利用者で確かめる([&] {
+        読む();
+        return 背景画番号 == 4 && 背景の印() == "--竹--" && !st.印.BGM;
+    });
+    ASSERT_EQ(::chmod(dir.中(環境設定ファイル名).c_str(), 0644), 0);
+    EXPECT_EQ(ファイル(), "背景画=宇宙\r\n移動指導=ON\r\n経過時間=ON\r\nBGM=ON\r\n");
+    EXPECT_EQ(dir.一覧(), 環境設定ファイル名);
 }
 
 }  // namespace

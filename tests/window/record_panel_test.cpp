@@ -161,6 +161,16 @@ TEST_F(棋譜パネル部品試験, 四つの欄は日本語をUTF8のまま返�
     EXPECT_EQ(panel.文字列(棋譜欄::Text1), "新しい棋譜");
 }
 
+TEST_F(棋譜パネル部品試験, 見出しの三つの欄は読み戻せる長さまでしか受け付けない) {
+    棋譜パネル部品 panel(&窓, 根);
+    for (const 棋譜欄 box : {棋譜欄::Text2, 棋譜欄::Text3, 棋譜欄::Text4}) {
+        panel.欄(box)->insert(QString(見出しの最大文字数 + 500, QChar(u'将')));  // typed or pasted
+        EXPECT_EQ(panel.欄(box)->text().size(), 見出しの最大文字数);
+    }
+    panel.欄(棋譜欄::Text1)->insert(QString(300, QChar(u'f')));  // the name is checked on saving
+    EXPECT_EQ(panel.欄(棋譜欄::Text1)->text().size(), 300);
+}
+
 TEST_F(棋譜パネル部品試験, ファイル一覧は棋譜だけを名前順に並べクリックで名前を渡す) {
     棋譜パネル部品 panel(&窓, 根);
     std::vector<std::string> 選ばれた;
