@@ -12,7 +12,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     xdg-utils
     # Installing and packaging, and checking the installed game (scripts/check-install.sh).
-    dpkg-dev file desktop-file-utils appstream qt6-translations-l10n xdotool strace
+    dpkg-dev file desktop-file-utils appstream strace
 )
 
 missing=()

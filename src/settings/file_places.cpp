@@ -43,8 +43,9 @@ std::string パスワードのホーム() {
 
 置き場 置き場を決める(const 起動の様子& s, const 有無& データがある, const 有無& フォルダがある) {
     if (s.実行フォルダ.empty() || データがある(s.実行フォルダ)) {
-        const fs::path here = s.実行フォルダ.empty() ? s.現在フォルダ : s.実行フォルダ;
-        return {here, here, here, here, false};
+        const fs::path exe = s.実行フォルダ.empty() ? s.現在フォルダ : s.実行フォルダ;
+        const fs::path here = データがある(s.現在フォルダ) ? s.現在フォルダ : exe;
+        return {here, exe, here, here, false};
     }
     return {(s.実行フォルダ / s.データの相対位置).lexically_normal(),
             (s.実行フォルダ / s.ライブラリの相対位置).lexically_normal(), 設定の場所(s),

@@ -36,11 +36,13 @@ inline constexpr const char* 置けない場所 = "/dev/null";
 
 using 有無 = std::function<bool(const std::filesystem::path&)>;
 
-// The run folder is the executable's folder when `データがある` there (as the build lays it
-// out), or the current folder when the executable is unknown: everything is kept there.
-// Otherwise the program is installed: data relative to the executable, settings in
-// $XDG_CONFIG_HOME (an absolute one) or ~/.config, records from the documents folder, else
-// the home, else the current folder (the first of them that `フォルダがある`).
+// Not installed when `データがある` in the executable's folder (as the build lays it out), or
+// when the executable is unknown: then data, settings and records are in the current folder
+// when the data is there too (as ./run.sh starts the game), else beside the executable, and
+// the sound library is beside the executable. Otherwise the program is installed: data and
+// library relative to the executable, settings in $XDG_CONFIG_HOME (an absolute one) or
+// ~/.config, records from the documents folder, else the home, else the current folder (the
+// first of them that `フォルダがある`).
 置き場 置き場を決める(const 起動の様子& s, const 有無& データがある, const 有無& フォルダがある);
 
 // The facts of this process: /proc/self/exe, the current folder, the environment and the

@@ -35,23 +35,38 @@ struct 架空の木 {
     return s;
 }
 
-TEST(置き場, 実行フォルダにデータがあればすべてそこに置く) {
-    架空の木 fs{{}, {"/src/build/run"}};
-    起動の様子 s = 導入した様子();
-    s.実行フォルダ = "/src/build/run";
-    const 置き場 p = fs.決める(s);
-    EXPECT_FALSE(p.導入済);
-    for (const fs::path& f : {p.データ, p.ライブラリ, p.設定, p.棋譜})
-        EXPECT_EQ(f, "/src/build/run");
+TEST(置き場, 導入していなければ今のフォルダか実行フォルダにすべて置く) {
+    struct 例 {
+        fs::path 実行;
+        std::set<fs::path> データ入り;
+        fs::path ここ;        // data, settings, records
+        fs::path ライブラリ;  // beside the executable, as ever
+    };
+    const 例 rows[] = {
+        // ./run.sh: the current folder is the run folder.
+        {"/src/build/run", {"/src/build/run"}, "/src/build/run", "/src/build/run"},
+        // Started by its path from elsewhere: everything beside the program.
+        {"/src/build/run", {"/src/build/run", "/src"}, "/src/build/run", "/src/build/run"},
+        // Started in a copy of the run folder's data: that folder, as before.
+        {"/src/build/run", {"/src/build/run", "/tmp/work"}, "/tmp/work", "/src/build/run"},
+        // The executable unknown: the current folder.
+        {"", {}, "/tmp/work", "/tmp/work"},
+    };
+    for (const 例& r : rows) {
+        起動の様子 s = 導入した様子();
+        s.実行フォルダ = r.実行;
+        const 置き場 p = 架空の木{{}, r.データ入り}.決める(s);
+        EXPECT_FALSE(p.導入済) << r.実行;
+        EXPECT_EQ(p.ライブラリ, r.ライブラリ) << r.実行;
+        for (const fs::path& f : {p.データ, p.設定, p.棋譜}) EXPECT_EQ(f, r.ここ) << r.実行;
+    }
 }
 
-TEST(置き場, 実行ファイルが分からなければ今のフォルダが実行フォルダ) {
-    架空の木 fs;
-    起動の様子 s = 導入した様子();
-    s.実行フォルダ.clear();
-    const 置き場 p = fs.決める(s);
-    EXPECT_FALSE(p.導入済);
-    for (const fs::path& f : {p.データ, p.ライブラリ, p.設定, p.棋譜}) EXPECT_EQ(f, "/tmp/work");
+TEST(置き場, 導入先では今のフォルダにデータがあっても使わない) {
+    const 置き場 p = 架空の木{{"/home/taro"}, {"/tmp/work"}}.決める(導入した様子());
+    EXPECT_TRUE(p.導入済);
+    EXPECT_EQ(p.データ, "/usr/share/yukora-shogi");
+    EXPECT_EQ(p.設定, "/home/taro/.config/yukora-shogi");
 }
 
 TEST(置き場, 導入先ではデータとライブラリが実行ファイルからの相対位置) {
