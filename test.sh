@@ -7,6 +7,8 @@ scripts/install-deps.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
+# tsshogi, the independent reader the KIF and CSA files are checked against, as locked.
+(cd tests/kifu/js && npm ci --no-audit --no-fund --loglevel=error)
 cd build
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j2
 cd ..

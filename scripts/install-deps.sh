@@ -21,6 +21,11 @@ for p in "${packages[@]}"; do
     [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
 
+# Node and npm run the record checks against tsshogi (tests/kifu/js); Debian's when missing.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    missing+=(nodejs npm)
+fi
+
 if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
     sudo_cmd=()
