@@ -13,19 +13,25 @@ install(FILES ${YUKORA_GENERATED}/${YUKORA_APP_ID}.desktop
 install(FILES ${YUKORA_GENERATED}/${YUKORA_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# Man pages, compressed as Debian keeps them (man reads either).
+# Man pages, one for each program this build has, compressed as Debian keeps them (man reads
+# either).
 set(man_pages)
-foreach(page yukora-shogi yukora-usi)
-    configure_file(${YUKORA_DIST}/${page}.6.in ${YUKORA_GENERATED}/${page}.6 @ONLY)
-    add_custom_command(OUTPUT ${YUKORA_GENERATED}/${page}.6.gz
-        COMMAND gzip -9nf -k ${YUKORA_GENERATED}/${page}.6
-        DEPENDS ${YUKORA_GENERATED}/${page}.6
+foreach(page yukora-shogi.6 yukora-usi.6 yukora-kifu.1)
+    string(REGEX REPLACE "\\.[0-9]$" "" program ${page})
+    string(REGEX REPLACE "^.*\\." "" section ${page})
+    if(NOT TARGET ${program})
+        continue()
+    endif()
+    configure_file(${YUKORA_DIST}/${page}.in ${YUKORA_GENERATED}/${page} @ONLY)
+    add_custom_command(OUTPUT ${YUKORA_GENERATED}/${page}.gz
+        COMMAND gzip -9nf -k ${YUKORA_GENERATED}/${page}
+        DEPENDS ${YUKORA_GENERATED}/${page}
         VERBATIM)
-    list(APPEND man_pages ${YUKORA_GENERATED}/${page}.6.gz)
+    list(APPEND man_pages ${YUKORA_GENERATED}/${page}.gz)
+    install(FILES ${YUKORA_GENERATED}/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
 endforeach()
 add_custom_target(yukora_man_pages ALL DEPENDS ${man_pages})
 add_dependencies(yukora_installables yukora_man_pages)
-install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 if(NOT TARGET yukora_window)
     return()

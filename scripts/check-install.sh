@@ -98,7 +98,8 @@ library_dir() { dirname "$(ls "$1"/lib/yukora-shogi/Yukora将棋1.so "$1"/lib/*/
 # The installed tree under PREFIX (/usr for the package); BIN lists what it put in bin/.
 check_tree() {  # check_tree PREFIX BIN
     local prefix=$1
-    check "bin/ holds the programs and nothing else" same_lines "$2" "$programs"
+    check "bin/ holds the programs and nothing else" \
+        same_lines "$(LC_ALL=C sort <<<"$2")" "$(LC_ALL=C sort <<<"$programs")"
     check "the data folder holds the sounds and the help page" \
         same_lines "$(ls "$prefix/share/yukora-shogi")" "$data_files"
     check "the sound library is in a private library folder" \
@@ -111,8 +112,10 @@ check_tree() {  # check_tree PREFIX BIN
         check "icon ${size}x$size" grep -q "PNG image data, $size x $size," \
             <(file "$prefix/share/icons/hicolor/${size}x$size/apps/$app_id.png")
     done
-    check "man pages" test -f "$prefix/share/man/man6/yukora-usi.6.gz" -a \
-        -f "$prefix/share/man/man6/yukora-shogi.6.gz"
+    local p
+    for p in $programs; do
+        check "man page of $p" test -n "$(ls "$prefix"/share/man/man[16]/"$p".[16].gz 2>/dev/null)"
+    done
 }
 
 # 1. The run folder, as ./run.sh starts the game.
@@ -160,6 +163,11 @@ export PATH="$usr/bin:$PATH"
 check "yukora-shogi is found on PATH" test "$(command -v yukora-shogi)" = "$usr/bin/yukora-shogi"
 check "yukora-usi answers usi with usiok" \
     grep -qx usiok <(printf 'usi\nquit\n' | timeout 10 yukora-usi)
+if grep -qx yukora-kifu <<<"$programs"; then
+    check "yukora-kifu reads a record from PATH" \
+        grep -qx 'lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1' \
+        <(yukora-kifu sfen "$root/tests/data/games/real-game-1.csa" | head -1)
+fi
 check "the packaged game starts from PATH" start_game packaged yukora-shogi "${YUKORA_SHOT:-}"
 check "the packaged game's settings land in XDG_CONFIG_HOME" \
     settings_are_defaults "$tmp/packaged/config/yukora-shogi/$ini"
