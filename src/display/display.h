@@ -2,13 +2,13 @@
 #pragma once
 #include <string_view>
 
-#include "game/screen_port.h"
-#include "game/clock_port.h"
-#include "game/state.h"
 #include "game/board_view.h"
-#include "game/position.h"
+#include "game/clock_port.h"
 #include "game/dialog_port.h"
+#include "game/position.h"
+#include "game/screen_port.h"
 #include "game/sounds.h"
+#include "game/state.h"
 
 namespace yukora {
 

@@ -34,7 +34,9 @@ public:
     void 描画_移動結果(int side, int x, int y, int piece, int colour) override {
         yukora::描画_移動結果(g_.表示_, g_.状態.進行.番, side, x, y, piece, colour);
     }
-    void 消去_移動結果(int side) override { yukora::消去_移動結果(g_.表示_, g_.状態.進行.番, side); }
+    void 消去_移動結果(int side) override {
+        yukora::消去_移動結果(g_.表示_, g_.状態.進行.番, side);
+    }
     void 表示更新() override { g_.窓口_.clock.表示更新(); }
     void Timer1_Timer() override { g_.Timer1_Timer(); }
     float 現在秒() override { return g_.窓口_.clock.現在秒(); }
@@ -64,9 +66,7 @@ void ゲーム::停止() { BGM停止(状態.音, 窓口_.sound); }
 
 void ゲーム::効果音(音 which) { 音再生(状態.音, 窓口_.sound, which); }
 
-void ゲーム::初期設定() {
-    yukora::初期設定(状態.盤面, 状態.進行, 窓口_.timer, 表示_);
-}
+void ゲーム::初期設定() { yukora::初期設定(状態.盤面, 状態.進行, 窓口_.timer, 表示_); }
 
 void ゲーム::com_ban() {
     yukora::com_ban(状態.盤面, 状態.勢力, 状態.思考, 状態.進行, 状態.手順, *手番出力_);
@@ -114,7 +114,9 @@ void ゲーム::マウス押下(int button, int X, int Y) {
 void ゲーム::メニュー選択(メニュー操作 item) {
     using enum メニュー操作;
     switch (item) {
-        case TAIKYOKU: case STOP: case OPTION: TAIKYOKU_Click(); break;
+        case TAIKYOKU:
+        case STOP:
+        case OPTION: TAIKYOKU_Click(); break;
         case START: START_Click(); break;
         case SENTE: SENTE_Click(); break;
         case GOTE: GOTE_Click(); break;
@@ -140,7 +142,12 @@ void ゲーム::メニュー選択(メニュー操作 item) {
         case BGM: BGM_Click(); break;
         case KAISETU: KAISETU_Click(); break;
         case VER: VER_Click(); break;
-        case MATCH_MAN: case START2: case LEVEL: case KIFU: case HAIKEI_GA: case SONOTA: break;
+        case MATCH_MAN:
+        case START2:
+        case LEVEL:
+        case KIFU:
+        case HAIKEI_GA:
+        case SONOTA: break;
     }
 }
 

@@ -5,18 +5,18 @@
 #include <string_view>
 
 #include "display/display.h"
-#include "game/sounds.h"
-#include "flow/window_events.h"
 #include "flow/game_state.h"
 #include "flow/ports.h"
+#include "flow/window_events.h"
+#include "game/sounds.h"
 #include "settings/settings_ports.h"
 
 namespace yukora {
 
 class ゲーム final : public 窓イベント,
-                    private 再描画の付随,
-                    private yukora::効果音,
-                    private BGM演奏 {
+                     private 再描画の付随,
+                     private yukora::効果音,
+                     private BGM演奏 {
 public:
     explicit ゲーム(ゲームの窓口 ports);
     ~ゲーム() override;

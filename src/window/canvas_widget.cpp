@@ -29,7 +29,8 @@ void 画布::paintEvent(QPaintEvent* e) {
     const QRect r = e->rect();
     p.fillRect(r, Qt::black);
     // Only the exposed part, device pixel for device pixel.
-    p.drawImage(QRectF(r), img, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+    p.drawImage(QRectF(r), img,
+                QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
 }
 
 void 画布::mousePressEvent(QMouseEvent* e) {

@@ -29,10 +29,9 @@ struct 駒の字 {
 };
 
 constexpr 駒の字 駒の字一覧[] = {
-    {歩, "歩", 0.87},   {と, "と", 0.87},   {香, "香", 0.89},   {香成, "杏", 0.89},
-    {桂, "桂", 0.91},   {桂成, "圭", 0.91}, {銀, "銀", 0.94},   {銀成, "全", 0.94},
-    {金, "金", 0.94},   {角, "角", 0.97},   {角成, "馬", 0.97}, {飛, "飛", 0.97},
-    {飛成, "龍", 0.97}, {王, "王", 1.0},
+    {歩, "歩", 0.87},   {と, "と", 0.87}, {香, "香", 0.89},   {香成, "杏", 0.89}, {桂, "桂", 0.91},
+    {桂成, "圭", 0.91}, {銀, "銀", 0.94}, {銀成, "全", 0.94}, {金, "金", 0.94},   {角, "角", 0.97},
+    {角成, "馬", 0.97}, {飛, "飛", 0.97}, {飛成, "龍", 0.97}, {王, "王", 1.0},
 };
 
 const 駒の字& 字を探す(int code) {
@@ -65,12 +64,12 @@ QImage 空桝の絵(qreal dpr) {
     const int w = qRound(駒絵_幅 * dpr), h = qRound(駒絵_高さ * dpr);
     QImage img(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.setPixelColor(x, y, 盤の色((x + 0.5) / dpr, (y + 0.5) / dpr));
+        for (int x = 0; x < w; ++x)
+            img.setPixelColor(x, y, 盤の色((x + 0.5) / dpr, (y + 0.5) / dpr));
     return img;
 }
 
-void 駒を描く(QPainter& p, const QRectF& area, const QString& text, const QColor& ink,
-              bool 逆さ) {
+void 駒を描く(QPainter& p, const QRectF& area, const QString& text, const QColor& ink, bool 逆さ) {
     // Everything is drawn pointing up; the turn only changes where it lands.
     QTransform 向き;
     if (逆さ) {
