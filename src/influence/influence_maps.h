@@ -4,8 +4,8 @@
 
 namespace yukora {
 
-// The maps the survey resets come first, so that one copy resets them; the four square maps
-// after them keep their values from survey to survey.
+// The survey writes the two counts whole and resets the maps after them up to 守駒COM_X with
+// one copy; the four square maps from there on keep their values from survey to survey.
 struct 勢力地図 {
     盤型 勢力MAN{};   // how many bottom pieces reach the square
     盤型 勢力COM{};   // how many top pieces reach the square

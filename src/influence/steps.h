@@ -1,7 +1,7 @@
-// Step and ray tables of the survey, by flat square: s = 10 x + y, the offset of (x, y) in a
-// board-sized array. Off-board steps are left out of the tables, so the survey never tests
-// a bound.
+// The geometry of the survey: flat squares, the step patterns of the pieces and the length of
+// every ray. A square (x, y) is the flat offset s = 10 x + y of a board-sized array.
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -10,85 +10,73 @@ namespace yukora::influence {
 
 constexpr int 平(int x, int y) { return 10 * x + y; }
 
-// The on-board targets of one step pattern from a square.
-struct 歩先 {
-    std::uint8_t n = 0;
-    std::array<std::uint8_t, 8> t{};
+// One step (dx, dy) and a piece's pattern of steps, known at compile time.
+struct 差 {
+    int dx, dy;
+    constexpr int 平差() const { return 10 * dx + dy; }
 };
-using 歩先表 = std::array<歩先, 100>;
+template <差... steps>
+struct 歩型 {};
 
-template <std::size_t N>
-constexpr 歩先表 歩先表を作る(const int (&steps)[N][2]) {
-    歩先表 tab{};
-    for (int x = 1; x <= 9; ++x) {
-        for (int y = 1; y <= 9; ++y) {
-            歩先& e = tab[平(x, y)];
-            for (const auto& d : steps) {
-                const int tx = x + d[0], ty = y + d[1];
-                if (tx >= 1 && tx <= 9 && ty >= 1 && ty <= 9)
-                    e.t[e.n++] = static_cast<std::uint8_t>(平(tx, ty));
-            }
-        }
-    }
-    return tab;
+// Whether the step from (x, y) stays on the board; only the edges it may cross are tested.
+template <差 st>
+[[gnu::always_inline]] inline bool 盤内(int x, int y) {
+    return (st.dx >= 0 || x > -st.dx) && (st.dx <= 0 || x <= 9 - st.dx) &&
+           (st.dy >= 0 || y > -st.dy) && (st.dy <= 0 || y <= 9 - st.dy);
 }
 
-// Steps as (dx, dy); the bottom side (MAN) moves towards row 1, the top side (COM) to row 9.
-inline constexpr int MAN歩の歩[1][2] = {{0, -1}};
-inline constexpr int MAN金の歩[6][2] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1}, {-1, 0}, {1, 0}};
-inline constexpr int MAN桂の歩[2][2] = {{-1, -2}, {1, -2}};
-inline constexpr int MAN銀の歩[5][2] = {{0, -1}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-inline constexpr int COM歩の歩[1][2] = {{0, 1}};
-inline constexpr int COM金の歩[6][2] = {{0, -1}, {0, 1}, {-1, 1}, {1, 1}, {-1, 0}, {1, 0}};
-inline constexpr int COM桂の歩[2][2] = {{-1, 2}, {1, 2}};
-inline constexpr int COM銀の歩[5][2] = {{0, 1}, {-1, 1}, {1, 1}, {-1, -1}, {1, -1}};
-inline constexpr int 縦横の歩[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
-inline constexpr int 斜めの歩[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-inline constexpr int 八方の歩[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
-                                       {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
+// Whether every step of a pattern from (x, y) stays on the board.
+template <差... steps>
+[[gnu::always_inline]] inline bool 全て盤内(歩型<steps...>, int x, int y) {
+    constexpr int 左 = std::min({0, steps.dx...}), 右 = std::max({0, steps.dx...});
+    constexpr int 上 = std::min({0, steps.dy...}), 下 = std::max({0, steps.dy...});
+    return static_cast<unsigned>(x - 1 + 左) <= static_cast<unsigned>(8 - 右 + 左) &&
+           static_cast<unsigned>(y - 1 + 上) <= static_cast<unsigned>(8 - 下 + 上);
+}
 
-inline constexpr 歩先表 MAN歩表 = 歩先表を作る(MAN歩の歩);
-inline constexpr 歩先表 MAN金表 = 歩先表を作る(MAN金の歩);
-inline constexpr 歩先表 MAN桂表 = 歩先表を作る(MAN桂の歩);
-inline constexpr 歩先表 MAN銀表 = 歩先表を作る(MAN銀の歩);
-inline constexpr 歩先表 COM歩表 = 歩先表を作る(COM歩の歩);
-inline constexpr 歩先表 COM金表 = 歩先表を作る(COM金の歩);
-inline constexpr 歩先表 COM桂表 = 歩先表を作る(COM桂の歩);
-inline constexpr 歩先表 COM銀表 = 歩先表を作る(COM銀の歩);
-inline constexpr 歩先表 縦横表 = 歩先表を作る(縦横の歩);
-inline constexpr 歩先表 斜め表 = 歩先表を作る(斜めの歩);
-inline constexpr 歩先表 八方表 = 歩先表を作る(八方の歩);
+// The bottom side (MAN) moves towards row 1, the top side (COM) towards row 9.
+using MAN歩型 = 歩型<差{0, -1}>;
+using MAN金型 = 歩型<差{0, -1}, 差{-1, -1}, 差{1, -1}, 差{0, 1}, 差{-1, 0}, 差{1, 0}>;
+using MAN桂型 = 歩型<差{-1, -2}, 差{1, -2}>;
+using MAN銀型 = 歩型<差{0, -1}, 差{-1, -1}, 差{1, -1}, 差{-1, 1}, 差{1, 1}>;
+using COM歩型 = 歩型<差{0, 1}>;
+using COM金型 = 歩型<差{0, -1}, 差{0, 1}, 差{-1, 1}, 差{1, 1}, 差{-1, 0}, 差{1, 0}>;
+using COM桂型 = 歩型<差{-1, 2}, 差{1, 2}>;
+using COM銀型 = 歩型<差{0, 1}, 差{-1, 1}, 差{1, 1}, 差{-1, -1}, 差{1, -1}>;
+using 縦横型 = 歩型<差{0, -1}, 差{0, 1}, 差{-1, 0}, 差{1, 0}>;
+using 斜め型 = 歩型<差{-1, -1}, 差{1, -1}, 差{-1, 1}, 差{1, 1}>;
+using 八方型 = 歩型<差{-1, -1}, 差{0, -1}, 差{1, -1}, 差{-1, 0}, 差{1, 0}, 差{-1, 1}, 差{0, 1},
+                    差{1, 1}>;
 
-// Ray directions as flat offsets, in the order the survey takes them.
+// Ray directions as flat offsets.
 inline constexpr int 下向き = 1, 上向き = -1, 右向き = 10, 左向き = -10;
 inline constexpr int 左上 = -11, 右上 = 9, 左下 = -9, 右下 = 11;
 
-// How many squares a ray in direction (dx, dy) crosses from each square before leaving the board.
-constexpr std::array<std::uint8_t, 100> 射程を作る(int dx, int dy) {
-    std::array<std::uint8_t, 100> len{};
-    for (int x = 1; x <= 9; ++x) {
-        for (int y = 1; y <= 9; ++y) {
-            int n = 0;
-            for (int tx = x + dx, ty = y + dy; tx >= 1 && tx <= 9 && ty >= 1 && ty <= 9;
-                 tx += dx, ty += dy)
-                ++n;
-            len[平(x, y)] = static_cast<std::uint8_t>(n);
-        }
-    }
-    return len;
-}
-
-// Indexed by the flat offset of the direction (d + 11).
+// How many squares a ray crosses from each square before it leaves the board, by direction.
 struct 射程表 {
-    std::array<std::array<std::uint8_t, 100>, 23> by{};
-    constexpr const std::array<std::uint8_t, 100>& operator[](int d) const { return by[d + 11]; }
+    std::array<std::array<std::uint8_t, 100>, 23> by{};  // indexed by the direction + 11
+    constexpr const std::array<std::uint8_t, 100>& operator[](int dir) const {
+        return by[static_cast<std::size_t>(dir + 11)];
+    }
 };
 
 constexpr 射程表 射程表を作る() {
     射程表 t{};
-    for (int dx = -1; dx <= 1; ++dx)
-        for (int dy = -1; dy <= 1; ++dy)
-            if (dx != 0 || dy != 0) t.by[10 * dx + dy + 11] = 射程を作る(dx, dy);
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            auto& len = t.by[static_cast<std::size_t>(10 * dx + dy + 11)];
+            for (int x = 1; x <= 9; ++x) {
+                for (int y = 1; y <= 9; ++y) {
+                    int n = 0;
+                    if (dx != 0 || dy != 0)
+                        for (int tx = x + dx, ty = y + dy; tx >= 1 && tx <= 9 && ty >= 1 && ty <= 9;
+                             tx += dx, ty += dy)
+                            ++n;
+                    len[static_cast<std::size_t>(平(x, y))] = static_cast<std::uint8_t>(n);
+                }
+            }
+        }
+    }
     return t;
 }
 
