@@ -1,5 +1,6 @@
 #include "computer/danger_squares.h"
 
+#include "computer/square_sets.h"
 #include "computer/surveys.h"
 #include "rules/move_test.h"
 
@@ -9,6 +10,20 @@ namespace {
 int 絶対値(int v) { return v < 0 ? -v : v; }
 
 bool 銀か金を持つ(const 局面& p) { return p.MAN持駒[持駒_銀] > 0 || p.MAN持駒[持駒_金] > 0; }
+
+// The eight neighbours of every square that lie on the board.
+constexpr std::array<桝集合, 100> 近傍 = [] {
+    std::array<桝集合, 100> t{};
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            for (int i = x - 1; i <= x + 1; ++i)
+                for (int j = y - 1; j <= y + 1; ++j)
+                    if ((i != x || j != y) && 盤上か(i, j)) t[10 * x + y].加える(10 * i + j);
+    return t;
+}();
+
+// 調査_周辺状況 from the set of squares holding a code of 角 or more.
+int 周辺状況(桝集合 大駒, int x, int y) { return -(大駒 & 近傍[10 * x + y]).数(); }
 
 struct 両取り数 {
     int 数 = 0;
@@ -38,7 +53,7 @@ struct 両取り数 {
 }
 
 // An empty square where a piece from the human's hand could do harm.
-点数 持駒の脅威(const 局面& p, const 勢力地図& m, int x, int y) {
+点数 持駒の脅威(const 局面& p, const 勢力地図& m, 桝集合 大駒, int x, int y) {
     const int 人 = m.勢力MAN[x][y], 機 = m.勢力COM[x][y];
     const auto& b = p.盤;
     点数 s = 0;
@@ -54,7 +69,7 @@ struct 両取り数 {
         x >= 2 && x <= 8 && b[x - 1][y - 2] > 歩 && b[x + 1][y - 2] > 歩)
         s -= 点(20);
     if (銀か金を持つ(p) && 機 <= 1) {
-        const int 周辺 = 調査_周辺状況(p, x, y);
+        const int 周辺 = 周辺状況(大駒, x, y);
         if (周辺 < -1) s -= 点(5);
         if (機 == 0 && 周辺 < 0) {
             s -= 点(1);
@@ -76,10 +91,10 @@ struct 両取り数 {
     return s;
 }
 
-点数 空き桝(局面& p, const 勢力地図& m, int x, int y) {
+点数 空き桝(局面& p, const 勢力地図& m, 桝集合 大駒, int x, int y) {
     点数 s = 0;
     if (m.勢力MAN[x][y] > 0) s += 人の効く空き桝(p, m, x, y);
-    if (p.MAN持駒数 > 0) s += 持駒の脅威(p, m, x, y);
+    if (p.MAN持駒数 > 0) s += 持駒の脅威(p, m, 大駒, x, y);
     return s;
 }
 
@@ -154,12 +169,13 @@ struct 両取り数 {
 }  // namespace
 
 点数 盤評価_COM危険座標(局面& p, const 勢力地図& m, const COM思考状態& c, int 駒, int 先X, int 先Y) {
+    const 桝集合 大駒 = 範囲の桝(p.盤, 角, 最大値);
     点数 s = 0;
     両取り数 f;
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             const int v = p.盤[x][y];
-            if (v == 0) s += 空き桝(p, m, x, y);
+            if (v == 0) s += 空き桝(p, m, 大駒, x, y);
             else if (v >= 10) s += COMの駒(p, m, c, x, y);
             else if (v <= -10) s += 人の駒(p, m, c, x, y, 駒, 先X, 先Y, f);
         }
