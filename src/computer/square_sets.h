@@ -1,5 +1,8 @@
-// Sets of squares as bits of the flat offset s = 10 x + y (x, y in 1..9), for scanning only the
-// squares a term can concern. Ascending bits are the scan order, x outer and y inner.
+// Sets of squares as bits of the flat offset s = 10 x + y (x, y in 1..9) of a board-sized
+// array, so that a term can be counted over all squares at once, or scanned only where it can
+// apply. Ascending bits are the scan order, x outer and y inner. Row 0 and column 0 of the
+// flat layout separate the columns, so a shift by one row or one column never wraps onto the
+// board: what it moves off the board lands outside 全桝.
 #pragma once
 #include <array>
 #include <bit>
@@ -19,31 +22,36 @@ struct 桝集合 {
     constexpr 桝集合 operator|(桝集合 o) const { return {lo | o.lo, hi | o.hi}; }
     constexpr 桝集合 operator~() const { return {~lo, ~hi}; }
     constexpr bool 空か() const { return (lo | hi) == 0; }
-    // Every square n further on (<<) or back (>>), 0 < n < 64.
+    // Every square moved n on (<<: s + n) or back (>>: s - n), 0 < n < 64.
     constexpr 桝集合 operator<<(int n) const { return {lo << n, hi << n | lo >> (64 - n)}; }
     constexpr 桝集合 operator>>(int n) const { return {lo >> n | hi << (64 - n), hi >> n}; }
-    constexpr bool 含む(int s) const {
-        return s < 64 ? (lo >> s) & 1 : (hi >> (s - 64)) & 1;
-    }
     constexpr void 加える(int s) {
         if (s < 64) lo |= std::uint64_t{1} << s;
         else hi |= std::uint64_t{1} << (s - 64);
     }
-    constexpr int 数() const {
-        int n = 0;
-        for (std::uint64_t w = lo; w != 0; w &= w - 1) ++n;
-        for (std::uint64_t w = hi; w != 0; w &= w - 1) ++n;
-        return n;
+    constexpr int 数() const { return 数える(lo) + 数える(hi); }
+
+private:
+    static constexpr int 数える(std::uint64_t w) {
+        w = w - ((w >> 1) & 0x5555555555555555u);
+        w = (w & 0x3333333333333333u) + ((w >> 2) & 0x3333333333333333u);
+        w = (w + (w >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+        return static_cast<int>((w * 0x0101010101010101u) >> 56);
     }
 };
 
-// Every square of the board.
-inline constexpr 桝集合 全桝 = [] {
+// The squares (x, y) with x in x0..x1 and y in y0..y1, clipped to the board.
+constexpr 桝集合 四角(int x0, int x1, int y0, int y1) {
     桝集合 r;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) r.加える(10 * x + y);
+    for (int x = x0 < 1 ? 1 : x0; x <= x1 && x <= 9; ++x)
+        for (int y = y0 < 1 ? 1 : y0; y <= y1 && y <= 9; ++y) r.加える(10 * x + y);
     return r;
-}();
+}
+
+inline constexpr 桝集合 全桝 = 四角(1, 9, 1, 9);
+
+// Rows y0..y1 of every column.
+constexpr 桝集合 段(int y0, int y1) { return 四角(1, 9, y0, y1); }
 
 // Calls f(x, y) for every square of the set in scan order.
 template <class F>
@@ -64,48 +72,50 @@ inline const 駒型* 桝の列(const 盤型& a) {
     return reinterpret_cast<const 駒型*>(reinterpret_cast<const unsigned char*>(&a));
 }
 
-// The squares of the board where a board-sized array holds a value in lo..hi.
-inline 桝集合 範囲の桝(const 盤型& a, 駒型 lo, 駒型 hi) {
-    const 駒型* v = 桝の列(a);
-    桝集合 r;
-#if defined(__SSE2__)
-    const __m128i l = _mm_set1_epi16(lo), h = _mm_set1_epi16(hi);
-    const auto bits = [&](int i) {
-        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(v + i));
-        const __m128i out = _mm_or_si128(_mm_cmplt_epi16(x, l), _mm_cmpgt_epi16(x, h));
-        return static_cast<std::uint64_t>(~_mm_movemask_epi8(_mm_packs_epi16(out, out)) & 0xFF);
-    };
-    for (int i = 0; i < 64; i += 8) r.lo |= bits(i) << i;
-    for (int i = 64; i < 96; i += 8) r.hi |= bits(i) << (i - 64);
-    for (int i = 96; i < 100; ++i) r.hi |= std::uint64_t{v[i] >= lo && v[i] <= hi} << (i - 64);
-#else
-    for (int i = 0; i < 100; ++i)
-        if (v[i] >= lo && v[i] <= hi) r.加える(i);
-#endif
-    return r & 全桝;
-}
-
 inline constexpr 駒型 最小値 = -32768, 最大値 = 32767;
 
-// The squares of the board where two board-sized arrays differ.
-inline 桝集合 違う桝(const 盤型& a, const 盤型& b) {
-    const 駒型* u = 桝の列(a);
-    const 駒型* v = 桝の列(b);
-    桝集合 r;
 #if defined(__SSE2__)
+// Bits of the 16 squares from i (8 when i = 92, the last ones) where `in` gives all ones.
+template <class F>
+inline 桝集合 選ぶ(const 駒型* v, F in) {
+    const auto load = [v](int i) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(v + i)); };
     const auto bits = [&](int i) {
-        const __m128i eq = _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(u + i)),
-                                           _mm_loadu_si128(reinterpret_cast<const __m128i*>(v + i)));
-        return static_cast<std::uint64_t>(~_mm_movemask_epi8(_mm_packs_epi16(eq, eq)) & 0xFF);
+        return static_cast<std::uint64_t>(_mm_movemask_epi8(_mm_packs_epi16(in(load(i)), in(load(i + 8)))));
     };
-    for (int i = 0; i < 64; i += 8) r.lo |= bits(i) << i;
-    for (int i = 64; i < 96; i += 8) r.hi |= bits(i) << (i - 64);
-    for (int i = 96; i < 100; ++i) r.hi |= std::uint64_t{u[i] != v[i]} << (i - 64);
-#else
-    for (int i = 0; i < 100; ++i)
-        if (u[i] != v[i]) r.加える(i);
-#endif
+    桝集合 r;
+    r.lo = bits(0) | bits(16) << 16 | bits(32) << 32 | bits(48) << 48;
+    r.hi = bits(64) | bits(80) << 16 |
+           static_cast<std::uint64_t>(_mm_movemask_epi8(_mm_packs_epi16(in(load(92)), in(load(92))))
+                                      & 0xFF) << 28;
     return r & 全桝;
+}
+#endif
+
+// The squares where a board-sized array holds a value in lo..hi.
+inline 桝集合 範囲の桝(const 盤型& a, 駒型 lo, 駒型 hi) {
+    const 駒型* v = 桝の列(a);
+#if defined(__SSE2__)
+    const __m128i l = _mm_set1_epi16(lo), h = _mm_set1_epi16(hi);
+    return 選ぶ(v, [&](__m128i x) {
+        return _mm_andnot_si128(_mm_or_si128(_mm_cmplt_epi16(x, l), _mm_cmpgt_epi16(x, h)),
+                                _mm_set1_epi16(-1));
+    });
+#else
+    桝集合 r;
+    for (int i = 0; i < 100; ++i)
+        if (v[i] >= lo && v[i] <= hi) r.加える(i);
+    return r & 全桝;
+#endif
+}
+
+// The squares where a board-sized array holds exactly `value`.
+inline 桝集合 値の桝(const 盤型& a, 駒型 value) {
+#if defined(__SSE2__)
+    const __m128i w = _mm_set1_epi16(value);
+    return 選ぶ(桝の列(a), [&](__m128i x) { return _mm_cmpeq_epi16(x, w); });
+#else
+    return 範囲の桝(a, value, value);
+#endif
 }
 
 }  // namespace yukora
