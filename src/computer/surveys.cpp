@@ -1,5 +1,6 @@
 #include "computer/surveys.h"
 
+#include "computer/reach.h"
 #include "rules/move_test.h"
 
 namespace yukora {
@@ -41,9 +42,9 @@ struct 飛び駒一覧 {
 int 調査_移動可場所数(const 局面& p, const 勢力地図& m, int x, int y, int 駒) {
     const 盤型& 相手 = 駒 >= 10 ? m.勢力MAN : m.勢力COM;
     int n = 0;
-    for (int i = 1; i <= 9; ++i)
-        for (int j = 1; j <= 9; ++j)
-            if (相手[i][j] == 0 && 移動チェック(p, x, y, i, j, 駒) == 1) ++n;
+    各桝(届く範囲(駒, x, y), [&](int i, int j) {
+        if (相手[i][j] == 0 && 移動チェック(p, x, y, i, j, 駒) == 1) ++n;
+    });
     return n;
 }
 

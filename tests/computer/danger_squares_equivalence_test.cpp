@@ -8,8 +8,10 @@
 
 #include "computer/danger_squares.h"
 #include "computer/fixtures.h"
+#include "computer/reach.h"
 #include "computer/reference_danger_squares.h"
 #include "computer/search.h"
+#include "computer/surveys.h"
 #include "influence/survey.h"
 #include "rules/making_move.h"
 #include "rules/move_test.h"
@@ -121,6 +123,42 @@ TEST(危険座標の同値, 乱数の局面の全候補で前の実装と同じ�
         ASSERT_EQ(t.違い, "") << "position " << i;
     }
     EXPECT_GT(t.候補, 20000);
+}
+
+// The safe destinations counted over the whole board, as first written.
+int 全桝の移動可場所数(const 局面& p, const 勢力地図& m, int x, int y, int 駒) {
+    const 盤型& 相手 = 駒 >= 10 ? m.勢力MAN : m.勢力COM;
+    int n = 0;
+    for (int i = 1; i <= 9; ++i)
+        for (int j = 1; j <= 9; ++j)
+            if (相手[i][j] == 0 && 移動チェック(p, x, y, i, j, 駒) == 1) ++n;
+    return n;
+}
+
+// The destinations scanned by kind hold every move the move test allows, so both counts of
+// safe squares and the search's list of moves come out the same.
+TEST(危険座標の同値, 駒の届く範囲に許される手がすべて入り移動可場所数も同じ) {
+    std::mt19937 rng(7);
+    int 数えた = 0;
+    for (int i = 0; i < 200; ++i) {
+        局面 p = 乱数の局面(rng);
+        勢力地図 m;
+        勢力調査(p, m);
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y)
+                for (int 駒 : {static_cast<int>(p.盤[x][y]), 歩, -桂, 香, -角成, 飛成, 王, 金成}) {
+                    const 桝集合 範囲 = 届く範囲(駒, x, y);
+                    for (int u = 1; u <= 9; ++u)
+                        for (int v = 1; v <= 9; ++v)
+                            if (移動チェック(p, x, y, u, v, 駒) == 1)
+                                ASSERT_FALSE((範囲 & 四角(u, u, v, v)).空か())
+                                    << 駒 << " (" << x << "," << y << ")->(" << u << "," << v << ")";
+                    ASSERT_EQ(調査_移動可場所数(p, m, x, y, 駒), 全桝の移動可場所数(p, m, x, y, 駒))
+                        << "position " << i << " (" << x << "," << y << ") " << 駒;
+                    ++数えた;
+                }
+    }
+    EXPECT_EQ(数えた, 200 * 81 * 8);
 }
 
 }  // namespace
