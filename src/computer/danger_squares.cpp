@@ -32,11 +32,11 @@ struct 盤面 {
           銀(p.MAN持駒[持駒_銀] > 0),
           銀か金(p.MAN持駒[持駒_銀] > 0 || p.MAN持駒[持駒_金] > 0),
           空(値の桝(p.盤, 0)),
-          機駒(範囲の桝(p.盤, 10, 最大値)),
-          人駒(範囲の桝(p.盤, 最小値, -10)),
-          人効(範囲の桝(m.勢力MAN, 1, 最大値)),
-          機無(範囲の桝(m.勢力COM, 最小値, 0)),
-          機一以下(範囲の桝(m.勢力COM, 最小値, 1)) {}
+          機駒(以上の桝(p.盤, 10)),
+          人駒(以下の桝(p.盤, -10)),
+          人効(以上の桝(m.勢力MAN, 1)),
+          機無(以下の桝(m.勢力COM, 0)),
+          機一以下(以下の桝(m.勢力COM, 1)) {}
 
     // Within `r` columns and rows of the computer's king.
     桝集合 王の近く(int r) const {
@@ -88,7 +88,7 @@ struct 隣の数 {
     点数 s = 0;
     // A lance dropped below a valuable piece would skewer it with the next one up the column.
     if (t.香) {
-        const 桝集合 下が空き = (範囲の桝(b, 香 + 1, 最大値) << 1) & t.空 & 段(3, 9);
+        const 桝集合 下が空き = (以上の桝(b, 香 + 1) << 1) & t.空 & 段(3, 9);
         各桝(下が空き & (t.機無 | t.人効), [&](int x, int y) {
             for (int i = y - 2; i >= 1; --i) {
                 if (b[x][i] == 0) continue;
@@ -99,7 +99,7 @@ struct 隣の数 {
     }
     // A knight dropped here would fork two pieces other than pawns.
     if (t.桂) {
-        const 桝集合 歩以外 = 範囲の桝(b, 歩 + 1, 最大値);
+        const 桝集合 歩以外 = 以上の桝(b, 歩 + 1);
         const 桝集合 両方 = (歩以外 << 12) & (歩以外 >> 8) & t.空 & 四角(2, 8, 3, 9);
         各桝(両方 & (t.機無 | t.人効), [&](int x, int y) {
             if (m.勢力COM[x][y] == 0 || (m.勢力MAN[x][y] > 0 && m.攻駒COM[x][y] > 桂)) s -= 点(20);
@@ -107,7 +107,7 @@ struct 隣の数 {
     }
     // A silver or gold dropped next to the computer's king, bishops and rooks.
     if (t.銀か金) {
-        const 隣の数 大駒(範囲の桝(b, 角, 最大値));
+        const 隣の数 大駒(以上の桝(b, 角));
         s -= 点(5) * (t.空 & t.機一以下 & 大駒.二つ以上).数();
         const 桝集合 手薄 = t.空 & t.機無 & 大駒.一つ以上;
         s -= 点(1) * 手薄.数() + 点(10) * (手薄 & 段(1, 3)).数();
@@ -176,7 +176,7 @@ struct 隣の数 {
     const auto& m = t.m;
     点数 s = 0;
     // Newly attacked by the computer.
-    各桝(t.人駒 & 範囲の桝(t.c.勢力COM前, 最小値, 0) & ~t.機無, [&](int x, int y) {
+    各桝(t.人駒 & 以下の桝(t.c.勢力COM前, 0) & ~t.機無, [&](int x, int y) {
         if (b[x][y] == -桂 && y > 2 && m.勢力MAN[x][y - 1] == 0 &&
             (b[x][y - 1] == 銀 || b[x][y - 1] == 飛成 || b[x][y - 1] == 角成))
             s += 点(1);

@@ -72,8 +72,6 @@ inline const 駒型* 桝の列(const 盤型& a) {
     return reinterpret_cast<const 駒型*>(reinterpret_cast<const unsigned char*>(&a));
 }
 
-inline constexpr 駒型 最小値 = -32768, 最大値 = 32767;
-
 #if defined(__SSE2__)
 // Bits of the 16 squares from i (8 when i = 92, the last ones) where `in` gives all ones.
 template <class F>
@@ -91,30 +89,42 @@ inline 桝集合 選ぶ(const 駒型* v, F in) {
 }
 #endif
 
-// The squares where a board-sized array holds a value in lo..hi.
-inline 桝集合 範囲の桝(const 盤型& a, 駒型 lo, 駒型 hi) {
-    const 駒型* v = 桝の列(a);
+// The squares where a board-sized array holds at least k (-32767 <= k).
+inline 桝集合 以上の桝(const 盤型& a, int k) {
 #if defined(__SSE2__)
-    const __m128i l = _mm_set1_epi16(lo), h = _mm_set1_epi16(hi);
-    return 選ぶ(v, [&](__m128i x) {
-        return _mm_andnot_si128(_mm_or_si128(_mm_cmplt_epi16(x, l), _mm_cmpgt_epi16(x, h)),
-                                _mm_set1_epi16(-1));
-    });
+    const __m128i below = _mm_set1_epi16(static_cast<short>(k - 1));
+    return 選ぶ(桝の列(a), [&](__m128i x) { return _mm_cmpgt_epi16(x, below); });
 #else
     桝集合 r;
     for (int i = 0; i < 100; ++i)
-        if (v[i] >= lo && v[i] <= hi) r.加える(i);
+        if (桝の列(a)[i] >= k) r.加える(i);
+    return r & 全桝;
+#endif
+}
+
+// The squares where a board-sized array holds at most k (k <= 32766).
+inline 桝集合 以下の桝(const 盤型& a, int k) {
+#if defined(__SSE2__)
+    const __m128i above = _mm_set1_epi16(static_cast<short>(k + 1));
+    return 選ぶ(桝の列(a), [&](__m128i x) { return _mm_cmplt_epi16(x, above); });
+#else
+    桝集合 r;
+    for (int i = 0; i < 100; ++i)
+        if (桝の列(a)[i] <= k) r.加える(i);
     return r & 全桝;
 #endif
 }
 
 // The squares where a board-sized array holds exactly `value`.
-inline 桝集合 値の桝(const 盤型& a, 駒型 value) {
+inline 桝集合 値の桝(const 盤型& a, int value) {
 #if defined(__SSE2__)
-    const __m128i w = _mm_set1_epi16(value);
+    const __m128i w = _mm_set1_epi16(static_cast<short>(value));
     return 選ぶ(桝の列(a), [&](__m128i x) { return _mm_cmpeq_epi16(x, w); });
 #else
-    return 範囲の桝(a, value, value);
+    桝集合 r;
+    for (int i = 0; i < 100; ++i)
+        if (桝の列(a)[i] == value) r.加える(i);
+    return r & 全桝;
 #endif
 }
 
