@@ -8,8 +8,11 @@
 
 namespace yukora::influence {
 
-inline 駒型* 平盤(盤型& a) { return a[0].data(); }
-inline const 駒型* 平盤(const 盤型& a) { return a[0].data(); }
+// A board-sized array as its 100 squares in a row, s = 10 x + y.
+inline 駒型* 平盤(盤型& a) { return reinterpret_cast<駒型*>(reinterpret_cast<unsigned char*>(&a)); }
+inline const 駒型* 平盤(const 盤型& a) {
+    return reinterpret_cast<const 駒型*>(reinterpret_cast<const unsigned char*>(&a));
+}
 static_assert(sizeof(盤型) == 100 * sizeof(駒型), "a board array is read as 100 squares");
 
 // What a bottom (MAN) step marks when it reaches the top king: nothing (the king itself), the
