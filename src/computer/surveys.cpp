@@ -16,7 +16,7 @@ struct 飛び駒一覧 {
     struct 駒 {
         int x, y, code;
     };
-    駒 list[40];
+    駒 list[81];
     int n = 0;
 
     飛び駒一覧(const 局面& p, const int (&codes)[5]) {
