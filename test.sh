@@ -10,9 +10,15 @@ scripts/check-layers.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
+# tsshogi, the independent reader the KIF and CSA files are checked against, as locked.
+(cd tests/kifu/js && npm ci --no-audit --no-fund --loglevel=error)
 cd build
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j2
 cd ..
+
+# The game installed: the run folder, cmake --install into a scratch prefix, the Debian package
+# installed, started from PATH and removed again.
+scripts/check-install.sh build
 
 # The readers of record and settings files under clang's libFuzzer: a short fixed run each.
 fuzz/run.sh 20000

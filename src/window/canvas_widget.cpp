@@ -33,13 +33,10 @@ void 画布::paintEvent(QPaintEvent* e) {
 }
 
 void 画布::mousePressEvent(QMouseEvent* e) {
-    int button = 0;
-    switch (e->button()) {
-        case Qt::LeftButton: button = ボタン_左; break;
-        case Qt::RightButton: button = ボタン_右; break;
-        case Qt::MiddleButton: button = ボタン_中; break;
-        default: return;
-    }
+    // Only the right button has a meaning of its own; side buttons and the like act as the left.
+    int button = ボタン_左;
+    if (e->button() == Qt::RightButton) button = ボタン_右;
+    else if (e->button() == Qt::MiddleButton) button = ボタン_中;
     const QPointF at = e->position();
     if (押下)
         押下(button, static_cast<int>(std::lround(at.x() * 画素あたりtwip)),

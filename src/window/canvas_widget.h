@@ -12,7 +12,7 @@ public:
     画布(描画面& image, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
-    // (button 1 left, 2 right, 4 middle; X, Y in twips of the client area)
+    // (button 1 left, 2 right, 4 middle, 1 for any other; X, Y in twips of the client area)
     std::function<void(int, int, int)> 押下;
 
 protected:

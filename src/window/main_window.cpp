@@ -1,5 +1,6 @@
 #include "window/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -19,6 +20,7 @@ namespace yukora::window {
         if (受け手_ != nullptr) 受け手_->マウス押下(button, X, Y);
     };
     メニューを作る();
+    QApplication::instance()->installEventFilter(this);
 }
 
 void 主窓::メニューを作る() {
@@ -78,6 +80,17 @@ void 主窓::初期配置() {
     const QSize 枠 = frameGeometry().size() - geometry().size();
     move(0, 0);
     resize(外 - 枠);
+}
+
+bool 主窓::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::KeyPress || 受け手_ == nullptr) return false;
+    if (static_cast<QKeyEvent*>(e)->key() != Qt::Key_Escape) return false;
+    const auto* w = qobject_cast<QWidget*>(watched);
+    if (w == nullptr || w->window() != this) return false;
+    if (QApplication::activePopupWidget() != nullptr || QApplication::activeModalWidget() != nullptr)
+        return false;
+    受け手_->キー押下(キー_Esc);
+    return true;
 }
 
 void 主窓::keyPressEvent(QKeyEvent* e) {

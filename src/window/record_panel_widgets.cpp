@@ -50,6 +50,9 @@ T* 置く(QWidget* parent, const QRect& where, const char* name) {
     w->setObjectName(QString::fromUtf8(name));
     w->setGeometry(where);
     w->setFont(パネルの書体());
+    // A press on a control, a caption included, is not a press on the window: the canvas
+    // behind would close the panel and act on the board.
+    w->setAttribute(Qt::WA_NoMousePropagation);
     w->hide();
     return w;
 }

@@ -8,13 +8,13 @@
 namespace yukora {
 namespace {
 
-using testing::候補の局面;
-using testing::持たせる;
-using testing::王だけの局面;
-using testing::置く;
+using test::候補の局面;
+using test::持たせる;
+using test::王だけの局面;
+using test::置く;
 
 点数 危険座標(const 局面& before, int 元X, int 元Y, int 先X, int 先Y, int 置駒) {
-    testing::探索一式 t = 候補の局面(before, 元X, 元Y, 先X, 先Y, 置駒, 3);
+    test::探索一式 t = 候補の局面(before, 元X, 元Y, 先X, 先Y, 置駒, 3);
     return 盤評価_COM危険座標(t.p, t.m, t.c, 置駒, 先X, 先Y);
 }
 

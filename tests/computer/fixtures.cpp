@@ -10,7 +10,7 @@
 #include "influence/survey.h"
 #include "rules/initial_setup.h"
 
-namespace yukora::testing {
+namespace yukora::test {
 
 局面 王だけの局面(int MAN王X, int MAN王Y, int COM王X, int COM王Y) {
     局面 p;
@@ -114,4 +114,4 @@ COM指し手 探索する(const 局面& p, int level) {
     return 盤評価(t.p, t.m, t.c, level, 取駒, 置駒, 元X, 元Y, 先X, 先Y);
 }
 
-}  // namespace yukora::testing
+}  // namespace yukora::test

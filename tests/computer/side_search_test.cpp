@@ -9,9 +9,9 @@
 namespace yukora {
 namespace {
 
-using testing::持たせる;
-using testing::王だけの局面;
-using testing::置く;
+using test::持たせる;
+using test::王だけの局面;
+using test::置く;
 
 // Is the move, as given back in the position's own coordinates, one the rules allow there?
 bool 指せるか(局面 p, const COM指し手& mv) {
@@ -24,9 +24,9 @@ bool 指せるか(局面 p, const COM指し手& mv) {
 
 TEST(手番側の探索, 上の手番ではゲームの探索そのまま) {
     for (const int plies : {1, 21, 47, 73}) {
-        const 局面 p = testing::棋譜の局面(GAMES_DIR "/real-game-1.csa", plies);
+        const 局面 p = test::棋譜の局面(GAMES_DIR "/real-game-1.csa", plies);
         for (int level = 1; level <= 3; ++level) {
-            const COM指し手 want = testing::探索する(p, level);
+            const COM指し手 want = test::探索する(p, level);
             const 手番側の探索結果 got = 手番側の探索(p, false, level);
             ASSERT_TRUE(got.手.有り);
             EXPECT_EQ(got.手.元X, want.元X);
@@ -42,13 +42,13 @@ TEST(手番側の探索, 上の手番ではゲームの探索そのまま) {
 
 TEST(手番側の探索, 下の手番では回した局面の手を戻した指せる手) {
     for (const int plies : {0, 20, 46, 72, 98}) {
-        const 局面 p = testing::棋譜の局面(GAMES_DIR "/real-game-1.csa", plies);
+        const 局面 p = test::棋譜の局面(GAMES_DIR "/real-game-1.csa", plies);
         const 局面 before = p;
         局面 turned = p;
         局面反転(turned);
         for (int level = 1; level <= 3; ++level) {
             const 手番側の探索結果 got = 手番側の探索(p, true, level);
-            const COM指し手 top = testing::探索する(turned, level);
+            const COM指し手 top = test::探索する(turned, level);
             ASSERT_TRUE(got.手.有り);
             EXPECT_TRUE(指せるか(p, got.手)) << plies << " level " << level;
             EXPECT_LE(got.手.駒後, -10);

@@ -81,15 +81,14 @@ TEST_F(起動フォルダ, ホームページはヘルプページのこのプ�
     EXPECT_EQ(browser_.アドレス[0], 期待URL("about"));
 }
 
-TEST_F(起動フォルダ, ブラウザが起動できなければアドレスを添えて知らせる) {
+TEST_F(起動フォルダ, ブラウザで表示できなければファイル名を添えて知らせる) {
     browser_.起動できる = false;
     KAISETU_Click(browser_, dialog_, folder_);
     ホームページ表示(browser_, dialog_, folder_);
-    ASSERT_EQ(dialog_.文.size(), 2u);
-    EXPECT_NE(dialog_.文[0].find("ブラウザを起動できません。"), std::string::npos);
-    EXPECT_NE(dialog_.文[0].find(期待URL()), std::string::npos);
-    EXPECT_EQ(dialog_.題[0], "解説");
-    EXPECT_EQ(dialog_.題[1], "ホームページ");
+    const std::string 期待 = "ﾌﾞﾗｳｻﾞで表示できません\n\n次のﾌｧｲﾙをﾌﾞﾗｳｻﾞで開いて下さい\n" +
+                             (folder_ / "Yukora将棋1.htm").string();
+    EXPECT_EQ(dialog_.文, (std::vector<std::string>{期待, 期待}));
+    EXPECT_EQ(dialog_.題, (std::vector<std::string>{"解説", "ホームページ"}));
 }
 
 TEST_F(起動フォルダ, ヘルプページが無ければブラウザを呼ばずに知らせる) {
