@@ -116,7 +116,7 @@ TEST(主窓, メニューの並び) {
     EXPECT_EQ(子("START2"), (文字列列{"先手", "後手"}));
     EXPECT_EQ(子("LEVEL"), (文字列列{"LEVEL1", "LEVEL2", "LEVEL3"}));
     EXPECT_EQ(子("STOP"), (文字列列{"最初", "反転"}));
-    EXPECT_EQ(子("KIFU"), (文字列列{"読込", "書込"}));
+    EXPECT_EQ(子("KIFU"), (文字列列{"読込", "書込", "KIF･CSA書込"}));
     EXPECT_EQ(子("OPTION"), (文字列列{"背景画", "移動指導", "経過時間", "BGM"}));
     EXPECT_EQ(子("HAIKEI_GA"), (文字列列{"緑", "畳", "竹", "宇宙", "煉瓦"}));
     EXPECT_EQ(子("SONOTA"), (文字列列{"解説", "バージョン情報"}));
