@@ -73,6 +73,11 @@ bool 空の記録か(const 対局記録& r) {
     return h != nullptr && h->落とす駒.empty() && r.開始.手番 == 先手;
 }
 
+// Neither a move nor a start worth loading could be read.
+bool 読めなかったか(const 読込結果& r) {
+    return r.記録.手.empty() && (r.エラー || 空の記録か(r.記録));
+}
+
 }  // namespace
 
 bool 他形式の名前か(const std::string& name) { return 他形式か(拡張子の形式(name)); }
@@ -123,7 +128,7 @@ int 他形式で保存(const 手順リスト& list, const 局面& p, const 進�
 
 std::vector<std::string> 他形式読込の知らせ(const 読込結果& r) {
     const int n = static_cast<int>(r.記録.手.size());
-    if (n == 0 && (r.エラー || 空の記録か(r.記録))) {
+    if (読めなかったか(r)) {
         std::string text = "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません";
         if (r.エラー && r.エラー->行 > 0)
             text += "\n\n" + std::to_string(r.エラー->行) + "行目が読めません";
@@ -153,7 +158,7 @@ void 他形式を読込(const std::string& name, 局面& p, 進行状態& s, 手
         return;
     }
     読込結果 r = 棋譜を読む(bytes, 拡張子の形式(name));
-    if (他形式読込の知らせ(r).size() < 2) {
+    if (読めなかったか(r)) {
         // Nothing to step through: the game on the board stays.
         for (const std::string& text : 他形式読込の知らせ(r)) dialog.メッセージ(text, 棋譜題);
         return;
