@@ -143,6 +143,7 @@ void ゲーム::メニューの命令(メニュー操作 item) {
         case LEBEL_DOWN: LEBEL_DOWN_Click(); break;
         case KIFU_READ: KIFU_READ_Click(); break;
         case KIFU_WRITE: KIFU_WRITE_Click(); break;
+        case KIF_WRITE: KIF_WRITE_Click(); break;
         case MIDORI: 背景_Click(背景_緑); break;
         case TATAMI: 背景_Click(背景_畳); break;
         case TAKE: 背景_Click(背景_竹); break;

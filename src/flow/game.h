@@ -67,6 +67,7 @@ public:
     // Records, from the menu and the record panel.
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
+    void KIF_WRITE_Click();
     void Command1_Click();
     void File1_Click(const std::string& name);
     int Drive1_Change(bool readable);

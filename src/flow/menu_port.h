@@ -28,6 +28,7 @@ enum class メニュー操作 {
     KIFU,
     KIFU_READ,
     KIFU_WRITE,
+    KIF_WRITE,
     OPTION,
     HAIKEI_GA,
     MIDORI,
@@ -45,13 +46,13 @@ enum class メニュー操作 {
     HINT,
 };
 
-inline constexpr std::array<std::string_view, 36> 操作の名前{
-    "TAIKYOKU", "MATCH_MAN", "START",      "START2",  "SENTE",     "GOTE",
-    "LEVEL",    "LEVEL1",    "LEVEL2",     "LEVEL3",  "OWARI",     "STOP",
-    "CANCEL",   "REVERSE",   "REPLAY",     "AFTER",   "LBEL_UP",   "LEBEL_DOWN",
-    "KIFU",     "KIFU_READ", "KIFU_WRITE", "OPTION",  "HAIKEI_GA", "MIDORI",
-    "TATAMI",   "TAKE",      "UCHU",       "RENGA",   "SIDOU",     "KEIKA",
-    "BGM",      "SEIRYOKU",  "SONOTA",     "KAISETU", "VER",       "HINT"};
+inline constexpr std::array<std::string_view, 37> 操作の名前{
+    "TAIKYOKU",  "MATCH_MAN", "START",     "START2",     "SENTE",    "GOTE",      "LEVEL",
+    "LEVEL1",    "LEVEL2",    "LEVEL3",    "OWARI",      "STOP",     "CANCEL",    "REVERSE",
+    "REPLAY",    "AFTER",     "LBEL_UP",   "LEBEL_DOWN", "KIFU",     "KIFU_READ", "KIFU_WRITE",
+    "KIF_WRITE", "OPTION",    "HAIKEI_GA", "MIDORI",     "TATAMI",   "TAKE",      "UCHU",
+    "RENGA",     "SIDOU",     "KEIKA",     "BGM",        "SEIRYOKU", "SONOTA",    "KAISETU",
+    "VER",       "HINT"};
 
 // The control name of an item ("LEVEL3").
 constexpr std::string_view 操作名(メニュー操作 c) { return 操作の名前[static_cast<int>(c)]; }

@@ -1,6 +1,7 @@
 // Record, option, help and version commands: the game's side of the other subsystems.
 #include "flow/game.h"
 #include "help/help_page.h"
+#include "record/kifu_panel.h"
 #include "record/panel_commands.h"
 #include "record/record_reader.h"
 #include "record/record_writer.h"
@@ -13,12 +14,27 @@ void ゲーム::KIFU_READ_Click() { yukora::KIFU_READ_Click(窓口_.panel); }
 
 void ゲーム::KIFU_WRITE_Click() { yukora::KIFU_WRITE_Click(窓口_.panel, 窓口_.dialog, 状態.進行); }
 
+void ゲーム::KIF_WRITE_Click() { yukora::KIF_WRITE_Click(窓口_.panel); }
+
+// A name ending in ".kif", ".kifu" or ".csa" saves in that format; any other is a ".棋譜" file.
 void ゲーム::Command1_Click() {
+    if (他形式の名前か(窓口_.panel.文字列(棋譜欄::Text1))) {
+        他形式で保存(状態.手順, 状態.盤面, 状態.進行, 窓口_.panel, 窓口_.dialog);
+        return;
+    }
+    // "KIF･CSA書込" opens the panel for games that ".棋譜" does not hold.
+    if (棋譜書込を断る(窓口_.dialog, 状態.進行)) return;
     yukora::Command1_Click(状態.手順, 状態.進行, 窓口_.panel, 窓口_.dialog);
 }
 
 void ゲーム::File1_Click(const std::string& name) {
     ヒント枠を消す();
+    if (他形式の名前か(name)) {
+        他形式を読込(name, 状態.盤面, 状態.進行, 状態.手順, 窓口_.timer, 表示_, 窓口_.screen,
+                     窓口_.panel, 窓口_.dialog);
+        勢力表示を合わせる();
+        return;
+    }
     yukora::File1_Click(name, 状態.盤面, 状態.進行, 状態.手順, 窓口_.timer, 表示_, 窓口_.screen,
                         窓口_.panel, 窓口_.dialog);
     勢力表示を合わせる();

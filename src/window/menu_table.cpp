@@ -7,7 +7,7 @@ namespace {
 
 using enum メニュー操作;
 
-constexpr std::array<メニュー項目, 36> 表{{
+constexpr std::array<メニュー項目, 37> 表{{
     {TAIKYOKU, "対局", std::nullopt, true, false, false},
     {MATCH_MAN, "対局(人間)", TAIKYOKU, true, false, false},
     {START, "スタート", MATCH_MAN, false, false, false},
@@ -29,6 +29,7 @@ constexpr std::array<メニュー項目, 36> 表{{
     {KIFU, "棋譜", std::nullopt, true, false, false},
     {KIFU_READ, "読込", KIFU, false, false, false},
     {KIFU_WRITE, "書込", KIFU, false, false, false},
+    {KIF_WRITE, "KIF･CSA書込", KIFU, false, false, false},
     {OPTION, "ｵﾌﾟｼｮﾝ", std::nullopt, true, false, false},
     {HAIKEI_GA, "背景画", OPTION, true, false, false},
     {MIDORI, "緑", HAIKEI_GA, false, true, false},

@@ -40,8 +40,9 @@ QFont パネルの書体() {
 // The record files of `folder`, by name.
 QStringList 棋譜ファイル一覧(const QString& folder) {
     if (folder.isEmpty()) return {};
-    return QDir(folder).entryList({QStringLiteral("*.棋譜")}, QDir::Files,
-                                  QDir::Name | QDir::IgnoreCase);
+    const QStringList kinds{QStringLiteral("*.棋譜"), QStringLiteral("*.kif"),
+                            QStringLiteral("*.kifu"), QStringLiteral("*.csa")};
+    return QDir(folder).entryList(kinds, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 template <class T>
