@@ -35,6 +35,7 @@ void ゲーム::オプション印を映す() {
     menu.印設定(メニュー操作::SIDOU, 印.SIDOU);
     menu.印設定(メニュー操作::KEIKA, 印.KEIKA);
     menu.印設定(メニュー操作::BGM, 印.BGM);
+    for (const auto& [item, 倍率] : 倍率項目一覧) menu.印設定(item, 印.表示倍率 == 倍率);
 }
 
 void ゲーム::背景_Click(int n) {
@@ -58,6 +59,16 @@ void ゲーム::SIDOU_Click() {
 
 void ゲーム::BGM_Click() {
     yukora::BGM_Click(状態.設定, 音楽(), 設定フォルダ());
+    オプション印を映す();
+}
+
+void ゲーム::表示倍率_Click(int 倍率) {
+    // Without a window that zooms the choice is still kept in the file.
+    class 倍率なし final : public 表示倍率の窓 {
+        void 表示倍率設定(int) override {}
+        int 初回の表示倍率() const override { return 表示倍率_既定; }
+    } none;
+    yukora::表示倍率_Click(状態.設定, 倍率, 窓口_.倍率 ? *窓口_.倍率 : none, 設定フォルダ());
     オプション印を映す();
 }
 
