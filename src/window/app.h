@@ -33,6 +33,7 @@ public:
     局面& 局面部() { return ゲーム_->状態.盤面; }
     進行状態& 進行() { return ゲーム_->状態.進行; }
     棋譜パネル部品& 棋譜パネル() { return *パネル_; }
+    版情報ダイアログ& 版情報() { return 版情報_; }
 
 private:
     std::filesystem::path 起動フォルダ_;
