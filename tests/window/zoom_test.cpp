@@ -325,6 +325,28 @@ TEST(表示倍率, 棋譜パネルと版情報は倍率とともに大きくな�
     EXPECT_GT(拡大と違う, 666 * 130 / 5);
 }
 
+TEST(表示倍率, 盤の木と背景は大きくしても画素の塊にならない) {
+    // Drawn anew at three device pixels per logical pixel: few 3 × 3 blocks of one colour.
+    for (const int 番号 : {絵_空桝, 絵_背景, 絵_背景 + 1, 絵_背景 + 2, 絵_背景 + 4}) {
+        SCOPED_TRACE(番号);
+        const QImage img = 絵を作る(番号, 3.0);
+        int blocks = 0, flat = 0;
+        for (int y = 0; y + 3 <= img.height(); y += 3)
+            for (int x = 0; x + 3 <= img.width(); x += 3) {
+                bool same = true;
+                for (int i = 0; i < 9; ++i) same = same && img.pixel(x + i % 3, y + i / 3) == img.pixel(x, y);
+                ++blocks;
+                flat += same;
+            }
+        EXPECT_LT(flat, blocks / 2);
+    }
+    // The stars of the space tile are round: the glow reaches the diagonal too, not only the
+    // four logical pixels beside the star.
+    const QImage space = 絵を作る(絵_背景 + 3, 4.0);
+    EXPECT_EQ(QColor(space.pixel(30, 50)), QColor(255, 255, 240));  // (7.5, 12.5) logical
+    EXPECT_EQ(QColor(space.pixel(32, 52)), QColor(150, 160, 210));  // (8.1, 13.1)
+}
+
 TEST(表示倍率, 初回の倍率は大きな画面でだけ収まる最大のもの) {
     const QSize window(653, 533);
     const struct {
