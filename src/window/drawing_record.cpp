@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <set>
+#include <unordered_set>
 
 #include "display/grid.h"
 #include "display/pictures.h"
@@ -59,6 +59,13 @@ private:
 };
 
 using 鍵 = std::array<int, 4>;
+struct 鍵のハッシュ {
+    std::size_t operator()(const 鍵& k) const {
+        std::uint64_t h = 1469598103934665603ull;
+        for (const int v : k) h = (h ^ static_cast<std::uint32_t>(v)) * 1099511628211ull;
+        return static_cast<std::size_t>(h ^ (h >> 29));
+    }
+};
 
 }  // namespace
 
@@ -124,7 +131,9 @@ void 描画記録::足す(描画命令 c) {
 void 描画記録::詰める() {
     // From the last command back: each is dropped when what came after paints over it.
     覆われた桝 桝;
-    std::set<鍵> 後の絵, 後の輪郭;
+    std::unordered_set<鍵, 鍵のハッシュ> 後の絵, 後の輪郭;
+    後の絵.reserve(命令_.size());
+    後の輪郭.reserve(命令_.size());
     std::vector<bool> 残す(命令_.size());
     for (std::size_t i = 命令_.size(); i-- > 0;) {
         const 描画命令& c = 命令_[i];
