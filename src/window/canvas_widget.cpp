@@ -31,6 +31,9 @@ int 桝番号(long twips, int origin, int pitch) {
                    .adjusted(0, 0, 1, 1));
     };
     画像_.即時表示 = [this] { repaint(); };
+    合わせ待ち_.setSingleShot(true);
+    合わせ待ち_.setInterval(100);
+    connect(&合わせ待ち_, &QTimer::timeout, this, [this] { 合わせ直す(); });
 }
 
 QSize 画布::sizeHint() const {
@@ -46,6 +49,7 @@ void 画布::表示倍率設定(int 倍率) {
 }
 
 void 画布::合わせ直す() {
+    合わせ待ち_.stop();
     const qreal dpr = 画像_.画面倍率();
     qreal zoom = 設定_ / 100.0;
     QPoint origin;
@@ -65,7 +69,10 @@ void 画布::合わせ直す() {
 
 void 画布::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (設定_ == 表示倍率_合わせる) 合わせ直す();
+    if (設定_ != 表示倍率_合わせる) return;
+    // Shown, the image keeps its size until the resizing pauses; the tiles fill meanwhile.
+    if (isVisible()) 合わせ待ち_.start();
+    else 合わせ直す();
 }
 
 void 画布::paintEvent(QPaintEvent* e) {

@@ -1,5 +1,6 @@
 // The widget that shows the persistent image and reports presses on it in twips.
 #pragma once
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -41,6 +42,8 @@ private:
     描画面& 画像_;
     int 設定_ = 100;
     QPoint 原点_;  // device pixels
+    // While the window is being dragged larger or smaller, the fit waits for a pause.
+    QTimer 合わせ待ち_;
 };
 
 }  // namespace yukora::window

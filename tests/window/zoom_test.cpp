@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -233,6 +234,24 @@ TEST(表示倍率, 窓に合わせると中央に置き周りを背景で埋め�
     // The record panel moves and grows with it.
     const QRect drive = app->棋譜パネル().Drive1()->geometry();
     EXPECT_EQ(drive.topLeft(), origin + QPoint(qRound(16 * 60.0 / 44), qRound(24 * 60.0 / 44)));
+}
+
+TEST(表示倍率, 窓に合わせると大きさを変えている間は待ち止まってから描き直す) {
+    auto app = 始める("合わせる");
+    主窓& w = app->窓();
+    w.show();
+    QApplication::processEvents();
+    const qreal before = w.キャンバス().表示倍率();
+    w.resize(w.size() * 2);
+    QApplication::processEvents();
+    EXPECT_EQ(w.キャンバス().表示倍率(), before);  // still the old size, tiles around it
+    QElapsedTimer waited;
+    waited.start();
+    while (w.キャンバス().表示倍率() == before && waited.elapsed() < 3000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    EXPECT_DOUBLE_EQ(w.キャンバス().表示倍率(), 合わせた倍率(w.キャンバス().size()));
+    EXPECT_GT(w.キャンバス().表示倍率(), before * 1.5);
 }
 
 // Presses on the corner pixels of every square report a point of that square.
