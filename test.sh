@@ -5,14 +5,21 @@ cd "$(dirname "$0")"
 
 scripts/install-deps.sh
 
-# Every folder includes only the folders below it.
+# Every folder includes only the folders below it; every C++ file is in the one format.
 scripts/check-layers.sh
+scripts/check-format.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
+# tsshogi, the independent reader the KIF and CSA files are checked against, as locked.
+(cd tests/kifu/js && npm ci --no-audit --no-fund --loglevel=error)
 cd build
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j2
 cd ..
+
+# The game installed: the run folder, cmake --install into a scratch prefix, the Debian package
+# installed, started from PATH and removed again.
+scripts/check-install.sh build
 
 # The readers of record and settings files under clang's libFuzzer: a short fixed run each.
 fuzz/run.sh 20000

@@ -6,11 +6,13 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev fonts-ipafont-mincho
+    qt6-base-dev qt6-translations-l10n fonts-ipafont-mincho
     libsdl2-mixer-dev
-    clang libclang-rt-14-dev
-    xvfb xauth
+    clang libclang-rt-14-dev clang-format
+    xvfb xauth xdotool x11-utils imagemagick
     xdg-utils
+    # Installing and packaging, and checking the installed game (scripts/check-install.sh).
+    dpkg-dev file desktop-file-utils appstream strace
 )
 
 missing=()
@@ -18,6 +20,11 @@ for p in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
     [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
+
+# Node and npm run the record checks against tsshogi (tests/kifu/js); Debian's when missing.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    missing+=(nodejs npm)
+fi
 
 if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"

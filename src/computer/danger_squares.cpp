@@ -95,7 +95,8 @@ struct 両取り数 {
     if (攻め駒自由 && v > a) s -= 点(v - a);
     if (機 > 0 && 攻め駒自由) {
         if (人 > 機 && m.守駒COM[x][y] >= a) s -= 点(v);
-        if (y <= 3 && 機 == 人 && y < 9 && p.盤[x][y + 1] != 0 && 調査_自守駒MAN_直進駒(p, x, y + 1))
+        if (y <= 3 && 機 == 人 && y < 9 && p.盤[x][y + 1] != 0 &&
+            調査_自守駒MAN_直進駒(p, x, y + 1))
             s -= 点(v + 絶対値(m.攻駒MAN[x][y + 1]));
     }
     if (機 == 0) {
@@ -153,7 +154,8 @@ struct 両取り数 {
 
 }  // namespace
 
-点数 盤評価_COM危険座標(局面& p, const 勢力地図& m, const COM思考状態& c, int 駒, int 先X, int 先Y) {
+点数 盤評価_COM危険座標(局面& p, const 勢力地図& m, const COM思考状態& c, int 駒, int 先X,
+                        int 先Y) {
     点数 s = 0;
     両取り数 f;
     for (int x = 1; x <= 9; ++x) {
@@ -173,7 +175,7 @@ int 盤評価_自角注意_COM(const 局面& p, const COM思考状態& c, int �
     for (int i = 1; i <= 9 && fx == 0; ++i) {
         for (int a = 1; a <= 9; ++a) {
             if (c.MAN角打王手[i][a] == 1 && (移動チェック(p, 先X, 先Y, i, a, -角) == 1 ||
-                                            移動チェック(p, 先X, 先Y, i, a, -角成) == 1)) {
+                                             移動チェック(p, 先X, 先Y, i, a, -角成) == 1)) {
                 fx = i;
                 fy = a;
                 break;
@@ -187,7 +189,8 @@ int 盤評価_自角注意_COM(const 局面& p, const COM思考状態& c, int �
             if ((v == -角 || v == -角成) && 移動チェック(p, x, y, fx, fy, v) == 1) return 駒;
         }
     }
-    if (p.MAN持駒[持駒_角] > 0 && 移動チェック(p, 自持駒列, 持駒_角 + 2, fx, fy, -角) == 1) return 駒;
+    if (p.MAN持駒[持駒_角] > 0 && 移動チェック(p, 自持駒列, 持駒_角 + 2, fx, fy, -角) == 1)
+        return 駒;
     return 0;
 }
 

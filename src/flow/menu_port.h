@@ -7,18 +7,57 @@ namespace yukora {
 
 // Every item of the menu bar, by its control name.
 enum class メニュー操作 {
-    TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, LEVEL, LEVEL1, LEVEL2, LEVEL3, OWARI,
-    STOP, CANCEL, REVERSE, REPLAY, AFTER, LBEL_UP, LEBEL_DOWN, KIFU, KIFU_READ, KIFU_WRITE,
-    OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM, SONOTA, KAISETU,
-    VER, BAIRITU, BAIRITU100, BAIRITU125, BAIRITU150, BAIRITU200, BAIRITU250, BAIRITU300,
+    TAIKYOKU,
+    MATCH_MAN,
+    START,
+    START2,
+    SENTE,
+    GOTE,
+    LEVEL,
+    LEVEL1,
+    LEVEL2,
+    LEVEL3,
+    OWARI,
+    STOP,
+    CANCEL,
+    REVERSE,
+    REPLAY,
+    AFTER,
+    LBEL_UP,
+    LEBEL_DOWN,
+    KIFU,
+    KIFU_READ,
+    KIFU_WRITE,
+    OPTION,
+    HAIKEI_GA,
+    MIDORI,
+    TATAMI,
+    TAKE,
+    UCHU,
+    RENGA,
+    SIDOU,
+    KEIKA,
+    BGM,
+    SONOTA,
+    KAISETU,
+    VER,
+    BAIRITU,
+    BAIRITU100,
+    BAIRITU125,
+    BAIRITU150,
+    BAIRITU200,
+    BAIRITU250,
+    BAIRITU300,
     AWASERU,
 };
 
 inline constexpr std::array<std::string_view, 42> 操作の名前{
-    "TAIKYOKU", "MATCH_MAN", "START", "START2", "SENTE", "GOTE", "LEVEL", "LEVEL1", "LEVEL2",
-    "LEVEL3", "OWARI", "STOP", "CANCEL", "REVERSE", "REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN",
-    "KIFU", "KIFU_READ", "KIFU_WRITE", "OPTION", "HAIKEI_GA", "MIDORI", "TATAMI", "TAKE", "UCHU",
-    "RENGA", "SIDOU", "KEIKA", "BGM", "SONOTA", "KAISETU", "VER", "BAIRITU", "BAIRITU100",
+    "TAIKYOKU",   "MATCH_MAN",  "START",      "START2",     "SENTE",      "GOTE",
+    "LEVEL",      "LEVEL1",     "LEVEL2",     "LEVEL3",     "OWARI",      "STOP",
+    "CANCEL",     "REVERSE",    "REPLAY",     "AFTER",      "LBEL_UP",    "LEBEL_DOWN",
+    "KIFU",       "KIFU_READ",  "KIFU_WRITE", "OPTION",     "HAIKEI_GA",  "MIDORI",
+    "TATAMI",     "TAKE",       "UCHU",       "RENGA",      "SIDOU",      "KEIKA",
+    "BGM",        "SONOTA",     "KAISETU",    "VER",        "BAIRITU",    "BAIRITU100",
     "BAIRITU125", "BAIRITU150", "BAIRITU200", "BAIRITU250", "BAIRITU300", "AWASERU"};
 
 // The control name of an item ("LEVEL3").
@@ -35,12 +74,12 @@ struct 倍率の項目 {
     int 倍率;
 };
 inline constexpr std::array<倍率の項目, 7> 倍率項目一覧{{{メニュー操作::BAIRITU100, 100},
-                                                     {メニュー操作::BAIRITU125, 125},
-                                                     {メニュー操作::BAIRITU150, 150},
-                                                     {メニュー操作::BAIRITU200, 200},
-                                                     {メニュー操作::BAIRITU250, 250},
-                                                     {メニュー操作::BAIRITU300, 300},
-                                                     {メニュー操作::AWASERU, 0}}};
+                                                         {メニュー操作::BAIRITU125, 125},
+                                                         {メニュー操作::BAIRITU150, 150},
+                                                         {メニュー操作::BAIRITU200, 200},
+                                                         {メニュー操作::BAIRITU250, 250},
+                                                         {メニュー操作::BAIRITU300, 300},
+                                                         {メニュー操作::AWASERU, 0}}};
 
 class メニュー {
 public:

@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-
 namespace yukora {
 
 namespace {
@@ -41,10 +40,10 @@ void ページ表示(ブラウザ& browser, ダイアログ& dialog, const std::
         dialog.メッセージ("解説ファイルが見つかりません。\n" + file.string(), title);
         return;
     }
-    const std::string address = 取得_ヘルプURL(起動フォルダ, section);
-    if (!browser.表示(address))
-        dialog.メッセージ("ブラウザを起動できません。\n次のアドレスを開いて下さい。\n" + address,
-                          title);
+    // Named as a file, not as an address, so that it can be opened by hand.
+    if (!browser.表示(取得_ヘルプURL(起動フォルダ, section)))
+        dialog.メッセージ(
+            "ﾌﾞﾗｳｻﾞで表示できません\n\n次のﾌｧｲﾙをﾌﾞﾗｳｻﾞで開いて下さい\n" + file.string(), title);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The single-step and ray update rules shared by the survey and its mover procedures.
 #pragma once
-#include "influence/influence_maps.h"
 #include "game/position.h"
+#include "influence/influence_maps.h"
 
 namespace yukora::influence {
 
@@ -16,8 +16,7 @@ struct COM効き方 {
 };
 
 // Bottom mover at (x, y) with record code r reaches (x+dx, y+dy), if on the board.
-void MAN一歩(const 局面& p, 勢力地図& m, int r, int x, int y, int dx, int dy, bool 王手印,
-             bool 桂);
+void MAN一歩(const 局面& p, 勢力地図& m, int r, int x, int y, int dx, int dy, bool 王手印, bool 桂);
 // Top mover at (x, y) with record code r reaches (x+dx, y+dy), if on the board.
 void COM一歩(const 局面& p, 勢力地図& m, int r, int x, int y, int dx, int dy, COM効き方 how);
 // A ray in direction (dx, dy) for the side given by the sign of r.

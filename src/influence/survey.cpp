@@ -9,10 +9,18 @@ using influence::COM効き方;
 using influence::MAN一歩;
 using influence::直進;
 
-void 勢力確定上直進(const 局面& p, 勢力地図& m, int code, int x, int y) { 直進(p, m, code, x, y, 0, -1); }
-void 勢力確定下直進(const 局面& p, 勢力地図& m, int code, int x, int y) { 直進(p, m, code, x, y, 0, 1); }
-void 勢力確定右直進(const 局面& p, 勢力地図& m, int code, int x, int y) { 直進(p, m, code, x, y, 1, 0); }
-void 勢力確定左直進(const 局面& p, 勢力地図& m, int code, int x, int y) { 直進(p, m, code, x, y, -1, 0); }
+void 勢力確定上直進(const 局面& p, 勢力地図& m, int code, int x, int y) {
+    直進(p, m, code, x, y, 0, -1);
+}
+void 勢力確定下直進(const 局面& p, 勢力地図& m, int code, int x, int y) {
+    直進(p, m, code, x, y, 0, 1);
+}
+void 勢力確定右直進(const 局面& p, 勢力地図& m, int code, int x, int y) {
+    直進(p, m, code, x, y, 1, 0);
+}
+void 勢力確定左直進(const 局面& p, 勢力地図& m, int code, int x, int y) {
+    直進(p, m, code, x, y, -1, 0);
+}
 
 void 勢力確定自角(const 局面& p, 勢力地図& m, int x, int y) {
     直進(p, m, -角, x, y, -1, -1);
@@ -55,7 +63,11 @@ constexpr int 八方[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 
 void MAN駒(局面& p, 勢力地図& m, int c, int x, int y) {
     switch (c) {
         case -歩: MAN一歩(p, m, c, x, y, 0, -1, true, false); break;
-        case -と: case -香成: case -桂成: case -銀成: case -金: 勢力確定自金(p, m, c, x, y); break;
+        case -と:
+        case -香成:
+        case -桂成:
+        case -銀成:
+        case -金: 勢力確定自金(p, m, c, x, y); break;
         case -香: 勢力確定上直進(p, m, c, x, y); break;
         case -桂:
             if (y >= 3) {
@@ -90,7 +102,11 @@ void MAN駒(局面& p, 勢力地図& m, int c, int x, int y) {
 void COM駒(局面& p, 勢力地図& m, int c, int x, int y) {
     switch (c) {
         case 歩: COM一歩(p, m, 歩, x, y, 0, 1, {.守駒 = true, .攻駒 = true, .王手 = true}); break;
-        case と: case 香成: case 桂成: case 銀成: case 金: 勢力確定敵金(p, m, x, y); break;
+        case と:
+        case 香成:
+        case 桂成:
+        case 銀成:
+        case 金: 勢力確定敵金(p, m, x, y); break;
         case 香: 勢力確定下直進(p, m, 香, x, y); break;
         case 桂:
             if (y <= 7) {
@@ -113,8 +129,8 @@ void COM駒(局面& p, 勢力地図& m, int c, int x, int y) {
         case 飛: 縦横四方(p, m, 飛, x, y); break;
         case 飛成: {
             縦横四方(p, m, 飛成, x, y);
-            constexpr COM効き方 how{.守駒 = true, .守駒座標 = true, .攻駒 = true, .攻駒座標 = true,
-                                  .王手 = true};
+            constexpr COM効き方 how{
+                .守駒 = true, .守駒座標 = true, .攻駒 = true, .攻駒座標 = true, .王手 = true};
             for (const auto& s : 斜め) COM一歩(p, m, 飛成, x, y, s[0], s[1], how);
             break;
         }

@@ -1,7 +1,7 @@
 // The influence survey: rebuilds every map from the board alone.
 #pragma once
-#include "influence/influence_maps.h"
 #include "game/position.h"
+#include "influence/influence_maps.h"
 
 namespace yukora {
 

@@ -109,8 +109,8 @@ void 読込_環境設定ファイル(const std::string& folder, 設定状態& st
         }
     }
     // The defaults apply even where the file cannot be created; they are then not kept.
-    書く(folder, {"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF",
-                  表示倍率の行(初回の表示倍率)});
+    書く(folder,
+         {"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF", 表示倍率の行(初回の表示倍率)});
     背景を適用(st, 背景画番号, bg, 背景_竹);
     st.印.SIDOU = false;
     st.印.KEIKA = true;
@@ -121,8 +121,8 @@ void 読込_環境設定ファイル(const std::string& folder, 設定状態& st
 void 書込_環境設定ファイル(const std::string& folder, 設定状態& st) {
     if (書く(folder, 環境設定の行(st.印))) return;
     // The zoom is no option of that fallback: the one chosen is kept.
-    if (!書く(folder, {"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON",
-                       表示倍率の行(st.印.表示倍率)}))
+    if (!書く(folder,
+              {"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON", 表示倍率の行(st.印.表示倍率)}))
         return;
     チェック設定(st.印, 背景_緑);
     st.印.SIDOU = false;

@@ -29,8 +29,8 @@ void 読込_環境設定ファイル(const std::string& folder, 設定状態& st
                            BGM演奏& music, int 初回の表示倍率 = 表示倍率_既定);
 
 // Rewrites the file from the check marks; when that fails, writes the writing defaults
-// (green, guidance off, clocks on, music on, the zoom as it is) and sets the marks to match. When no file can
-// be written at all the options stay as they are.
+// (green, guidance off, clocks on, music on, the zoom as it is) and sets the marks to match. When
+// no file can be written at all the options stay as they are.
 void 書込_環境設定ファイル(const std::string& folder, 設定状態& st);
 
 }  // namespace yukora

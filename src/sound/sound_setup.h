@@ -5,8 +5,8 @@
 #include <string>
 
 #include "game/dialog_port.h"
-#include "sound/sound_library_port.h"
 #include "game/sounds.h"
+#include "sound/sound_library_port.h"
 
 namespace yukora {
 

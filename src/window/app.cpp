@@ -6,18 +6,28 @@
 
 namespace yukora::window {
 
-窓アプリ::窓アプリ(qreal dpr, std::filesystem::path folder, std::unique_ptr<サウンドライブラリ> sound)
-    : 起動フォルダ_(std::move(folder)),
+窓アプリ::窓アプリ(qreal dpr, std::filesystem::path folder,
+                   std::unique_ptr<サウンドライブラリ> sound)
+    : 窓アプリ(dpr,
+               置き場{folder, 動的サウンドライブラリ::既定のパス().parent_path(), folder, folder},
+               std::move(sound)) {}
+
+窓アプリ::窓アプリ(qreal dpr, const 置き場& places, std::unique_ptr<サウンドライブラリ> sound)
+    : 置き場_(places),
       画像_(dpr),
       窓_(画像_),
       ダイアログ_(&窓_),
       版情報_(&窓_),
-      音_(sound ? std::move(sound) : std::make_unique<動的サウンドライブラリ>()),
-      パネル_(std::make_unique<棋譜パネル部品>(&窓_.キャンバス(), 起動フォルダ_)) {
+      音_(sound ? std::move(sound)
+                : std::make_unique<動的サウンドライブラリ>(places.ライブラリ /
+                                                           動的サウンドライブラリ::ファイル名())),
+      パネル_(std::make_unique<棋譜パネル部品>(&窓_.キャンバス(), 置き場_.棋譜)),
+      // A signal to end is the same as "終わり".
+      シグナル_([this](int) { ゲーム_->OWARI_Click(); }) {
     時計_.再描画 = [this] { 窓_.キャンバス().repaint(); };
-    ゲーム_ = std::make_unique<ゲーム>(ゲームの窓口{
-        画像_, 時計_, タイマー_, ダイアログ_, 窓_, *パネル_, *音_, ブラウザ_, 版情報_,
-        [] { QApplication::quit(); }, static_cast<std::intptr_t>(窓_.winId()), &窓_});
+    ゲーム_ = std::make_unique<ゲーム>(
+        ゲームの窓口{画像_, 時計_, タイマー_, ダイアログ_, 窓_, *パネル_, *音_, ブラウザ_, 版情報_,
+                     [this] { 終わる(); }, static_cast<std::intptr_t>(窓_.winId()), &窓_});
     タイマー_.時刻 = [this] { ゲーム_->Timer1_Timer(); };
     パネル_->ファイル選択 = [this](const std::string& name) { ゲーム_->File1_Click(name); };
     パネル_->保存 = [this] { ゲーム_->Command1_Click(); };
@@ -35,8 +45,14 @@ namespace yukora::window {
     タイマー_.時刻 = nullptr;
 }
 
+void 窓アプリ::終わる() {
+    終了済み_ = true;
+    // Every event loop ends, a message box's included, without asking any window.
+    QCoreApplication::exit(0);
+}
+
 void 窓アプリ::開始() {
-    ゲーム_->Form_Load(起動フォルダ_);
+    ゲーム_->Form_Load(置き場_.データ, 置き場_.設定);
     窓_.初期配置();
 }
 

@@ -4,11 +4,13 @@
 #include <memory>
 
 #include "flow/game.h"
+#include "settings/file_places.h"
 #include "sound/sound_library_port.h"
 #include "window/canvas_image.h"
 #include "window/main_window.h"
 #include "window/qt_browser.h"
 #include "window/qt_ports.h"
+#include "window/quit_signals.h"
 #include "window/record_panel_widgets.h"
 #include "window/version_dialog.h"
 
@@ -21,10 +23,14 @@ public:
     // library, or none to load the real one from beside the executable.
     explicit 窓アプリ(qreal dpr, std::filesystem::path folder = std::filesystem::current_path(),
                       std::unique_ptr<サウンドライブラリ> sound = nullptr);
+    // `places` where the data, the sound library, the settings and the records are.
+    窓アプリ(qreal dpr, const 置き場& places, std::unique_ptr<サウンドライブラリ> sound = nullptr);
     ~窓アプリ();
 
     // The start: sounds, settings, the starting position painted, the window placed.
     void 開始();
+    // True once the game asked to end (終わり, Esc, a signal), even before the event loop ran.
+    bool 終了済み() const { return 終了済み_; }
 
     主窓& 窓() { return 窓_; }
     ゲーム& 対局() { return *ゲーム_; }
@@ -36,7 +42,9 @@ public:
     版情報ダイアログ& 版情報() { return 版情報_; }
 
 private:
-    std::filesystem::path 起動フォルダ_;
+    void 終わる();
+
+    置き場 置き場_;
     描画面 画像_;
     Qt時計 時計_;
     Qtタイマー タイマー_;
@@ -47,6 +55,9 @@ private:
     std::unique_ptr<サウンドライブラリ> 音_;
     std::unique_ptr<棋譜パネル部品> パネル_;
     std::unique_ptr<ゲーム> ゲーム_;
+    bool 終了済み_ = false;
+    // Last, so that it goes first: no signal reaches a game being torn down.
+    終了シグナル シグナル_;
 };
 
 // A sound library that plays nothing, for tests and measurements.
@@ -54,7 +65,8 @@ class 無音ライブラリ final : public サウンドライブラリ {
 public:
     std::int32_t dsInitialize(std::intptr_t) override { return 1; }
     std::int32_t dsTerminate(std::int32_t) override { return 1; }
-    std::int32_t dsCreateDSB(std::int32_t, const std::uint8_t*, std::size_t, std::int32_t) override {
+    std::int32_t dsCreateDSB(std::int32_t, const std::uint8_t*, std::size_t,
+                             std::int32_t) override {
         return 0;
     }
     std::int32_t dsFree(std::int32_t) override { return 0; }

@@ -58,7 +58,9 @@ void 描画面::表示倍率設定(qreal zoom) {
         switch (c.kind) {
             case 描画命令::種類::絵: 絵を描く(c.番号, c.X, c.Y); break;
             case 描画命令::種類::輪郭: 輪郭を描く(c.番号, c.X, c.Y, c.X2, c.Y2); break;
-            case 描画命令::種類::文字: 文字を描く(c.X, c.Y, c.文字列, c.大きさ, c.番号, c.太字); break;
+            case 描画命令::種類::文字:
+                文字を描く(c.X, c.Y, c.文字列, c.大きさ, c.番号, c.太字);
+                break;
         }
     }
     書体_.setBold(bold);
@@ -107,7 +109,7 @@ void 描画面::輪郭を描く(int 色番号, int X1, int Y1, int X2, int Y2) {
 }
 
 std::array<int, 4> 描画面::文字を描く(int X, int Y, std::string_view text, int 大きさ, int 色番号,
-                                    bool bold) {
+                                      bool bold) {
     QFont f = 書体_;
     f.setBold(bold);
     f.setPixelSize(qMax(1, qRound(大きさ * 96.0 / 72.0 * 倍率())));

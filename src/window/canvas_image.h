@@ -58,7 +58,8 @@ private:
     void 絵を描く(int 番号, int X, int Y);
     void 輪郭を描く(int 色, int X1, int Y1, int X2, int Y2);
     // Where the text's strokes went, in twips from its point: left, top, right, bottom.
-    std::array<int, 4> 文字を描く(int X, int Y, std::string_view text, int 大きさ, int 色, bool bold);
+    std::array<int, 4> 文字を描く(int X, int Y, std::string_view text, int 大きさ, int 色,
+                                  bool bold);
     void 変更(const QRect& device);
 
     qreal dpr_;

@@ -27,8 +27,9 @@ int 桝番号(long twips, int origin, int pitch) {
     setFocusPolicy(Qt::StrongFocus);
     画像_.変更通知 = [this](const QRect& r) {
         const QPointF o = 原点();
-        update(r.translated(static_cast<int>(std::floor(o.x())), static_cast<int>(std::floor(o.y())))
-                   .adjusted(0, 0, 1, 1));
+        update(
+            r.translated(static_cast<int>(std::floor(o.x())), static_cast<int>(std::floor(o.y())))
+                .adjusted(0, 0, 1, 1));
     };
     画像_.即時表示 = [this] { repaint(); };
     合わせ待ち_.setSingleShot(true);
@@ -38,7 +39,8 @@ int 桝番号(long twips, int origin, int pitch) {
 
 QSize 画布::sizeHint() const {
     const qreal z = 画像_.表示倍率();
-    return QSize(qRound(設計幅twips * z / 画素あたりtwip), qRound(設計高さtwips * z / 画素あたりtwip));
+    return QSize(qRound(設計幅twips * z / 画素あたりtwip),
+                 qRound(設計高さtwips * z / 画素あたりtwip));
 }
 
 QPointF 画布::原点() const { return QPointF(原点_) / 画像_.画面倍率(); }
@@ -115,13 +117,10 @@ void 画布::地を敷く(QPainter& p, const QRect& device, const QRect& image) 
 }
 
 void 画布::mousePressEvent(QMouseEvent* e) {
-    int button = 0;
-    switch (e->button()) {
-        case Qt::LeftButton: button = ボタン_左; break;
-        case Qt::RightButton: button = ボタン_右; break;
-        case Qt::MiddleButton: button = ボタン_中; break;
-        default: return;
-    }
+    // Only the right button has a meaning of its own; side buttons and the like act as the left.
+    int button = ボタン_左;
+    if (e->button() == Qt::RightButton) button = ボタン_右;
+    else if (e->button() == Qt::MiddleButton) button = ボタン_中;
     const QPointF at = e->position();
     if (押下)
         押下(button, 押した点(at.x(), 原点_.x(), 盤原点X, 桝幅),

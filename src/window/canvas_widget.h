@@ -23,7 +23,7 @@ public:
     qreal 表示倍率() const { return 画像_.表示倍率(); }
     QPointF 原点() const;
 
-    // (button 1 left, 2 right, 4 middle; X, Y in twips of the client area)
+    // (button 1 left, 2 right, 4 middle, 1 for any other; X, Y in twips of the client area)
     std::function<void(int, int, int)> 押下;
     // After the zoom or the origin changed.
     std::function<void()> 倍率変更;

@@ -37,7 +37,8 @@ int 桝番号(int twips, int origin, int pitch) {
 class 覆われた桝 {
 public:
     void 覆う(int cx, int cy) {
-        if (範囲内(cx, cy)) 桝_[static_cast<std::size_t>((cy - 最小桝Y) * 桝列数 + cx - 最小桝X)] = true;
+        if (範囲内(cx, cy))
+            桝_[static_cast<std::size_t>((cy - 最小桝Y) * 桝列数 + cx - 最小桝X)] = true;
     }
     // True when every cell the twip box [X1, X2] × [Y1, Y2] touches is covered.
     bool 隠れる(int X1, int Y1, int X2, int Y2) const {
@@ -99,7 +100,7 @@ void 描画記録::輪郭(int 色, int X1, int Y1, int X2, int Y2) {
 }
 
 void 描画記録::文字(int X, int Y, std::string_view text, int 大きさ, int 色, bool 太字,
-                   const std::array<int, 4>& 墨) {
+                    const std::array<int, 4>& 墨) {
     描画命令 c;
     c.kind = 描画命令::種類::文字;
     c.太字 = 太字;
@@ -110,8 +111,9 @@ void 描画記録::文字(int X, int Y, std::string_view text, int 大きさ, in
     c.文字列 = std::string(text);
     // Each glyph may come out up to half a pixel wider or narrower at another size (the font's
     // pixel size is rounded), and a pixel more or less for hinting.
-    const int 字数 = static_cast<int>(std::count_if(
-        text.begin(), text.end(), [](char b) { return (static_cast<unsigned char>(b) & 0xC0) != 0x80; }));
+    const int 字数 = static_cast<int>(std::count_if(text.begin(), text.end(), [](char b) {
+        return (static_cast<unsigned char>(b) & 0xC0) != 0x80;
+    }));
     const int 余裕 = 余白 / 4 * (2 + 字数);
     // Strokes that start right of or below the point stay so at every size.
     c.左 = 墨[0] >= 0 ? X : X + 墨[0] - 余裕;

@@ -14,11 +14,11 @@ namespace yukora::window {
 struct 描画命令 {
     enum class 種類 : std::uint8_t { 絵, 輪郭, 文字 };
     種類 kind = 種類::絵;
-    bool 太字 = false;  // 文字
-    int 番号 = 0;       // 絵: the picture; 輪郭, 文字: the palette colour
-    int X = 0, Y = 0;   // top-left point
-    int X2 = 0, Y2 = 0; // 輪郭: the other corner
-    int 大きさ = 0;     // 文字: points
+    bool 太字 = false;   // 文字
+    int 番号 = 0;        // 絵: the picture; 輪郭, 文字: the palette colour
+    int X = 0, Y = 0;    // top-left point
+    int X2 = 0, Y2 = 0;  // 輪郭: the other corner
+    int 大きさ = 0;      // 文字: points
     std::string 文字列;
     // The twips the command may touch at any size the image is drawn at (a little more).
     int 左 = 0, 上 = 0, 右 = 0, 下 = 0;

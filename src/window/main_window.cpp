@@ -1,5 +1,6 @@
 #include "window/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -23,6 +24,7 @@ namespace yukora::window {
         if (受け手_ != nullptr) 受け手_->マウス押下(button, X, Y);
     };
     メニューを作る();
+    QApplication::instance()->installEventFilter(this);
 }
 
 void 主窓::メニューを作る() {
@@ -33,16 +35,16 @@ void 主窓::メニューを作る() {
         const QString name = QString::fromLatin1(操作名(control));
         QAction* action = nullptr;
         if (m.submenu) {
-            QMenu* menu = !m.parent ? menuBar()->addMenu(caption)
-                                    : menus.at(*m.parent)->addMenu(caption);
+            QMenu* menu =
+                !m.parent ? menuBar()->addMenu(caption) : menus.at(*m.parent)->addMenu(caption);
             menu->setObjectName(name);
             // Opening a menu is a command of its own ("TAIKYOKU", "STOP", "OPTION").
             connect(menu, &QMenu::aboutToShow, this, [this, control] { 伝える(control); });
             menus.emplace(control, menu);
             action = menu->menuAction();
         } else {
-            action = !m.parent ? menuBar()->addAction(caption)
-                               : menus.at(*m.parent)->addAction(caption);
+            action =
+                !m.parent ? menuBar()->addAction(caption) : menus.at(*m.parent)->addAction(caption);
             action->setCheckable(m.checkable);
             action->setChecked(m.checked);
             // Check marks change only when the game says so, not by the click itself.
@@ -97,8 +99,8 @@ int 主窓::初回の表示倍率() const {
 }
 
 void 主窓::大きさを倍率に合わせる() {
-    const int 倍率 = 画布_->表示倍率の項目() == 表示倍率_合わせる ? 初回の表示倍率()
-                                                                 : 画布_->表示倍率の項目();
+    const int 倍率 =
+        画布_->表示倍率の項目() == 表示倍率_合わせる ? 初回の表示倍率() : 画布_->表示倍率の項目();
     const QSize 外(窓幅twips / 画素あたりtwip, 窓高さtwips / 画素あたりtwip);
     const QSize 枠 = frameGeometry().size() - geometry().size();
     // The menu bar keeps its height; the canvas below it grows with the zoom.
@@ -115,6 +117,18 @@ void 主窓::大きさを倍率に合わせる() {
         layout()->activate();
     }
     画布_->合わせ直す();
+}
+
+bool 主窓::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::KeyPress || 受け手_ == nullptr) return false;
+    if (static_cast<QKeyEvent*>(e)->key() != Qt::Key_Escape) return false;
+    const auto* w = qobject_cast<QWidget*>(watched);
+    if (w == nullptr || w->window() != this) return false;
+    if (QApplication::activePopupWidget() != nullptr ||
+        QApplication::activeModalWidget() != nullptr)
+        return false;
+    受け手_->キー押下(キー_Esc);
+    return true;
 }
 
 void 主窓::keyPressEvent(QKeyEvent* e) {

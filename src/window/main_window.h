@@ -39,6 +39,9 @@ public:
     画布& キャンバス() { return *画布_; }
 
 protected:
+    // Esc reaching any widget of this window ends the game, whatever has the focus (the menu
+    // bar keeps it after a menu was closed with Esc); an open menu or dialog takes its own.
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 

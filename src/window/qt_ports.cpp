@@ -1,23 +1,37 @@
 #include "window/qt_ports.h"
 
+#include <QTime>
 #include <chrono>
 #include <thread>
 
-#include <QMessageBox>
-#include <QTime>
-
 namespace yukora::window {
 
+namespace {
+
+// Qt shows the program's name in place of an empty window title; one blank shows as blank.
+QString 箱の題(const std::string& title) {
+    return title.empty() ? QStringLiteral(" ") : QString::fromStdString(title);
+}
+
+}  // namespace
+
+int Qtダイアログ::箱を出す(QMessageBox::Icon icon, const std::string& text,
+                           const std::string& title, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, 箱の題(title), QString::fromStdString(text), buttons, 親_);
+    return box.exec();
+}
+
 void Qtダイアログ::メッセージ(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                    QString::fromStdString(text), QMessageBox::Ok, 親_);
-    box.exec();
+    箱を出す(QMessageBox::NoIcon, text, title, QMessageBox::Ok);
+}
+
+void Qtダイアログ::警告(const std::string& text, const std::string& title) {
+    箱を出す(QMessageBox::Warning, text, title, QMessageBox::Ok);
 }
 
 bool Qtダイアログ::質問(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
-                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, 親_);
-    return box.exec() == QMessageBox::Yes;
+    return 箱を出す(QMessageBox::Question, text, title, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 float Qt時計::現在秒() {

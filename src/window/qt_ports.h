@@ -1,5 +1,6 @@
 // Message boxes, the time of day and the timer Timer1 on Qt.
 #pragma once
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -11,11 +12,16 @@ namespace yukora::window {
 
 class Qtダイアログ final : public ダイアログ {
 public:
+    // The boxes are modal over `parent`; their title is the text given and nothing else.
     explicit Qtダイアログ(QWidget* parent) : 親_(parent) {}
     void メッセージ(const std::string& text, const std::string& title) override;
+    void 警告(const std::string& text, const std::string& title) override;
     bool 質問(const std::string& text, const std::string& title) override;
 
 private:
+    int 箱を出す(QMessageBox::Icon icon, const std::string& text, const std::string& title,
+                 QMessageBox::StandardButtons buttons);
+
     QWidget* 親_;
 };
 

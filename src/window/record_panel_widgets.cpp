@@ -18,7 +18,7 @@ struct 欄の配置 {
 
 // Label1(0..3) and Text1..Text4 side by side, in the order of their index.
 constexpr 欄の配置 欄配置[4] = {
-    {"ﾌｧｲﾙ名 ：", 3120},   // Label1(0), Text1
+    {"ﾌｧｲﾙ名 ：", 3120},    // Label1(0), Text1
     {"後    手 ：", 2880},  // Label1(1), Text4
     {"先    手 ：", 2640},  // Label1(2), Text3
     {"対 局 名：", 2400},   // Label1(3), Text2
@@ -42,6 +42,9 @@ template <class T>
 T* 置く(QWidget* parent, const char* name) {
     auto* w = new T(parent);
     w->setObjectName(QString::fromUtf8(name));
+    // A press on a control, a caption included, is not a press on the window: the canvas
+    // behind would close the panel and act on the board.
+    w->setAttribute(Qt::WA_NoMousePropagation);
     w->hide();
     return w;
 }
@@ -50,8 +53,8 @@ T* 置く(QWidget* parent, const char* name) {
 
 棋譜パネル部品::棋譜パネル部品(QWidget* parent, const std::filesystem::path& 開始フォルダ) {
     部品を作る(parent);
-    const QString start = QDir::cleanPath(
-        QDir(QString::fromStdString(開始フォルダ.string())).absolutePath());
+    const QString start =
+        QDir::cleanPath(QDir(QString::fromStdString(開始フォルダ.string())).absolutePath());
     Drive1_->更新(start);
     Dir1_->パス設定(start);
 }

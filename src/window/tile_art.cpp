@@ -104,7 +104,7 @@ QImage 背景の絵(int 背景画番号, qreal dpr) {
         for (int px = 0; px < w; ++px) {
             const double xf = std::fmod((px + 0.5) / dpr, 周期X);
             const double yf = std::fmod((py + 0.5) / dpr, 周期Y);
-            const 点 p{static_cast<int>(xf), static_cast<int>(yf), xf, yf,
+            const 点 p{static_cast<int>(xf),          static_cast<int>(yf),         xf, yf,
                        static_cast<int>(xf * 細かさ), static_cast<int>(yf * 細かさ)};
             QColor c;
             switch (背景画番号) {

@@ -26,7 +26,8 @@ int 初回の倍率(const QSize& screen, const QSize& window) {
     if (window.height() * 3 >= screen.height()) return 表示倍率_既定;
     int best = 表示倍率_既定;
     for (const int z : 表示倍率一覧)
-        if (window.width() * z <= screen.width() * 100 && window.height() * z <= screen.height() * 100)
+        if (window.width() * z <= screen.width() * 100 &&
+            window.height() * z <= screen.height() * 100)
             best = std::max(best, z);
     return best;
 }

@@ -13,9 +13,9 @@
 namespace yukora {
 namespace {
 
-using testing::持たせる;
-using testing::王だけの局面;
-using testing::置く;
+using test::持たせる;
+using test::王だけの局面;
+using test::置く;
 
 using Lines = std::vector<std::string>;
 
@@ -26,7 +26,7 @@ struct COMの手番 : ::testing::Test {
     COM思考状態 c;
     進行状態 s;
     手順リスト list;
-    testing::記録する手番出力 out;
+    test::記録する手番出力 out;
 
     void 始める(const 局面& start) {
         p = start;

@@ -8,13 +8,13 @@
 namespace yukora {
 namespace {
 
-using testing::候補の局面;
-using testing::持たせる;
-using testing::王だけの局面;
-using testing::置く;
+using test::候補の局面;
+using test::持たせる;
+using test::王だけの局面;
+using test::置く;
 
 点数 危険座標(const 局面& before, int 元X, int 元Y, int 先X, int 先Y, int 置駒) {
-    testing::探索一式 t = 候補の局面(before, 元X, 元Y, 先X, 先Y, 置駒, 3);
+    test::探索一式 t = 候補の局面(before, 元X, 元Y, 先X, 先Y, 置駒, 3);
     return 盤評価_COM危険座標(t.p, t.m, t.c, 置駒, 先X, 先Y);
 }
 
@@ -33,7 +33,8 @@ TEST(盤評価COM危険座標, 安全な桝からの両取りは安い方の駒�
     置く(見られる, 5, 6, -歩);
     局面 見られる空 = 空;
     置く(見られる空, 5, 6, -歩);
-    EXPECT_EQ(危険座標(見られる, -1, 持駒_桂, 5, 5, 桂), 危険座標(見られる空, -1, 持駒_桂, 5, 5, 桂));
+    EXPECT_EQ(危険座標(見られる, -1, 持駒_桂, 5, 5, 桂),
+              危険座標(見られる空, -1, 持駒_桂, 5, 5, 桂));
 }
 
 TEST(盤評価COM危険座標, 一段目の王の前が攻められ銀を持たれると1000) {

@@ -7,9 +7,9 @@
 namespace yukora {
 namespace {
 
-using testing::候補の点;
-using testing::持たせる;
-using testing::王だけの局面;
+using test::候補の点;
+using test::持たせる;
+using test::王だけの局面;
 
 TEST(盤評価, 打ちは同じ桝に盤上から来た駒より5点低い) {
     // The same candidate position scored twice at level 2: once as a drop, once as though the
@@ -26,9 +26,9 @@ TEST(盤評価, 打ちは同じ桝に盤上から来た駒より5点低い) {
         SCOPED_TRACE(c.駒);
         局面 p = 王だけの局面(5, 9, 5, 1);
         持たせる(p, true, c.種類, 1);
-        testing::探索一式 drop = testing::候補の局面(p, -1, c.種類, c.先X, c.先Y, c.駒, 2);
+        test::探索一式 drop = test::候補の局面(p, -1, c.種類, c.先X, c.先Y, c.駒, 2);
         drop.c.移動元王距離 = 5;
-        testing::探索一式 step = drop;
+        test::探索一式 step = drop;
         const 点数 打ち = 盤評価(drop.p, drop.m, drop.c, 2, 0, c.駒, -1, c.種類, c.先X, c.先Y);
         const 点数 盤上 = 盤評価(step.p, step.m, step.c, 2, 0, c.駒, c.元X, c.元Y, c.先X, c.先Y);
         EXPECT_EQ(盤上 - 打ち, 点(5));
@@ -41,7 +41,7 @@ TEST(COM探索, 同点の打ちは先に調べた筋の方を選ぶ) {
     // pair the drop on the lower column, tried first, is played.
     局面 p = 王だけの局面(5, 9, 5, 1);
     持たせる(p, true, 持駒_桂, 1);
-    const COM指し手 mv = testing::探索する(p, 3);
+    const COM指し手 mv = test::探索する(p, 3);
     ASSERT_TRUE(mv.有り);
     ASSERT_EQ(mv.元X, -1);
     ASSERT_EQ(mv.元Y, 持駒_桂);

@@ -7,10 +7,10 @@
 namespace yukora {
 namespace {
 
-using testing::候補の点;
-using testing::持たせる;
-using testing::王だけの局面;
-using testing::置く;
+using test::候補の点;
+using test::持たせる;
+using test::王だけの局面;
+using test::置く;
 
 TEST(盤評価, 王を取れば自玉が攻められていても9999) {
     局面 p = 王だけの局面(5, 5, 1, 1);
@@ -110,10 +110,9 @@ TEST(盤評価, 香打ちの串刺しは奥の駒の値) {
     EXPECT_EQ(候補の点(p, -1, 持駒_香, 5, 5, 香, 3) - 候補の点(p, -1, 持駒_香, 5, 5, 香, 2), 0);
 }
 
-
 // The same candidate scored with different distances of the move's origin to the human king.
 点数 距離を変えた点(const 局面& before, int 先X, int 先Y, int 元距離) {
-    testing::探索一式 t = testing::候補の局面(before, -1, 持駒_金, 先X, 先Y, 金, 2);
+    test::探索一式 t = test::候補の局面(before, -1, 持駒_金, 先X, 先Y, 金, 2);
     t.c.移動元王距離 = 元距離;
     return 盤評価(t.p, t.m, t.c, 2, 0, 金, -1, 持駒_金, 先X, 先Y);
 }

@@ -10,7 +10,7 @@
 #include "influence/survey.h"
 #include "rules/initial_setup.h"
 
-namespace yukora::testing {
+namespace yukora::test {
 
 局面 王だけの局面(int MAN王X, int MAN王Y, int COM王X, int COM王Y) {
     局面 p;
@@ -39,8 +39,9 @@ namespace {
 
 int CSA駒(const std::string& name) {
     static const std::map<std::string, int> codes = {
-        {"FU", 歩}, {"KY", 香}, {"KE", 桂}, {"GI", 銀}, {"KI", 金}, {"KA", 角}, {"HI", 飛},
-        {"OU", 王}, {"TO", と}, {"NY", 香成}, {"NK", 桂成}, {"NG", 銀成}, {"UM", 角成}, {"RY", 飛成}};
+        {"FU", 歩},   {"KY", 香},   {"KE", 桂},   {"GI", 銀},  {"KI", 金},
+        {"KA", 角},   {"HI", 飛},   {"OU", 王},   {"TO", と},  {"NY", 香成},
+        {"NK", 桂成}, {"NG", 銀成}, {"UM", 角成}, {"RY", 飛成}};
     const auto it = codes.find(name);
     if (it == codes.end()) throw std::runtime_error("unknown CSA piece " + name);
     return it->second;
@@ -114,4 +115,4 @@ COM指し手 探索する(const 局面& p, int level) {
     return 盤評価(t.p, t.m, t.c, level, 取駒, 置駒, 元X, 元Y, 先X, 先Y);
 }
 
-}  // namespace yukora::testing
+}  // namespace yukora::test

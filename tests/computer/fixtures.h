@@ -4,11 +4,11 @@
 
 #include "computer/com_state.h"
 #include "computer/search.h"
+#include "game/position.h"
 #include "game/state.h"
 #include "influence/influence_maps.h"
-#include "game/position.h"
 
-namespace yukora::testing {
+namespace yukora::test {
 
 // A board with only the two kings (human king negative, computer king positive).
 局面 王だけの局面(int MAN王X, int MAN王Y, int COM王X, int COM王Y);
@@ -38,4 +38,4 @@ COM指し手 探索する(const 局面& p, int level);
 // The evaluation of that candidate, as the search would score it from a fresh state.
 点数 候補の点(const 局面& before, int 元X, int 元Y, int 先X, int 先Y, int 置駒, int level);
 
-}  // namespace yukora::testing
+}  // namespace yukora::test

@@ -5,7 +5,7 @@
 
 #include "computer/turn_output.h"
 
-namespace yukora::testing {
+namespace yukora::test {
 
 class 記録する手番出力 final : public 手番出力 {
 public:
@@ -75,4 +75,4 @@ private:
     void 書く(const char* name, int a, int b) { 記録.push_back(name + 数(a) + 数(b)); }
 };
 
-}  // namespace yukora::testing
+}  // namespace yukora::test

@@ -10,12 +10,12 @@
 namespace yukora {
 namespace {
 
-using testing::置く;
-using testing::持たせる;
-using testing::探索する;
-using testing::新しい探索;
-using testing::王だけの局面;
-using testing::候補の点;
+using test::候補の点;
+using test::持たせる;
+using test::探索する;
+using test::新しい探索;
+using test::王だけの局面;
+using test::置く;
 
 bool 合法か(const 局面& p, const COM指し手& mv) {
     if (mv.元X < 0) return 移動チェック(p, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.駒後) == 1;
@@ -26,7 +26,7 @@ bool 合法か(const 局面& p, const COM指し手& mv) {
 TEST(COM探索, 新しい状態から初期局面で合法手を返し盤を元に戻す) {
     局面 p;
     初期配置(p);
-    testing::探索一式 t = 新しい探索(p, 3);
+    test::探索一式 t = 新しい探索(p, 3);
     const COM指し手 mv = COM探索(t.p, t.m, t.c, t.s);
     ASSERT_TRUE(mv.有り);
     EXPECT_TRUE(合法か(p, mv));
@@ -37,7 +37,7 @@ TEST(COM探索, 新しい状態から初期局面で合法手を返し盤を元�
 TEST(COM探索, 終わった対局では何も選ばない) {
     局面 p;
     初期配置(p);
-    testing::探索一式 t = 新しい探索(p, 3);
+    test::探索一式 t = 新しい探索(p, 3);
     t.s.番.勝者 = 1;
     EXPECT_FALSE(COM探索(t.p, t.m, t.c, t.s).有り);
     EXPECT_EQ(t.c.評価回数, 0);
@@ -48,7 +48,7 @@ TEST(COM探索, 王を取る最初の手で探索を終える) {
     置く(p, 5, 4, 金);  // takes the king on its fourth destination
     置く(p, 9, 5, 飛);  // could take it too, later in the scan
     持たせる(p, true, 持駒_金, 1);
-    testing::探索一式 t = 新しい探索(p, 3);
+    test::探索一式 t = 新しい探索(p, 3);
     const COM指し手 mv = COM探索(t.p, t.m, t.c, t.s);
     EXPECT_EQ(mv.元X, 5);
     EXPECT_EQ(mv.元Y, 4);
@@ -79,10 +79,10 @@ TEST(COM探索, 詰める打ちで探索を終える) {
     EXPECT_EQ(mv.点十倍, 詰め点);
 
     // A rook in hand would mate on the same square, but its drops are never tried.
-    testing::探索一式 gold = 新しい探索(p, 3);
+    test::探索一式 gold = 新しい探索(p, 3);
     COM探索(gold.p, gold.m, gold.c, gold.s);
     持たせる(p, true, 持駒_飛, 1);
-    testing::探索一式 both = 新しい探索(p, 3);
+    test::探索一式 both = 新しい探索(p, 3);
     EXPECT_EQ(COM探索(both.p, both.m, both.c, both.s).元Y, 持駒_金);
     EXPECT_EQ(both.c.評価回数, gold.c.評価回数);
 }
@@ -146,7 +146,7 @@ TEST(COM探索, 動けなくなる駒は成りだけを試す) {
     EXPECT_EQ(mv.元X, 5);
     EXPECT_EQ(mv.先Y, 9);
     EXPECT_EQ(mv.駒後, と);
-    testing::探索一式 t = 新しい探索(p, 3);
+    test::探索一式 t = 新しい探索(p, 3);
     COM探索(t.p, t.m, t.c, t.s);
     // Three king moves and one pawn move, scored once: no unpromoted trial on the last row.
     EXPECT_EQ(t.c.評価回数, 4);
@@ -160,7 +160,7 @@ TEST(COM探索, 打ちは最後に調べた盤上の手の元の距離で王へ�
     置く(p, 5, 3, 歩);
     持たせる(p, true, 持駒_金, 1);
     const auto 打ちの点 = [&](int 元距離) {
-        testing::探索一式 t = testing::候補の局面(p, -1, 持駒_金, 5, 4, 金, 3);
+        test::探索一式 t = test::候補の局面(p, -1, 持駒_金, 5, 4, 金, 3);
         t.c.移動元王距離 = 元距離;
         return 盤評価(t.p, t.m, t.c, 3, 0, 金, -1, 持駒_金, 5, 4);
     };
@@ -196,10 +196,10 @@ TEST(COM探索, 同点なら先に調べた手を選ぶ) {
 }
 
 TEST(COM探索, 同じ局面と状態からは同じ手) {
-    局面 p = testing::棋譜の局面(GAMES_DIR "/real-game-1.csa", 57);
+    局面 p = test::棋譜の局面(GAMES_DIR "/real-game-1.csa", 57);
     for (int level = 1; level <= 3; ++level) {
-        testing::探索一式 a = 新しい探索(p, level);
-        testing::探索一式 b = a;
+        test::探索一式 a = 新しい探索(p, level);
+        test::探索一式 b = a;
         const COM指し手 x = COM探索(a.p, a.m, a.c, a.s);
         const COM指し手 y = COM探索(b.p, b.m, b.c, b.s);
         EXPECT_EQ(x.元X, y.元X);
@@ -217,7 +217,7 @@ TEST(COM探索, 動ける手がなければ何も選ばない) {
     置く(p, 1, 8, 歩);
     置く(p, 2, 8, 歩);
     置く(p, 2, 9, 歩);
-    testing::探索一式 t = 新しい探索(p, 3);
+    test::探索一式 t = 新しい探索(p, 3);
     EXPECT_FALSE(COM探索(t.p, t.m, t.c, t.s).有り);
     EXPECT_EQ(t.p.盤, p.盤);
 }

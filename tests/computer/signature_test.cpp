@@ -16,9 +16,9 @@
 namespace yukora {
 namespace {
 
-using testing::持たせる;
-using testing::王だけの局面;
-using testing::置く;
+using test::持たせる;
+using test::王だけの局面;
+using test::置く;
 
 局面 初期() {
     局面 p;
@@ -79,7 +79,7 @@ std::vector<局面> 手作りの局面() {
     持たせる(釘付け, true, 持駒_歩, 1);
     list.push_back(釘付け);
 
-    局面 両手持ち = testing::棋譜の局面(GAMES_DIR "/real-game-1.csa", 41);  // hands added
+    局面 両手持ち = test::棋譜の局面(GAMES_DIR "/real-game-1.csa", 41);  // hands added
     持たせる(両手持ち, true, 持駒_香, 1);
     持たせる(両手持ち, true, 持駒_銀, 1);
     持たせる(両手持ち, false, 持駒_桂, 1);
@@ -92,7 +92,7 @@ std::vector<局面> 署名の局面() {
     std::vector<局面> list = 手作りの局面();
     // The recorded game, after every move of the bottom side: the top side to move.
     for (int plies = 1; plies < 100; plies += 2)
-        list.push_back(testing::棋譜の局面(GAMES_DIR "/real-game-1.csa", plies));
+        list.push_back(test::棋譜の局面(GAMES_DIR "/real-game-1.csa", plies));
     return list;
 }
 
@@ -119,7 +119,7 @@ TEST(COM署名, 決まった局面での各レベルの手は変わらない) {
     std::string table;
     for (size_t i = 0; i < positions.size(); ++i) {
         for (int level = 1; level <= 3; ++level) {
-            const COM指し手 mv = testing::探索する(positions[i], level);
+            const COM指し手 mv = test::探索する(positions[i], level);
             ASSERT_TRUE(mv.有り) << i;
             EXPECT_TRUE(合法か(positions[i], mv)) << i << " level " << level;
             for (int v : {level, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.駒前, mv.駒後, mv.点十倍})

@@ -28,9 +28,9 @@ private:
 void 倍率窓で始め直す(試験台& t, 倍率を記録する窓& window) {
     t.menu.印.clear();
     t.screen.呼出し.clear();
-    t.game = std::make_unique<ゲーム>(ゲームの窓口{t.screen, t.clock, t.timer, t.dialog, t.menu,
-                                                t.panel, t.音, t.browser, t.version, nullptr, 0,
-                                                &window});
+    t.game =
+        std::make_unique<ゲーム>(ゲームの窓口{t.screen, t.clock, t.timer, t.dialog, t.menu, t.panel,
+                                              t.音, t.browser, t.version, nullptr, 0, &window});
     t.game->Form_Load(t.フォルダ);
 }
 
@@ -89,8 +89,8 @@ TEST(表示倍率, 項目を選ぶとその一つに印が付き窓が倍率を�
         EXPECT_EQ(印の付いた倍率(t.menu), std::vector<メニュー操作>{item});
         EXPECT_EQ(t.st().設定.印.表示倍率, 倍率);
         const std::string 値 = 倍率 == 0 ? "合わせる" : std::to_string(倍率);
-        EXPECT_EQ(設定ファイル(t), "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n表示倍率=" +
-                                      値 + "\r\n");
+        EXPECT_EQ(設定ファイル(t),
+                  "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n表示倍率=" + 値 + "\r\n");
         // The game draws nothing itself: the window redraws what it shows at the new size.
         EXPECT_TRUE(t.screen.呼出し.empty());
     }

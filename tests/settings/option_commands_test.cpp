@@ -18,7 +18,9 @@ protected:
     設定状態 st;
     int 背景画番号 = 0;
 
-    std::string ファイル() const { return SJISから変換(dir.読む(環境設定ファイル名)).value_or("?"); }
+    std::string ファイル() const {
+        return SJISから変換(dir.読む(環境設定ファイル名)).value_or("?");
+    }
     int 背景の印の数() const {
         return st.印.MIDORI + st.印.TATAMI + st.印.TAKE + st.印.UCHU + st.印.RENGA;
     }
@@ -26,10 +28,10 @@ protected:
 
 TEST_F(オプション, チェック設定は五つのうち一つだけに印を付け他の番号では全部外す) {
     const std::pair<int, bool オプション印::*> items[] = {{2, &オプション印::MIDORI},
-                                                        {3, &オプション印::TATAMI},
-                                                        {4, &オプション印::TAKE},
-                                                        {5, &オプション印::UCHU},
-                                                        {6, &オプション印::RENGA}};
+                                                          {3, &オプション印::TATAMI},
+                                                          {4, &オプション印::TAKE},
+                                                          {5, &オプション印::UCHU},
+                                                          {6, &オプション印::RENGA}};
     for (const auto& [n, item] : items) {
         チェック設定(st.印, n);
         EXPECT_TRUE(st.印.*item) << n;
@@ -46,7 +48,8 @@ TEST_F(オプション, 宇宙を選ぶと五行のファイルの一行目に�
     EXPECT_TRUE(st.印.UCHU);
     EXPECT_EQ(背景の印の数(), 1);
     EXPECT_EQ(背景画番号, 5);
-    EXPECT_EQ(ファイル(), "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n");
+    EXPECT_EQ(ファイル(),
+              "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n");
     EXPECT_EQ(view.呼出し, std::vector<std::string>{"再描画"});
 }
 
@@ -54,7 +57,8 @@ TEST_F(オプション, 印の付いた背景を選んでも番号は変えず�
     // The initial menu has 畳 checked while no background was set yet.
     TATAMI_Click(st, 背景画番号, view, dir.場所());
     EXPECT_EQ(背景画番号, 0);
-    EXPECT_EQ(ファイル(), "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n");
+    EXPECT_EQ(ファイル(),
+              "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n");
     EXPECT_EQ(view.呼出し, std::vector<std::string>{"再描画"});
 
     MIDORI_Click(st, 背景画番号, view, dir.場所());
@@ -72,7 +76,8 @@ TEST_F(オプション, 移動指導を入れると白で切ると黒の輪郭�
     EXPECT_EQ(st.移動指導フラグ, 1);
     EXPECT_EQ(st.指導色, 15);
     EXPECT_TRUE(view.呼出し.empty());
-    EXPECT_EQ(ファイル(), "背景画=畳\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n");
+    EXPECT_EQ(ファイル(),
+              "背景画=畳\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n");
 
     SIDOU_Click(st, view, dir.場所());
     EXPECT_FALSE(st.印.SIDOU);
@@ -88,17 +93,20 @@ TEST_F(オプション, 移動指導を入れると白で切ると黒の輪郭�
         EXPECT_TRUE(has("輪郭 0 -1 " + std::to_string(k)));
         EXPECT_TRUE(has("輪郭 0 11 " + std::to_string(k + 2)));
     }
-    EXPECT_EQ(ファイル(), "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n");
+    EXPECT_EQ(ファイル(),
+              "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n");
 }
 
 TEST_F(オプション, BGMは入れるとループ再生し切ると止めてファイルに残す) {
     BGM_Click(st, music, dir.場所());
     EXPECT_TRUE(st.印.BGM);
-    EXPECT_EQ(ファイル(), "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=ON\r\n表示倍率=100\r\n");
+    EXPECT_EQ(ファイル(),
+              "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=ON\r\n表示倍率=100\r\n");
     BGM_Click(st, music, dir.場所());
     EXPECT_FALSE(st.印.BGM);
     EXPECT_EQ(music.操作, (std::vector<std::string>{"ループ再生", "停止"}));
-    EXPECT_EQ(ファイル(), "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n");
+    EXPECT_EQ(ファイル(),
+              "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n");
 }
 
 }  // namespace

@@ -1,21 +1,24 @@
 // The record panel inside the running program: a saved game appears in the file list and a
 // click on it loads it into the game, ready to be stepped through.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QTimer>
 #include <QMouseEvent>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
+#include "game/move_list.h"
 #include "record/record_writer.h"
 #include "rules/initial_setup.h"
 #include "rules/making_move.h"
-#include "game/move_list.h"
 #include "window/app.h"
+#include "window/message_boxes.h"
 
 namespace yukora::window {
 namespace {
@@ -54,24 +57,6 @@ void クリック(QListWidget* list, int row) {
     }
 }
 
-// Closes every message box as soon as it opens, keeping its text.
-class 箱を閉じる {
-public:
-    箱を閉じる() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                文言.push_back(box->text().toStdString());
-                box->done(QMessageBox::Yes);
-            }
-        });
-        timer_.start(10);
-    }
-    std::vector<std::string> 文言;
-
-private:
-    QTimer timer_;
-};
-
 TEST(窓アプリ棋譜, 一覧の棋譜をクリックすると読み込んで進で進める) {
     箱を閉じる boxes;
     char pattern[] = "/tmp/yukora-app-XXXXXX";
@@ -97,6 +82,45 @@ TEST(窓アプリ棋譜, 一覧の棋譜をクリックすると読み込んで�
         EXPECT_EQ(boxes.文言,
                   (std::vector<std::string>{" 読み込みました", "棋譜を '進 'で進めて下さい"}));
     }
+    fs::remove_all(folder);
+}
+
+std::string 中身(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A save past the file-size limit (`ulimit -f`) fails like a full disk instead of killing the
+// program; the old record stays as it was and no temporary file is left.
+TEST(窓アプリ棋譜, 大きさの制限を超える保存はディスク不足と同じに断る) {
+    箱を閉じる boxes;
+    char pattern[] = "/tmp/yukora-app-XXXXXX";
+    const fs::path folder = mkdtemp(pattern);
+    const std::string old = 三手の棋譜();
+    std::ofstream(folder / "試験.棋譜", std::ios::binary) << old;
+    {
+        窓アプリ app(1.0, folder, std::make_unique<無音ライブラリ>());
+        app.開始();
+        app.窓().項目("KIFU_READ")->trigger();
+        クリック(app.棋譜パネル().File1(), 0);
+        ASSERT_EQ(app.進行().数.手順最終, 3);
+        app.窓().項目("KIFU_WRITE")->trigger();
+        app.棋譜パネル().文字列設定(棋譜欄::Text1, "試験");
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        rlimit small = before;
+        small.rlim_cur = old.size() / 2;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        app.棋譜パネル().Command1()->click();
+        setrlimit(RLIMIT_FSIZE, &before);
+    }
+    ASSERT_EQ(boxes.文言.size(), 3u);
+    EXPECT_EQ(boxes.文言[2], "棋譜ﾌｧｲﾙを保存できませんでした\n\nﾃﾞｨｽｸの空きが足りません");
+    EXPECT_EQ(中身(folder / "試験.棋譜"), old);
+    std::vector<std::string> files;
+    for (const auto& e : fs::directory_iterator(folder)) files.push_back(e.path().filename());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"Yukora将棋1.ini", "試験.棋譜"}));
     fs::remove_all(folder);
 }
 

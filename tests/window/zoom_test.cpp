@@ -1,5 +1,7 @@
 // The zoom: everything drawn again at the new size, pictures under the squares they stand on,
 // presses on the squares they show, the record panel and the version dialog grown with it.
+#include "window/zoom.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -24,7 +26,6 @@
 #include "window/app.h"
 #include "window/art.h"
 #include "window/version_art.h"
-#include "window/zoom.h"
 
 namespace yukora::window {
 namespace {
@@ -132,7 +133,8 @@ std::filesystem::path 設定のフォルダ(const std::string& 倍率) {
 }
 
 std::unique_ptr<窓アプリ> 始める(const std::string& 倍率) {
-    auto app = std::make_unique<窓アプリ>(1.0, 設定のフォルダ(倍率), std::make_unique<無音ライブラリ>());
+    auto app =
+        std::make_unique<窓アプリ>(1.0, 設定のフォルダ(倍率), std::make_unique<無音ライブラリ>());
     app->開始();
     return app;
 }
@@ -295,7 +297,8 @@ TEST(表示倍率, 百では押した点は今までどおり画素の十五倍)
     主窓 w(image);
     std::vector<QPoint> got;
     w.キャンバス().押下 = [&](int, int X, int Y) { got.emplace_back(X, Y); };
-    for (const QPointF at : {QPointF(0, 0), QPointF(108, 51), QPointF(400.5, 20), QPointF(663, 512)}) {
+    for (const QPointF at :
+         {QPointF(0, 0), QPointF(108, 51), QPointF(400.5, 20), QPointF(663, 512)}) {
         QMouseEvent e(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
         QApplication::sendEvent(&w.キャンバス(), &e);
@@ -353,7 +356,8 @@ TEST(表示倍率, 盤の木と背景は大きくしても画素の塊になら�
         for (int y = 0; y + 3 <= img.height(); y += 3)
             for (int x = 0; x + 3 <= img.width(); x += 3) {
                 bool same = true;
-                for (int i = 0; i < 9; ++i) same = same && img.pixel(x + i % 3, y + i / 3) == img.pixel(x, y);
+                for (int i = 0; i < 9; ++i)
+                    same = same && img.pixel(x + i % 3, y + i / 3) == img.pixel(x, y);
                 ++blocks;
                 flat += same;
             }
@@ -374,11 +378,11 @@ TEST(表示倍率, 初回の倍率は大きな画面でだけ収まる最大の�
     } cases[] = {
         {{1024, 768}, 100},  {{1920, 1080}, 100}, {{2560, 1440}, 100}, {{1600, 1599}, 100},
         {{3840, 2160}, 300}, {{2560, 1600}, 300}, {{2560, 1560}, 100}, {{1100, 2000}, 150},
-        {{1700, 1700}, 250},
-        {{653, 1700}, 100},  {{7680, 4320}, 300},
+        {{1700, 1700}, 250}, {{653, 1700}, 100},  {{7680, 4320}, 300},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(初回の倍率(c.screen, window), c.倍率) << c.screen.width() << "x" << c.screen.height();
+        EXPECT_EQ(初回の倍率(c.screen, window), c.倍率)
+            << c.screen.width() << "x" << c.screen.height();
 }
 
 }  // namespace

@@ -26,9 +26,7 @@ static_assert(std::is_same_v<動的サウンドライブラリ::初期化関数,
 static_assert(std::is_same_v<動的サウンドライブラリ::作成関数, decltype(&::dsCreateDSB)>);
 static_assert(std::is_same_v<動的サウンドライブラリ::操作関数, decltype(&::dsPlay)>);
 
-std::string 動的サウンドライブラリ::ファイル名() {
-    return YUKORA_SOUND_LIBRARY_FILE;
-}
+std::string 動的サウンドライブラリ::ファイル名() { return YUKORA_SOUND_LIBRARY_FILE; }
 
 std::filesystem::path 動的サウンドライブラリ::既定のパス() {
     std::error_code ec;
@@ -36,13 +34,9 @@ std::filesystem::path 動的サウンドライブラリ::既定のパス() {
     return (ec ? std::filesystem::path(".") : exe.parent_path()) / ファイル名();
 }
 
-動的サウンドライブラリ::動的サウンドライブラリ() {
-    読込(既定のパス());
-}
+動的サウンドライブラリ::動的サウンドライブラリ() { 読込(既定のパス()); }
 
-動的サウンドライブラリ::動的サウンドライブラリ(const std::filesystem::path& file) {
-    読込(file);
-}
+動的サウンドライブラリ::動的サウンドライブラリ(const std::filesystem::path& file) { 読込(file); }
 
 void 動的サウンドライブラリ::読込(const std::filesystem::path& file) {
     // Never closed: a running audio thread must not lose its code.

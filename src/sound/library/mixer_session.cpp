@@ -30,6 +30,9 @@ bool WAV画像か(const void* image, std::uint32_t size) {
 std::int32_t ミキサー::開く() {
     std::lock_guard lock(mutex_);
     if (library_ != 0) return library_;
+    // SIGINT and SIGTERM belong to the program: SDL would turn them into quit events that
+    // nobody reads, and the program would no longer end on them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
     if (Mix_OpenAudio(出力周波数, AUDIO_S16SYS, 出力チャンネル数, 出力バッファ標本数) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

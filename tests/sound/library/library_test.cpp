@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <thread>
 #include <vector>
 
@@ -33,7 +34,7 @@ bool 再生数になる(int count, std::chrono::milliseconds limit) {
 }
 
 class 音ライブラリ : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         library_ = dsInitialize(0);
         ASSERT_NE(library_, 0) << "no audio device, even the dummy one";
@@ -159,6 +160,19 @@ TEST(音ライブラリ終了, 終了後の古いハンドルは効かず開き�
     EXPECT_EQ(dsCreateDSB(first, image.data(), static_cast<uint32_t>(image.size()), 3), 0);
     EXPECT_EQ(dsPlay(chime), 0);
     EXPECT_EQ(dsTerminate(second), 1);
+}
+
+TEST(音ライブラリ開始, 終了のシグナルはプログラムに任せる) {
+    // SDL would take SIGINT and SIGTERM for its quit events while the device is open.
+    const int signals[] = {SIGINT, SIGTERM};
+    struct sigaction before[2], during[2];
+    for (int i = 0; i < 2; ++i) sigaction(signals[i], nullptr, &before[i]);
+    const int32_t library = dsInitialize(0);
+    ASSERT_NE(library, 0);
+    for (int i = 0; i < 2; ++i) sigaction(signals[i], nullptr, &during[i]);
+    dsTerminate(library);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(during[i].sa_handler, before[i].sa_handler) << "signal " << signals[i];
 }
 
 }  // namespace

@@ -1,0 +1,15 @@
+// Any bytes as a KIF file: the reader never crashes, and what it reads holds together.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "kifu_roundtrip.h"
+#include "record/kifu_text.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace yukora;
+    const 棋譜テキスト t =
+        棋譜テキストを読む(std::string_view(reinterpret_cast<const char*>(data), size));
+    fuzz::確かめる(KIFを読む(t.行));
+    return 0;
+}

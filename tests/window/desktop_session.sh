@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# The real program on a virtual X display, driven with xdotool as a user would:
+#  - Esc closes an open menu only; the next Esc ends the program;
+#  - SIGTERM, SIGINT and SIGHUP end it within a second with status 0, the settings file intact,
+#    also while a message box is open;
+#  - a side button acts as the left one (a press on the board before a game is refused);
+#  - a message box titled " " keeps its blank title;
+#  - その他 → 解説 with an opener that finds no browser says so in a box titled "解説".
+# Usage: desktop_session.sh path/to/yukora-shogi
+set -euo pipefail
+
+exe=$(realpath "$1")
+unset QT_QPA_PLATFORM
+export SDL_AUDIODRIVER=dummy LC_ALL=C.UTF-8
+
+work=$(mktemp -d /tmp/yukora-desktop-XXXXXX)
+# A virtual display of its own: Xvfb picks a free number itself, which xvfb-run cannot do
+# safely while other virtual displays start beside it.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do
+    [[ -s "$work/display" ]] && break
+    sleep 0.1
+done
+[[ -s "$work/display" ]] || { cat "$work/xvfb.log" >&2; echo "desktop_session: no Xvfb" >&2; exit 1; }
+export DISPLAY=:$(head -1 "$work/display")
+run_dir=$(dirname "$exe")
+cp "$run_dir"/*.wav "$run_dir"/*.htm "$work"/ 2>/dev/null || true
+# An opener that finds no browser, as xdg-open on a machine without one.
+mkdir "$work/bin"
+printf '#!/bin/sh\ntouch "%s/opener-called"\nexit 3\n' "$work" > "$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export PATH="$work/bin:$PATH"
+
+passed=0 failed=0
+pass() { echo "PASS $1"; passed=$((passed + 1)); }
+fail() { echo "FAIL $1"; failed=$((failed + 1)); }
+
+# Settings other than the defaults, music on: the shutdown must free a playing sound.
+write_settings() {
+    printf '背景画=宇宙\r\n移動指導=ON\r\n経過時間=ON\r\nBGM=ON\r\n' | iconv -f UTF-8 -t CP932 \
+        > "$work/Yukora将棋1.ini"
+}
+
+pid=
+start() {
+    (cd "$work" && exec "$exe") &
+    pid=$!
+    local i
+    for i in $(seq 100); do
+        win=$(xdotool search --onlyvisible --name '^Yukora 将棋Ⅰ$' 2>/dev/null | head -1) || true
+        [[ -n "$win" ]] && { sleep 0.3; return 0; }
+        sleep 0.1
+    done
+    echo "the window did not appear"; return 1
+}
+
+# Waits up to $1 seconds for the program to end; its exit status in $status.
+ended_within() {
+    local deadline=$(( $(date +%s%N) + ${1%.*} * 1000000000 + 10#${1#*.} * 100000000 ))
+    while kill -0 "$pid" 2>/dev/null; do
+        (( $(date +%s%N) < deadline )) || return 1
+        sleep 0.02
+    done
+    status=0
+    wait "$pid" || status=$?
+    return 0
+}
+
+stop() { kill -KILL "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
+
+# Finds a visible window of the program whose title is exactly $1 within 3 s.
+find_box() {
+    local i w
+    for i in $(seq 30); do
+        for w in $(xdotool search --onlyvisible --class yukora-shogi 2>/dev/null); do
+            if [[ "$(xprop -id "$w" _NET_WM_NAME 2>/dev/null)" == "_NET_WM_NAME(UTF8_STRING) = \"$1\"" ]]; then
+                box=$w; return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+menu_bar() { xdotool mousemove --sync 20 10 sleep 0.2 click 1 sleep 0.5; }
+# 対局 → 対局(人間) → スタート: the box "先手の番です" titled " ".
+start_two_humans() { menu_bar; xdotool key Down sleep 0.2 key Right sleep 0.3 key Return; }
+
+# 1. Esc after a menu was closed with Esc.
+write_settings
+start
+menu_bar
+xdotool key Escape
+sleep 0.5
+if kill -0 "$pid" 2>/dev/null; then
+    xdotool key Escape
+    if ended_within 2.0 && [[ $status -eq 0 ]]; then pass "Esc after a menu closed by Esc ends the program"
+    else fail "Esc after a menu closed by Esc ends the program"; stop; fi
+else
+    fail "Esc inside an open menu only closes the menu"
+fi
+
+# 2. The signals, with the window idle and with a message box open.
+for sig in TERM INT HUP; do
+    for box_open in no yes; do
+        write_settings
+        before=$(sha256sum < "$work/Yukora将棋1.ini")
+        start
+        [[ $box_open == yes ]] && { start_two_humans; find_box " " || true; }
+        kill -"$sig" "$pid"
+        name="SIG$sig ends it within 1 s, status 0, settings intact (box open: $box_open)"
+        if ended_within 1.0 && [[ $status -eq 0 ]] &&
+            [[ "$(sha256sum < "$work/Yukora将棋1.ini")" == "$before" ]] &&
+            [[ -z "$(find "$work" -maxdepth 1 -name '.yukora-*')" ]]; then
+            pass "$name"
+        else
+            fail "$name (status ${status:-running})"; stop
+        fi
+        status=
+    done
+done
+
+# 3. A side button (X button 8) on the board before a game: refused like a left press.
+write_settings
+start
+xdotool mousemove --sync 260 300 sleep 0.2 click 8
+if find_box "開始"; then pass "a side button acts as the left button"
+else fail "a side button acts as the left button"; fi
+stop
+
+# 4. The box of "スタート" keeps its title of one blank.
+start
+start_two_humans
+if find_box " "; then pass "a box titled ' ' keeps its blank title"
+else fail "a box titled ' ' keeps its blank title"; fi
+stop
+
+# 5. その他 → 解説 with an opener that finds no browser. From 対局, Left wraps round to その他.
+rm -f "$work/opener-called"
+start
+menu_bar
+xdotool key Left sleep 0.3 key Return  # opened from the keyboard: its first item is active
+if find_box "解説" && [[ -e "$work/opener-called" ]]; then
+    pass "解説 without a browser says so"
+else
+    fail "解説 without a browser says so"
+fi
+stop
+
+echo "$passed passed, $failed failed"
+(( failed == 0 ))
