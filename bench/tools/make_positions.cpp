@@ -55,12 +55,12 @@ void 指す(局面& p, 進行状態& s, 手 mv, bool 成る) {
         (成る || 移動後チェック(mv.先Y, 駒) == 0))
         駒 = 成駒;
     描画なし view;
-    駒移動(p, s, view, mv.元X, mv.元Y, mv.先X, mv.先Y, 駒);
+    駒移動(p, s.番, view, mv.元X, mv.元Y, mv.先X, mv.先Y, 駒);
 }
 
 // Neither king captured, and the human has not left its king where the computer takes it.
 bool 使える(局面 p, const 進行状態& s) {
-    if (s.勝者 != 0) return false;
+    if (s.番.勝者 != 0) return false;
     勢力地図 m;
     勢力調査(p, m);
     return m.勢力COM[p.MAN王X][p.MAN王Y] == 0;
@@ -119,7 +119,7 @@ bool 乱手(std::mt19937& rng, int plies, 局面& out) {
         if (moves.empty()) return false;
         const 手 mv = moves[std::uniform_int_distribution<size_t>(0, moves.size() - 1)(rng)];
         指す(p, s, mv, rng() % 2 == 0);
-        if (s.勝者 != 0) return false;
+        if (s.番.勝者 != 0) return false;
     }
     out = p;
     return 使える(p, s);
@@ -130,7 +130,7 @@ bool 対乱手(std::mt19937& rng, int plies, 局面& out) {
     局面 p;
     初期配置(p);
     進行状態 s;
-    s.レベル = 3;
+    s.強さ.レベル = 3;
     for (int i = 0; i < plies; ++i) {
         if (i % 2 == 0) {
             const auto moves = 候補(p, false);
@@ -144,9 +144,9 @@ bool 対乱手(std::mt19937& rng, int plies, 局面& out) {
             const COM指し手 mv = COM探索(p, m, c, s);
             if (!mv.有り) return false;
             描画なし view;
-            駒移動(p, s, view, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.駒後);
+            駒移動(p, s.番, view, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.駒後);
         }
-        if (s.勝者 != 0) return false;
+        if (s.番.勝者 != 0) return false;
     }
     out = p;
     return 使える(p, s);

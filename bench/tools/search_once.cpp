@@ -22,7 +22,7 @@ void 探索一回(const 局面& start, int level, int i) {
     勢力調査(p, m);
     COM思考状態 c;
     進行状態 s;
-    s.レベル = level;
+    s.強さ.レベル = level;
     const COM指し手 mv = COM探索(p, m, c, s);
     std::printf("%02d L%d (%d,%d)->(%d,%d) %d->%d %d\n", i, level, mv.元X, mv.元Y, mv.先X, mv.先Y,
                 mv.駒前, mv.駒後, mv.点十倍);
