@@ -91,6 +91,7 @@ void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesy
     // Before the first repaint, so that it is drawn at the size it is shown.
     if (窓口_.倍率) 窓口_.倍率->表示倍率設定(状態.設定.印.表示倍率);
     初期設定();
+    勢力表示を合わせる();
 }
 
 void ゲーム::終了処理() {
@@ -112,10 +113,20 @@ void ゲーム::キー押下(int code) {
 void ゲーム::閉じる() { 終了処理(); }
 
 void ゲーム::マウス押下(int button, int X, int Y) {
+    ヒント枠を消す();
     Form_MouseDown(button, 0, static_cast<float>(X), static_cast<float>(Y));
+    勢力表示を合わせる();
 }
 
+void ゲーム::勢力表示を合わせる() { 表示_.勢力地色を合わせる(状態.設定.印.SEIRYOKU); }
+
 void ゲーム::メニュー選択(メニュー操作 item) {
+    ヒント枠を消す();
+    メニューの命令(item);
+    勢力表示を合わせる();
+}
+
+void ゲーム::メニューの命令(メニュー操作 item) {
     using enum メニュー操作;
     switch (item) {
         case TAIKYOKU:
@@ -144,8 +155,10 @@ void ゲーム::メニュー選択(メニュー操作 item) {
         case SIDOU: SIDOU_Click(); break;
         case KEIKA: KEIKA_Click(); break;
         case BGM: BGM_Click(); break;
+        case SEIRYOKU: SEIRYOKU_Click(); break;
         case KAISETU: KAISETU_Click(); break;
         case VER: VER_Click(); break;
+        case HINT: HINT_Click(); break;
         case BAIRITU100: 表示倍率_Click(100); break;
         case BAIRITU125: 表示倍率_Click(125); break;
         case BAIRITU150: 表示倍率_Click(150); break;

@@ -38,9 +38,11 @@ enum class メニュー操作 {
     SIDOU,
     KEIKA,
     BGM,
+    SEIRYOKU,
     SONOTA,
     KAISETU,
     VER,
+    HINT,
     BAIRITU,
     BAIRITU100,
     BAIRITU125,
@@ -51,14 +53,14 @@ enum class メニュー操作 {
     AWASERU,
 };
 
-inline constexpr std::array<std::string_view, 42> 操作の名前{
-    "TAIKYOKU",   "MATCH_MAN",  "START",      "START2",     "SENTE",      "GOTE",
-    "LEVEL",      "LEVEL1",     "LEVEL2",     "LEVEL3",     "OWARI",      "STOP",
-    "CANCEL",     "REVERSE",    "REPLAY",     "AFTER",      "LBEL_UP",    "LEBEL_DOWN",
-    "KIFU",       "KIFU_READ",  "KIFU_WRITE", "OPTION",     "HAIKEI_GA",  "MIDORI",
-    "TATAMI",     "TAKE",       "UCHU",       "RENGA",      "SIDOU",      "KEIKA",
-    "BGM",        "SONOTA",     "KAISETU",    "VER",        "BAIRITU",    "BAIRITU100",
-    "BAIRITU125", "BAIRITU150", "BAIRITU200", "BAIRITU250", "BAIRITU300", "AWASERU"};
+inline constexpr std::array<std::string_view, 44> 操作の名前{
+    "TAIKYOKU",   "MATCH_MAN", "START",      "START2",     "SENTE",      "GOTE",       "LEVEL",
+    "LEVEL1",     "LEVEL2",    "LEVEL3",     "OWARI",      "STOP",       "CANCEL",     "REVERSE",
+    "REPLAY",     "AFTER",     "LBEL_UP",    "LEBEL_DOWN", "KIFU",       "KIFU_READ",  "KIFU_WRITE",
+    "OPTION",     "HAIKEI_GA", "MIDORI",     "TATAMI",     "TAKE",       "UCHU",       "RENGA",
+    "SIDOU",      "KEIKA",     "BGM",        "SEIRYOKU",   "SONOTA",     "KAISETU",    "VER",
+    "HINT",       "BAIRITU",   "BAIRITU100", "BAIRITU125", "BAIRITU150", "BAIRITU200", "BAIRITU250",
+    "BAIRITU300", "AWASERU"};
 
 // The control name of an item ("LEVEL3").
 constexpr std::string_view 操作名(メニュー操作 c) { return 操作の名前[static_cast<int>(c)]; }

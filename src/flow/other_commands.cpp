@@ -18,8 +18,10 @@ void ゲーム::Command1_Click() {
 }
 
 void ゲーム::File1_Click(const std::string& name) {
+    ヒント枠を消す();
     yukora::File1_Click(name, 状態.盤面, 状態.進行, 状態.手順, 窓口_.timer, 表示_, 窓口_.screen,
                         窓口_.panel, 窓口_.dialog);
+    勢力表示を合わせる();
 }
 
 int ゲーム::Drive1_Change(bool readable) { return yukora::Drive1_Change(窓口_.dialog, readable); }
@@ -35,6 +37,7 @@ void ゲーム::オプション印を映す() {
     menu.印設定(メニュー操作::SIDOU, 印.SIDOU);
     menu.印設定(メニュー操作::KEIKA, 印.KEIKA);
     menu.印設定(メニュー操作::BGM, 印.BGM);
+    menu.印設定(メニュー操作::SEIRYOKU, 印.SEIRYOKU);
     for (const auto& [item, 倍率] : 倍率項目一覧) menu.印設定(item, 印.表示倍率 == 倍率);
 }
 
@@ -60,6 +63,12 @@ void ゲーム::SIDOU_Click() {
 void ゲーム::BGM_Click() {
     yukora::BGM_Click(状態.設定, *this, 設定フォルダ());
     オプション印を映す();
+}
+
+void ゲーム::SEIRYOKU_Click() {
+    yukora::SEIRYOKU_Click(状態.設定, 設定フォルダ());
+    オプション印を映す();
+    勢力表示を合わせる();
 }
 
 void ゲーム::表示倍率_Click(int 倍率) {

@@ -79,6 +79,11 @@ void BGM_Click(設定状態& st, BGM演奏& music, const std::string& folder) {
     書込_環境設定ファイル(folder, st);
 }
 
+void SEIRYOKU_Click(設定状態& st, const std::string& folder) {
+    st.印.SEIRYOKU = !st.印.SEIRYOKU;
+    書込_環境設定ファイル(folder, st);
+}
+
 void 表示倍率_Click(設定状態& st, int 倍率, 表示倍率の窓& window, const std::string& folder) {
     st.印.表示倍率 = 倍率;
     書込_環境設定ファイル(folder, st);

@@ -61,6 +61,8 @@ void 一行を適用(const std::string& key, const std::string& value, 設定状
     } else if (key == "BGM") {
         st.印.BGM = value == "ON";
         if (st.印.BGM) music.ループ再生();
+    } else if (key == "勢力表示") {
+        st.印.SEIRYOKU = value == "ON";
     } else if (key == "表示倍率") {
         表示倍率を読む(value, st.印);
     }
@@ -96,6 +98,7 @@ std::vector<std::string> 環境設定の行(const オプション印& 印) {
     lines.push_back(印.KEIKA ? "経過時間=ON" : "経過時間=OFF");
     lines.push_back(印.BGM ? "BGM=ON" : "BGM=OFF");
     lines.push_back(表示倍率の行(印.表示倍率));
+    lines.push_back(印.SEIRYOKU ? "勢力表示=ON" : "勢力表示=OFF");
     return lines;
 }
 

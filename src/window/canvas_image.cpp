@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "display/grid.h"
@@ -13,6 +14,9 @@ namespace {
 
 // Far enough for the background tiles of a maximised window (17610 × 11995 twips).
 constexpr int 画像幅twips = 17610, 画像高さtwips = 11995;
+
+// Opacity of the tint at strength 1..3.
+double 地色の不透明度(int 濃さ) { return 0.16 * std::min(濃さ, 3); }
 
 QColor 色(int n) {
     const 色値 c = パレット色(n);
@@ -53,10 +57,14 @@ void 描画面::表示倍率設定(qreal zoom) {
     zoom_ = zoom;
     画像_ = 空の画像(倍率());
     絵_ = 作り手_(倍率());
+    覆い_ = {};  // made again at the new size when first used
     const bool bold = 書体_.bold();
     for (const 描画命令& c : 記録_.命令()) {
         switch (c.kind) {
             case 描画命令::種類::絵: 絵を描く(c.番号, c.X, c.Y); break;
+            case 描画命令::種類::地色付きの絵:
+                地色付きの絵を描く(c.番号, c.X, c.Y, c.色, c.濃さ);
+                break;
             case 描画命令::種類::輪郭: 輪郭を描く(c.番号, c.X, c.Y, c.X2, c.Y2); break;
             case 描画命令::種類::文字:
                 文字を描く(c.X, c.Y, c.文字列, c.大きさ, c.番号, c.太字);
@@ -73,6 +81,13 @@ void 描画面::絵(int 番号, int X, int Y) {
     絵を描く(番号, X, Y);
 }
 
+void 描画面::地色付きの絵(int 番号, int X, int Y, int 色番号, int 濃さ) {
+    if (番号 < 0 || 番号 >= 絵の数) return;
+    if (濃さ <= 0) return 絵(番号, X, Y);
+    記録_.地色付きの絵(番号, X, Y, 色番号, 濃さ);
+    地色付きの絵を描く(番号, X, Y, 色番号, 濃さ);
+}
+
 void 描画面::輪郭(int 色番号, int X1, int Y1, int X2, int Y2) {
     記録_.輪郭(色番号, X1, Y1, X2, Y2);
     輪郭を描く(色番号, X1, Y1, X2, Y2);
@@ -86,7 +101,33 @@ void 描画面::文字(int X, int Y, std::string_view text, int 大きさ, int �
 void 描画面::絵を描く(int 番号, int X, int Y) {
     // Only the background tiles reach left of or above the client area.
     if (X < 0 || Y < 0) 地の絵_ = 番号;
-    const QImage& src = 絵_[番号];
+    画像に置く(絵_[番号], X, Y);
+}
+
+void 描画面::地色付きの絵を描く(int 番号, int X, int Y, int 色番号, int 濃さ) {
+    // The tint as a layer, cut to the ground, laid over a copy of the picture.
+    QImage layer(絵_[番号].size(), QImage::Format_ARGB32_Premultiplied);
+    QColor c = 色(色番号);
+    c.setAlphaF(地色の不透明度(濃さ));
+    layer.fill(c);
+    QPainter lp(&layer);
+    lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    lp.drawImage(0, 0, 地の覆い(番号));
+    lp.end();
+    QImage img = 絵_[番号].copy();
+    QPainter p(&img);
+    p.drawImage(0, 0, layer);
+    p.end();
+    画像に置く(img, X, Y);
+}
+
+const QImage& 描画面::地の覆い(int 番号) {
+    QImage& mask = 覆い_[番号];
+    if (mask.isNull()) mask = 地の覆いを作る(番号, 絵_[番号].size());
+    return mask;
+}
+
+void 描画面::画像に置く(const QImage& src, int X, int Y) {
     const QPoint at(画素(X), 画素(Y));
     QPainter p(&画像_);
     p.setCompositionMode(QPainter::CompositionMode_Source);

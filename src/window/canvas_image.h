@@ -25,6 +25,7 @@ public:
     explicit 描画面(qreal dpr, 絵の作り手 maker = nullptr);
 
     void 絵(int 番号, int X, int Y) override;
+    void 地色付きの絵(int 番号, int X, int Y, int 色, int 濃さ) override;
     void 輪郭(int 色, int X1, int Y1, int X2, int Y2) override;
     void 文字(int X, int Y, std::string_view text, int 大きさ, int 色) override;
     void 太字(bool on) override;
@@ -56,17 +57,22 @@ public:
 
 private:
     void 絵を描く(int 番号, int X, int Y);
+    void 地色付きの絵を描く(int 番号, int X, int Y, int 色, int 濃さ);
     void 輪郭を描く(int 色, int X1, int Y1, int X2, int Y2);
     // Where the text's strokes went, in twips from its point: left, top, right, bottom.
     std::array<int, 4> 文字を描く(int X, int Y, std::string_view text, int 大きさ, int 色,
                                   bool bold);
     void 変更(const QRect& device);
+    void 画像に置く(const QImage& src, int X, int Y);
+    // Where picture `番号` shows the bare board, made at its first use.
+    const QImage& 地の覆い(int 番号);
 
     qreal dpr_;
     qreal zoom_ = 1.0;
     絵の作り手 作り手_;
     QImage 画像_;
     std::array<QImage, 絵の数> 絵_;
+    std::array<QImage, 絵の数> 覆い_;
     QFont 書体_;
     int 地の絵_ = -1;
     描画記録 記録_;

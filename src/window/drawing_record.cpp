@@ -59,6 +59,21 @@ private:
     std::array<bool, 桝列数 * 桝行数> 桝_{};
 };
 
+// A picture, tinted or not, covers the same pixels.
+描画命令 絵の命令(描画命令::種類 kind, int 番号, int X, int Y) {
+    const auto& 仕様 = 絵一覧.at(static_cast<std::size_t>(番号));
+    描画命令 c;
+    c.kind = kind;
+    c.番号 = 番号;
+    c.X = X;
+    c.Y = Y;
+    c.左 = X;
+    c.上 = Y;
+    c.右 = X + 仕様.幅 * 画素あたりtwip + 余白;
+    c.下 = Y + 仕様.高さ * 画素あたりtwip + 余白;
+    return c;
+}
+
 using 鍵 = std::array<int, 4>;
 struct 鍵のハッシュ {
     std::size_t operator()(const 鍵& k) const {
@@ -70,17 +85,12 @@ struct 鍵のハッシュ {
 
 }  // namespace
 
-void 描画記録::絵(int 番号, int X, int Y) {
-    const auto& 仕様 = 絵一覧.at(static_cast<std::size_t>(番号));
-    描画命令 c;
-    c.kind = 描画命令::種類::絵;
-    c.番号 = 番号;
-    c.X = X;
-    c.Y = Y;
-    c.左 = X;
-    c.上 = Y;
-    c.右 = X + 仕様.幅 * 画素あたりtwip + 余白;
-    c.下 = Y + 仕様.高さ * 画素あたりtwip + 余白;
+void 描画記録::絵(int 番号, int X, int Y) { 足す(絵の命令(描画命令::種類::絵, 番号, X, Y)); }
+
+void 描画記録::地色付きの絵(int 番号, int X, int Y, int 色, int 濃さ) {
+    描画命令 c = 絵の命令(描画命令::種類::地色付きの絵, 番号, X, Y);
+    c.色 = 色;
+    c.濃さ = 濃さ;
     足す(std::move(c));
 }
 
@@ -140,7 +150,7 @@ void 描画記録::詰める() {
     for (std::size_t i = 命令_.size(); i-- > 0;) {
         const 描画命令& c = 命令_[i];
         bool 隠れる = 桝.隠れる(c.左, c.上, c.右, c.下);
-        if (c.kind == 描画命令::種類::絵) {
+        if (c.kind == 描画命令::種類::絵 || c.kind == 描画命令::種類::地色付きの絵) {
             // A picture of the same size at the same point later paints the same pixels.
             const auto& 仕様 = 絵一覧.at(static_cast<std::size_t>(c.番号));
             隠れる = 隠れる || !後の絵.insert(鍵{仕様.幅, 仕様.高さ, c.X, c.Y}).second;

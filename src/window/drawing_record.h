@@ -12,13 +12,14 @@
 namespace yukora::window {
 
 struct 描画命令 {
-    enum class 種類 : std::uint8_t { 絵, 輪郭, 文字 };
+    enum class 種類 : std::uint8_t { 絵, 地色付きの絵, 輪郭, 文字 };
     種類 kind = 種類::絵;
-    bool 太字 = false;   // 文字
-    int 番号 = 0;        // 絵: the picture; 輪郭, 文字: the palette colour
-    int X = 0, Y = 0;    // top-left point
-    int X2 = 0, Y2 = 0;  // 輪郭: the other corner
-    int 大きさ = 0;      // 文字: points
+    bool 太字 = false;     // 文字
+    int 番号 = 0;          // 絵: the picture; 輪郭, 文字: the palette colour
+    int X = 0, Y = 0;      // top-left point
+    int X2 = 0, Y2 = 0;    // 輪郭: the other corner
+    int 大きさ = 0;        // 文字: points
+    int 色 = 0, 濃さ = 0;  // 地色付きの絵: the tint
     std::string 文字列;
     // The twips the command may touch at any size the image is drawn at (a little more).
     int 左 = 0, 上 = 0, 右 = 0, 下 = 0;
@@ -27,6 +28,7 @@ struct 描画命令 {
 class 描画記録 {
 public:
     void 絵(int 番号, int X, int Y);
+    void 地色付きの絵(int 番号, int X, int Y, int 色, int 濃さ);
     void 輪郭(int 色, int X1, int Y1, int X2, int Y2);
     // `墨` the twips the text's strokes covered where it was drawn, from (X, Y): left, top,
     // right and bottom (antialiasing included right and below).

@@ -7,7 +7,7 @@ namespace {
 
 using enum メニュー操作;
 
-constexpr std::array<メニュー項目, 42> 表{{
+constexpr std::array<メニュー項目, 44> 表{{
     {TAIKYOKU, "対局", std::nullopt, true, false, false},
     {MATCH_MAN, "対局(人間)", TAIKYOKU, true, false, false},
     {START, "スタート", MATCH_MAN, false, false, false},
@@ -39,6 +39,7 @@ constexpr std::array<メニュー項目, 42> 表{{
     {SIDOU, "移動指導", OPTION, false, true, false},
     {KEIKA, "経過時間", OPTION, false, true, false},
     {BGM, "BGM", OPTION, false, true, false},
+    {SEIRYOKU, "勢力表示", OPTION, false, true, false},
     {BAIRITU, "表示倍率", OPTION, true, false, false},
     {BAIRITU100, "100%", BAIRITU, false, true, true},
     {BAIRITU125, "125%", BAIRITU, false, true, false},
@@ -50,6 +51,7 @@ constexpr std::array<メニュー項目, 42> 表{{
     {SONOTA, "その他", std::nullopt, true, false, false},
     {KAISETU, "解説", SONOTA, false, false, false},
     {VER, "バージョン情報", SONOTA, false, false, false},
+    {HINT, "ヒント", SONOTA, false, false, false},
 }};
 
 }  // namespace

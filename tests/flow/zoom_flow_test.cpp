@@ -90,7 +90,8 @@ TEST(表示倍率, 項目を選ぶとその一つに印が付き窓が倍率を�
         EXPECT_EQ(t.st().設定.印.表示倍率, 倍率);
         const std::string 値 = 倍率 == 0 ? "合わせる" : std::to_string(倍率);
         EXPECT_EQ(設定ファイル(t),
-                  "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n表示倍率=" + 値 + "\r\n");
+                  "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n表示倍率=" + 値 +
+                      "\r\n勢力表示=OFF\r\n");
         // The game draws nothing itself: the window redraws what it shows at the new size.
         EXPECT_TRUE(t.screen.呼出し.empty());
     }

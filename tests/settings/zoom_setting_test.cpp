@@ -49,7 +49,7 @@ TEST_F(表示倍率の設定, 行の値を読み知らない値やない行は�
     }
 }
 
-TEST_F(表示倍率の設定, 四行のあとに五行目として書き四行はそのまま) {
+TEST_F(表示倍率の設定, 四行のあとに五行目として書き四行はそのまま勢力表示は最後) {
     st.印.UCHU = true;
     st.印.TATAMI = false;
     st.印.BGM = true;
@@ -60,7 +60,7 @@ TEST_F(表示倍率の設定, 四行のあとに五行目として書き四行�
                                    {0, "表示倍率=合わせる"}}) {
         st.印.表示倍率 = 倍率;
         書込_環境設定ファイル(dir.場所(), st);
-        EXPECT_EQ(ファイル(), 四行 + 行 + "\r\n");
+        EXPECT_EQ(ファイル(), 四行 + 行 + "\r\n勢力表示=OFF\r\n");
         // And it reads back.
         設定状態 again;
         読込_環境設定ファイル(dir.場所(), again, 背景画番号, bg, music);
@@ -82,13 +82,15 @@ TEST_F(表示倍率の設定, ファイルがなければ初回の倍率で始�
 TEST_F(表示倍率の設定, 倍率を選ぶと印を移しファイルに書き窓に伝える) {
     表示倍率_Click(st, 150, window, dir.場所());
     EXPECT_EQ(st.印.表示倍率, 150);
-    EXPECT_EQ(ファイル(),
-              "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=150\r\n");
+    EXPECT_EQ(
+        ファイル(),
+        "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=150\r\n勢力表示=OFF\r\n");
     表示倍率_Click(st, 表示倍率_合わせる, window, dir.場所());
     表示倍率_Click(st, 表示倍率_合わせる, window, dir.場所());
     EXPECT_EQ(st.印.表示倍率, 表示倍率_合わせる);
     EXPECT_EQ(ファイル(),
-              "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=合わせる\r\n");
+              "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率="
+              "合わせる\r\n勢力表示=OFF\r\n");
     EXPECT_EQ(window.倍率, (std::vector<int>{150, 0, 0}));
     EXPECT_TRUE(bg.描いた背景.empty());
 }
