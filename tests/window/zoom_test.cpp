@@ -42,6 +42,9 @@ void いろいろ描く(表示& view, int i) {
     view.描画_絵(4, 15, 9);
     view.描画_数値(13.1, 9.3, std::to_string(i * 7), 色_黒, 0, 12);
     view.描画_数値(13, 9.2, std::to_string(i * 7), 色_白, 0, 12);
+    // A square tinted by the influence display.
+    view.画面ポート().地色付きの絵(絵番号(i % 2 == 0 ? -歩 : 0), 桝のX(2), 桝のY(6), 色_明赤,
+                                   1 + i % 3);
 }
 
 // "" when the images agree (each colour channel within `shade`), else where they first differ.
