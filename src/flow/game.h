@@ -76,6 +76,7 @@ public:
     void 背景_Click(int n);
     void SIDOU_Click();
     void BGM_Click();
+    void 表示倍率_Click(int 倍率);
     void KAISETU_Click();
     void VER_Click();
     // The influence display on the board, on or off.

@@ -54,6 +54,7 @@ void ゲーム::オプション印を映す() {
     menu.印設定(メニュー操作::KEIKA, 印.KEIKA);
     menu.印設定(メニュー操作::BGM, 印.BGM);
     menu.印設定(メニュー操作::SEIRYOKU, 印.SEIRYOKU);
+    for (const auto& [item, 倍率] : 倍率項目一覧) menu.印設定(item, 印.表示倍率 == 倍率);
 }
 
 void ゲーム::背景_Click(int n) {
@@ -84,6 +85,16 @@ void ゲーム::SEIRYOKU_Click() {
     yukora::SEIRYOKU_Click(状態.設定, 設定フォルダ());
     オプション印を映す();
     勢力表示を合わせる();
+}
+
+void ゲーム::表示倍率_Click(int 倍率) {
+    // Without a window that zooms the choice is still kept in the file.
+    class 倍率なし final : public 表示倍率の窓 {
+        void 表示倍率設定(int) override {}
+        int 初回の表示倍率() const override { return 表示倍率_既定; }
+    } none;
+    yukora::表示倍率_Click(状態.設定, 倍率, 窓口_.倍率 ? *窓口_.倍率 : none, 設定フォルダ());
+    オプション印を映す();
 }
 
 void ゲーム::KAISETU_Click() { yukora::KAISETU_Click(窓口_.browser, 窓口_.dialog, 起動フォルダ_); }

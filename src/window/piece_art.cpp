@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 #include "display/pictures.h"
@@ -13,12 +14,13 @@
 namespace yukora::window {
 namespace {
 
-// Straight-grained board wood; (lx, ly) in logical pixels.
-QColor 盤の色(double lx, double ly) {
+// Straight-grained board wood; (lx, ly) in logical pixels, the grain `細かさ` cells to one.
+QColor 盤の色(double lx, double ly, int 細かさ) {
     const QColor base(226, 186, 112);
     const double 木目 = 5.0 * std::sin(lx * 0.85 + 1.7 * std::sin(ly * 0.11 + lx * 0.05)) +
                         3.0 * std::sin(lx * 2.3 + 0.4);
-    const double 粒 = 雑音(static_cast<int>(lx), static_cast<int>(ly), 11) * 6.0 - 3.0;
+    const double 粒 =
+        雑音(static_cast<int>(lx * 細かさ), static_cast<int>(ly * 細かさ), 11) * 6.0 - 3.0;
     return 明るさ(base, 木目 + 粒);
 }
 
@@ -79,10 +81,12 @@ QRectF 駒の場所(int code) {
 
 QImage 空桝の絵(qreal dpr) {
     const int w = qRound(駒絵_幅 * dpr), h = qRound(駒絵_高さ * dpr);
+    // The grain about one device pixel fine at any size.
+    const int 細かさ = std::max(1, static_cast<int>(std::lround(dpr)));
     QImage img(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            img.setPixelColor(x, y, 盤の色((x + 0.5) / dpr, (y + 0.5) / dpr));
+            img.setPixelColor(x, y, 盤の色((x + 0.5) / dpr, (y + 0.5) / dpr, 細かさ));
     return img;
 }
 
