@@ -1,6 +1,8 @@
 #include "positions.h"
 
-#include <cctype>
+#include <string_view>
+
+#include "support/board_fixtures.h"
 
 namespace yukora::bench {
 namespace {
@@ -121,63 +123,15 @@ constexpr ベンチ局面 局面表[] = {
      "COM対乱手 19手目"},
 };
 
-int 文字の駒(char c) {
-    switch (std::toupper(static_cast<unsigned char>(c))) {
-        case 'P': return 歩;
-        case 'L': return 香;
-        case 'N': return 桂;
-        case 'S': return 銀;
-        case 'G': return 金;
-        case 'B': return 角;
-        case 'R': return 飛;
-        case 'K': return 王;
-        default: return 0;
-    }
-}
-
 }  // namespace
 
 std::span<const ベンチ局面> 探索の局面() { return 局面表; }
 
 局面 SFENの局面(const char* sfen) {
-    局面 p{};
-    const char* s = sfen;
-    int x = 1, y = 1;
-    bool 成り = false;
-    for (; *s != ' '; ++s) {
-        if (*s == '/') {
-            x = 1;
-            ++y;
-        } else if (*s == '+') {
-            成り = true;
-        } else if (std::isdigit(static_cast<unsigned char>(*s))) {
-            x += *s - '0';
-        } else {
-            const bool man = std::isupper(static_cast<unsigned char>(*s));
-            const int code = 文字の駒(*s) + (成り ? 1 : 0);
-            p.盤[x][y] = static_cast<駒型>(man ? -code : code);
-            if (code == 王) {
-                (man ? p.MAN王X : p.COM王X) = x;
-                (man ? p.MAN王Y : p.COM王Y) = y;
-            }
-            成り = false;
-            ++x;
-        }
-    }
-    s += 3;  // " w "
-    for (int n = 0; *s != ' ' && *s != '-'; ++s) {
-        if (std::isdigit(static_cast<unsigned char>(*s))) {
-            n = n * 10 + (*s - '0');
-            continue;
-        }
-        const bool man = std::isupper(static_cast<unsigned char>(*s));
-        const int kind = 持駒種類(文字の駒(*s));
-        const int count = n == 0 ? 1 : n;
-        (man ? p.MAN持駒 : p.COM持駒)[kind] = static_cast<駒型>(count);
-        (man ? p.MAN持駒数 : p.COM持駒数) += count;
-        n = 0;
-    }
-    return p;
+    const std::string_view s = sfen;
+    const auto board = s.find(' ');
+    const auto hands = board + 3;  // past " w "
+    return test::盤面(s.substr(0, board), s.substr(hands, s.find(' ', hands) - hands));
 }
 
 }  // namespace yukora::bench

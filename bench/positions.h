@@ -19,7 +19,7 @@ std::span<const ベンチ局面> 探索の局面();
 inline constexpr const char* 中盤の局面 =
     "ln1g2s1l/1r2gk3/p1p2psp1/1p1p4p/4b4/1PP1P2P1/P1NP1P2P/1B1GK1S+R1/L1S2G2L w NP2p 1";
 
-// The position of an SFEN, sente (upper case) as the bottom side; both hand totals set.
+// The position of an SFEN, sente (upper case) as the bottom side, built by the tests' `盤面`.
 局面 SFENの局面(const char* sfen);
 
 }  // namespace yukora::bench

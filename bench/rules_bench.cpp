@@ -5,15 +5,12 @@
 #include "positions.h"
 #include "rules/making_move.h"
 #include "rules/move_test.h"
+#include "support/board_fixtures.h"
 
 namespace yukora {
 namespace {
 
-局面 初期() {
-    局面 p;
-    初期配置(p);
-    return p;
-}
+局面 初期() { return test::初期局面(); }
 
 局面 中盤() {
     局面 p = bench::SFENの局面(bench::中盤の局面);

@@ -4,8 +4,8 @@
 // list of moves to compare between two builds.
 //
 // Build from the repository root after building the core:
-//   g++ -std=c++20 -O2 -g -Isrc -Ibench bench/tools/search_once.cpp bench/positions.cpp \
-//       build/libyukora_core.a -o /tmp/search_once
+//   g++ -std=c++20 -O2 -g -Isrc -Ibench -Itests bench/tools/search_once.cpp bench/positions.cpp \
+//       tests/support/board_fixtures.cpp build/libyukora_core.a -o /tmp/search_once
 #include <cstdio>
 #include <cstdlib>
 
