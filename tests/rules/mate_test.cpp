@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <utility>
+
 #include "influence/survey.h"
 #include "rules/making_move.h"
 #include "support/board_fixtures.h"
@@ -9,129 +12,332 @@
 namespace yukora {
 namespace {
 
-using test::局面を作る;
+using test::盤面;
 
-// Runs the survey and the top side's mate test; the board must come back unchanged.
-int COMは詰みか(局面 p) {
+// Runs the survey and one side's mate test; the board must come back unchanged.
+int 詰みか(局面 p, bool 上の王) {
     勢力地図 m;
     調査_2歩フラグ設定(p);
     勢力調査(p, m);
     const 盤型 before = p.盤;
-    const int r = 詰めかCOM(p, m);
+    const int r = 上の王 ? 詰めかCOM(p, m) : 詰めかMAN(p, m);
     EXPECT_EQ(p.盤, before);
     return r;
 }
 
-int MANは詰みか(局面 p) {
-    勢力地図 m;
-    調査_2歩フラグ設定(p);
-    勢力調査(p, m);
-    const 盤型 before = p.盤;
-    const int r = 詰めかMAN(p, m);
-    EXPECT_EQ(p.盤, before);
-    return r;
+struct 詰みの例 {
+    const char* 説明;
+    const char* 盤;
+    const char* 持駒;
+    int 結果;  // 1: mated
+};
+
+void PrintTo(const 詰みの例& c, std::ostream* os) { *os << c.説明; }
+
+// The top king checked: 詰めかCOM.
+const 詰みの例 上の王の例[] = {
+    {"王手されていなければ詰みではない",
+     R"(
+        k l . . . . . . .
+        l n . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+     "-", 0},
+    {"遠い王手は持駒がなければ詰み",
+     R"(
+        k l . . . . . . .
+        . l . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        R . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+     "-", 1},
+    {"遠い王手に銀を合駒できる",
+     R"(
+        k l . . . . . . .
+        . l . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        R . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+     "s", 0},
+    {"遠い王手に歩を合駒できる",
+     R"(
+        k l . . . . . . .
+        . l . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        R . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+     "2p", 0},
+    {"歩しかなく二歩で打てず逃げも取りもない",
+     R"(
+        k l . . . . . . .
+        . l . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        R . . . . . . . .
+        . . . . . . . . .
+        p . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+     "p", 1},
+    {"歩しかなく二歩だが(2, 1)へ逃げられる",
+     R"(
+        k . . . . . . . .
+        . l . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        R . . . . . . . .
+        . . . . . . . . .
+        p . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+     "p", 0},
+    {"桂の王手は合駒できない",
+     R"(
+        k l . . . . . . .
+        l n . . . . . . .
+        . N . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+     "g", 1},
+    {"桂の王手は(2, 2)の香が取れる",
+     R"(
+        k l . . . . . . .
+        l l . . . . . . .
+        . N . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+     "g", 0},
+    {"紐の付いた頭金は詰み",
+     R"(
+        . . . . k . . . .
+        . . . . G . . . .
+        . . . . P . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+     "r", 1},
+    {"紐のない頭金は王が取る",
+     R"(
+        . . . . k . . . .
+        . . . . G . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+     "r", 0},
+    {"頭金は銀が取る",
+     R"(
+        . . . s k . . . .
+        . . . . G . . . .
+        . . . . P . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+     "r", 0},
+};
+
+// The bottom king checked: 詰めかMAN.
+const 詰みの例 下の王の例[] = {
+    {"遠い王手は持駒がなければ詰み",
+     R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . r
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . L .
+        . . . . . . . L K
+    )",
+     "-", 1},
+    {"遠い王手に金を合駒できる",
+     R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . r
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . L .
+        . . . . . . . L K
+    )",
+     "G", 0},
+    {"歩しかなく二歩なら詰み",
+     R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . P
+        . . . . . . . . .
+        . . . . . . . . r
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . L .
+        . . . . . . . L K
+    )",
+     "P", 1},
+    {"二歩でなければ歩を合駒できる",
+     R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . r
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . L .
+        . . . . . . . L K
+    )",
+     "P", 0},
+    {"取る手は直接の利きで判定する",
+     R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . p
+        . . . . . . . . g
+        . . . . . . . . K
+    )",
+     "-", 1},
+    {"銀が金を取れば王に届く駒はない",
+     R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . p
+        . . . . . . . . g
+        . . . . . . . S K
+    )",
+     "-", 0},
+    {"金が逃げ道を全て押さえる",
+     R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . p . . . .
+        . . . . g . . . .
+        . . . . K . . . .
+    )",
+     "-", 1},
+    {"銀なら(4, 8)と(6, 8)へ逃げられる",
+     R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . p . . . .
+        . . . . s . . . .
+        . . . . K . . . .
+    )",
+     "-", 0},
+};
+
+class 詰めかCOM : public testing::TestWithParam<詰みの例> {};
+class 詰めかMAN : public testing::TestWithParam<詰みの例> {};
+
+TEST_P(詰めかCOM, 表の局面) {
+    SCOPED_TRACE(GetParam().説明);
+    EXPECT_EQ(詰みか(盤面(GetParam().盤, GetParam().持駒), true), GetParam().結果);
 }
 
-void 持たせる(局面& p, bool com, int kind, int n) {
-    (com ? p.COM持駒 : p.MAN持駒)[kind] = static_cast<駒型>(n);
-    (com ? p.COM持駒数 : p.MAN持駒数) += n;
+TEST_P(詰めかMAN, 表の局面) {
+    SCOPED_TRACE(GetParam().説明);
+    EXPECT_EQ(詰みか(盤面(GetParam().盤, GetParam().持駒), false), GetParam().結果);
 }
 
-TEST(詰めかCOM, 王手されていなければ詰みではない) {
-    局面 p = 局面を作る({{1, 1, 王}, {2, 1, 香}, {2, 2, 桂}, {1, 2, 香}});
-    EXPECT_EQ(COMは詰みか(p), 0);
-}
-
-// Top king in the corner, boxed in by its own lances, checked along column 1.
-局面 遠い王手() { return 局面を作る({{1, 1, 王}, {2, 1, 香}, {2, 2, 香}, {1, 5, -飛}}); }
-
-TEST(詰めかCOM, 遠い王手は持駒で合駒できる) {
-    EXPECT_EQ(COMは詰みか(遠い王手()), 1);
-    局面 p = 遠い王手();
-    持たせる(p, true, 持駒_銀, 1);
-    EXPECT_EQ(COMは詰みか(p), 0);
-    局面 q = 遠い王手();
-    持たせる(q, true, 持駒_歩, 2);
-    EXPECT_EQ(COMは詰みか(q), 0);
-}
-
-TEST(詰めかCOM, 歩しかなく二歩で打てなければ逃げと取りを調べる) {
-    局面 p = 遠い王手();
-    p.盤[1][7] = 歩;  // a top pawn already stands in column 1
-    持たせる(p, true, 持駒_歩, 1);
-    EXPECT_EQ(COMは詰みか(p), 1);
-    // The same, but the lance on (2, 1) gone: the king can flee there.
-    p.盤[2][1] = 0;
-    EXPECT_EQ(COMは詰みか(p), 0);
-}
-
-TEST(詰めかCOM, 桂の王手は合駒できない) {
-    局面 p = 局面を作る({{1, 1, 王}, {2, 1, 香}, {2, 2, 桂}, {1, 2, 香}, {2, 3, -桂}});
-    持たせる(p, true, 持駒_金, 1);
-    EXPECT_EQ(COMは詰みか(p), 1);
-    p.盤[2][2] = 香;  // now the lance on (2, 2) can take the knight
-    EXPECT_EQ(COMは詰みか(p), 0);
-}
+INSTANTIATE_TEST_SUITE_P(表, 詰めかCOM, testing::ValuesIn(上の王の例));
+INSTANTIATE_TEST_SUITE_P(表, 詰めかMAN, testing::ValuesIn(下の王の例));
 
 TEST(詰めかCOM, 打ち歩詰めも詰みと判定する) {
-    局面 p = 局面を作る({{1, 1, 王}, {2, 1, 香}, {2, 2, 桂}, {1, 5, -香}});
-    p.MAN持駒[持駒_歩] = 1;
-    p.MAN持駒数 = 1;
+    局面 p = 盤面(R"(
+        k l . . . . . . .
+        . n . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        L . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+                  "P");
     進行状態 s;
     描画なし view;
     駒移動(p, s.番, view, 自持駒列, 持駒_歩 + 2, 1, 2, -歩);
-    EXPECT_EQ(COMは詰みか(p), 1);
-}
-
-TEST(詰めかCOM, 紐の付いた頭金は詰み) {
-    局面 p = 局面を作る({{5, 1, 王}, {5, 2, -金}, {5, 3, -歩}});
-    持たせる(p, true, 持駒_飛, 1);
-    EXPECT_EQ(COMは詰みか(p), 1);
-    p.盤[5][3] = 0;  // unprotected: the king takes the gold
-    EXPECT_EQ(COMは詰みか(p), 0);
-    p.盤[5][3] = -歩;
-    p.盤[4][1] = 銀;  // the silver takes the gold
-    EXPECT_EQ(COMは詰みか(p), 0);
-}
-
-TEST(詰めかMAN, 遠い王手は持駒で合駒できる) {
-    局面 p = 局面を作る({{9, 9, -王}, {8, 9, -香}, {8, 8, -香}, {9, 5, 飛}});
-    EXPECT_EQ(MANは詰みか(p), 1);
-    持たせる(p, false, 持駒_金, 1);
-    EXPECT_EQ(MANは詰みか(p), 0);
-}
-
-TEST(詰めかMAN, 歩しかなく二歩なら詰み) {
-    局面 p = 局面を作る({{9, 9, -王}, {8, 9, -香}, {8, 8, -香}, {9, 5, 飛}, {9, 3, -歩}});
-    持たせる(p, false, 持駒_歩, 1);
-    EXPECT_EQ(MANは詰みか(p), 1);
-    p.盤[9][3] = 0;
-    EXPECT_EQ(MANは詰みか(p), 0);
-}
-
-TEST(詰めかMAN, 取る手は直接の利きで判定する) {
-    局面 p = 局面を作る({{9, 9, -王}, {9, 8, 金}, {9, 7, 歩}});
-    EXPECT_EQ(MANは詰みか(p), 1);
-    p.盤[8][9] = -銀;  // takes the gold; no top piece then reaches the king
-    EXPECT_EQ(MANは詰みか(p), 0);
-}
-
-TEST(詰めかMAN, 逃げ道があれば詰みではない) {
-    局面 p = 局面を作る({{5, 9, -王}, {5, 8, 金}, {5, 7, 歩}});
-    EXPECT_EQ(MANは詰みか(p), 1);  // the gold covers every flight square
-    p.盤[5][8] = 銀;               // a silver leaves (4, 8) and (6, 8) free
-    EXPECT_EQ(MANは詰みか(p), 0);
+    EXPECT_EQ(詰みか(p, true), 1);
 }
 
 TEST(詰めかMANCOM移動, 敵の駒が自王に届くか) {
-    局面 p = 局面を作る({{5, 9, -王}, {5, 1, 香}});
-    EXPECT_EQ(詰めかMAN_COM移動(p), 1);
-    p.盤[5][5] = -歩;
-    EXPECT_EQ(詰めかMAN_COM移動(p), 0);
+    // The top lance on (5, 1) reaches the bottom king unless the pawn on (5, 5) stands between.
+    const std::pair<const char*, int> cases[] = {
+        {"4l4/9/9/9/9/9/9/9/4K4", 1},
+        {"4l4/9/9/9/4P4/9/9/9/4K4", 0},
+    };
+    for (const auto& [sfen, expected] : cases) {
+        SCOPED_TRACE(sfen);
+        EXPECT_EQ(詰めかMAN_COM移動(盤面(sfen)), expected);
+    }
 }
 
 TEST(調査自王逃道, 隅の王は三桝だけ見る) {
-    局面 p = 局面を作る({{1, 9, -王}});
+    局面 p = 盤面("9/9/9/9/9/9/9/9/K8");
     勢力地図 m;
     勢力調査(p, m);
     盤型 marks{};
@@ -139,11 +345,21 @@ TEST(調査自王逃道, 隅の王は三桝だけ見る) {
     EXPECT_EQ(marks[1][8], 1);
     EXPECT_EQ(marks[2][8], 1);
     EXPECT_EQ(marks[2][9], 1);
-    p.盤[2][8] = -金;  // an own piece is no flight square
-    p.盤[1][5] = 香;   // the top lance covers (1, 8)
-    勢力調査(p, m);
+    // An own gold is no flight square; the top lance covers (1, 8).
+    局面 q = 盤面(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        l . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . G . . . . . . .
+        K . . . . . . . .
+    )");
+    勢力調査(q, m);
     盤型 marks2{};
-    EXPECT_EQ(調査_自王逃道(p, m, marks2), 1);
+    EXPECT_EQ(調査_自王逃道(q, m, marks2), 1);
     EXPECT_EQ(marks2[2][9], 1);
 }
 
