@@ -24,7 +24,17 @@ TEST(盤評価, 打ちは同じ桝に盤上から来た駒より5点低い) {
     };
     for (const auto& c : 場合) {
         SCOPED_TRACE(c.駒);
-        局面 p = 王だけの局面(5, 9, 5, 1);
+        局面 p = test::盤面(R"(
+            . . . . k . . . .
+            . . . . . . . . .
+            . . . . . . . . .
+            . . . . . . . . .
+            . . . . . . . . .
+            . . . . . . . . .
+            . . . . . . . . .
+            . . . . . . . . .
+            . . . . K . . . .
+        )");
         持たせる(p, true, c.種類, 1);
         test::探索一式 drop = test::候補の局面(p, -1, c.種類, c.先X, c.先Y, c.駒, 2);
         drop.c.移動元王距離 = 5;
@@ -39,8 +49,18 @@ TEST(COM探索, 同点の打ちは先に調べた筋の方を選ぶ) {
     // Kings face each other on the fifth file; the computer holds a knight. The board and its
     // mirror image are the same, so each drop scores as its mirror drop does; of the best
     // pair the drop on the lower column, tried first, is played.
-    局面 p = 王だけの局面(5, 9, 5, 1);
-    持たせる(p, true, 持駒_桂, 1);
+    局面 p = test::盤面(R"(
+        . . . . k . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . K . . . .
+    )",
+                        "n");
     const COM指し手 mv = test::探索する(p, 3);
     ASSERT_TRUE(mv.有り);
     ASSERT_EQ(mv.元X, -1);

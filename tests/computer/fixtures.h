@@ -7,6 +7,7 @@
 #include "game/position.h"
 #include "game/state.h"
 #include "influence/influence_maps.h"
+#include "support/board_fixtures.h"
 
 namespace yukora::test {
 

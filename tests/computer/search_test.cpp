@@ -44,10 +44,20 @@ TEST(COM探索, 終わった対局では何も選ばない) {
 }
 
 TEST(COM探索, 王を取る最初の手で探索を終える) {
-    局面 p = 王だけの局面(5, 5, 1, 1);
-    置く(p, 5, 4, 金);  // takes the king on its fourth destination
-    置く(p, 9, 5, 飛);  // could take it too, later in the scan
-    持たせる(p, true, 持駒_金, 1);
+    // takes the king on its fourth destination
+    // could take it too, later in the scan
+    局面 p = test::盤面(R"(
+        k . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . g . . . .
+        . . . . K . . . r
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+                        "g");
     test::探索一式 t = 新しい探索(p, 3);
     const COM指し手 mv = COM探索(t.p, t.m, t.c, t.s);
     EXPECT_EQ(mv.元X, 5);
@@ -60,10 +70,17 @@ TEST(COM探索, 王を取る最初の手で探索を終える) {
 
 // Human king on (5,9) between its own lances; a computer pawn on (5,7) guards (5,8).
 局面 打って詰む局面() {
-    局面 p = 王だけの局面(5, 9, 9, 1);
-    置く(p, 4, 9, -香);
-    置く(p, 6, 9, -香);
-    置く(p, 5, 7, 歩);
+    局面 p = test::盤面(R"(
+        . . . . . . . . k
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . p . . . .
+        . . . . . . . . .
+        . . . L K L . . .
+    )");
     return p;
 }
 
@@ -139,9 +156,18 @@ TEST(COM探索, 銀は成る方が高いときだけ成る) {
 }
 
 TEST(COM探索, 動けなくなる駒は成りだけを試す) {
-    局面 p = 王だけの局面(1, 9, 9, 1);
-    置く(p, 5, 8, 歩);
-    置く(p, 5, 9, -金);  // worth taking: the pawn can only take it promoted
+    // worth taking: the pawn can only take it promoted
+    局面 p = test::盤面(R"(
+        . . . . . . . . k
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . p . . . .
+        K . . . G . . . .
+    )");
     const COM指し手 mv = 探索する(p, 3);
     EXPECT_EQ(mv.元X, 5);
     EXPECT_EQ(mv.先Y, 9);
@@ -156,9 +182,18 @@ TEST(COM探索, 打ちは最後に調べた盤上の手の元の距離で王へ�
     // A gold dropped on (5,4), held by the pawn on (5,3), checks the king on (5,5) that alone
     // could take it. The pawn is the last board piece scanned, two squares from the king, so
     // the drop counts as coming from two away: +0.1 for the one row between.
-    局面 p = 王だけの局面(5, 5, 1, 1);
-    置く(p, 5, 3, 歩);
-    持たせる(p, true, 持駒_金, 1);
+    局面 p = test::盤面(R"(
+        k . . . . . . . .
+        . . . . . . . . .
+        . . . . p . . . .
+        . . . . . . . . .
+        . . . . K . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+                        "g");
     const auto 打ちの点 = [&](int 元距離) {
         test::探索一式 t = test::候補の局面(p, -1, 持駒_金, 5, 4, 金, 3);
         t.c.移動元王距離 = 元距離;
@@ -185,7 +220,17 @@ TEST(COM探索, 打ちは最後に調べた盤上の手の元の距離で王へ�
 TEST(COM探索, 同点なら先に調べた手を選ぶ) {
     // The lone kings are symmetric: the two sideways steps score alike, and in the position
     // and in its mirror image the step towards column 1 is found first and kept.
-    局面 p = 王だけの局面(5, 9, 5, 1);
+    局面 p = test::盤面(R"(
+        . . . . k . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . K . . . .
+    )");
     const COM指し手 a = 探索する(p, 3);
     const COM指し手 b = 探索する(鏡像(p), 3);
     EXPECT_EQ(候補の点(p, 5, 1, 4, 1, 王, 3), 候補の点(p, 5, 1, 6, 1, 王, 3));
@@ -213,10 +258,17 @@ TEST(COM探索, 同じ局面と状態からは同じ手) {
 
 TEST(COM探索, 動ける手がなければ何も選ばない) {
     // The king on (1,9) is walled in by its own pawns, which cannot move either.
-    局面 p = 王だけの局面(9, 1, 1, 9);
-    置く(p, 1, 8, 歩);
-    置く(p, 2, 8, 歩);
-    置く(p, 2, 9, 歩);
+    局面 p = test::盤面(R"(
+        . . . . . . . . K
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        p p . . . . . . .
+        k p . . . . . . .
+    )");
     test::探索一式 t = 新しい探索(p, 3);
     EXPECT_FALSE(COM探索(t.p, t.m, t.c, t.s).有り);
     EXPECT_EQ(t.p.盤, p.盤);
