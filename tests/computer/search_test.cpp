@@ -68,9 +68,9 @@ TEST(COM探索, 王を取る最初の手で探索を終える) {
     EXPECT_EQ(t.c.評価回数, 3 + 4);  // three king moves, then the gold's first four
 }
 
-// Human king on (5,9) between its own lances; a computer pawn on (5,7) guards (5,8).
-局面 打って詰む局面() {
-    局面 p = test::盤面(R"(
+TEST(COM探索, 詰める打ちで探索を終える) {
+    // The human king on (5,9) between its own lances; the pawn on (5,7) guards (5,8).
+    const char* 盤 = R"(
         . . . . . . . . k
         . . . . . . . . .
         . . . . . . . . .
@@ -80,13 +80,8 @@ TEST(COM探索, 王を取る最初の手で探索を終える) {
         . . . . p . . . .
         . . . . . . . . .
         . . . L K L . . .
-    )");
-    return p;
-}
-
-TEST(COM探索, 詰める打ちで探索を終える) {
-    局面 p = 打って詰む局面();
-    持たせる(p, true, 持駒_金, 1);
+    )";
+    局面 p = test::盤面(盤, "g");
     const COM指し手 mv = 探索する(p, 3);
     EXPECT_EQ(mv.元X, -1);
     EXPECT_EQ(mv.元Y, 持駒_金);
@@ -98,31 +93,26 @@ TEST(COM探索, 詰める打ちで探索を終える) {
     // A rook in hand would mate on the same square, but its drops are never tried.
     test::探索一式 gold = 新しい探索(p, 3);
     COM探索(gold.p, gold.m, gold.c, gold.s);
-    持たせる(p, true, 持駒_飛, 1);
-    test::探索一式 both = 新しい探索(p, 3);
+    test::探索一式 both = 新しい探索(test::盤面(盤, "rg"), 3);
     EXPECT_EQ(COM探索(both.p, both.m, both.c, both.s).元Y, 持駒_金);
     EXPECT_EQ(both.c.評価回数, gold.c.評価回数);
-}
-
-// The computer's king on (9,1) walled in by its own pawns.
-局面 王の動けない局面(int MAN王X, int MAN王Y) {
-    局面 p = 王だけの局面(MAN王X, MAN王Y, 9, 1);
-    置く(p, 8, 1, 歩);
-    置く(p, 8, 2, 歩);
-    置く(p, 9, 2, 歩);
-    return p;
 }
 
 TEST(COM探索, 歩と角と飛は点が低くても成る) {
     // The pawn reaching (5,7) leaves the human gold in front without a safe square: the plain
     // pawn earns the gold's value, the promoted one does not, yet the pawn is played promoted.
-    局面 p = 王の動けない局面(5, 9);
-    置く(p, 5, 6, 歩);
-    置く(p, 5, 8, -金);
-    置く(p, 4, 8, -歩);
-    置く(p, 6, 8, -歩);
-    置く(p, 4, 6, 銀);
-    置く(p, 6, 6, 銀);
+    // The computer's king on (9,1) is walled in by its own pawns.
+    局面 p = test::盤面(R"(
+        . . . . . . . p k
+        . . . . . . . p p
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . s p s . . .
+        . . . . . . . . .
+        . . . P G P . . .
+        . . . . K . . . .
+    )");
     const 点数 成らず = 候補の点(p, 5, 6, 5, 7, 歩, 3);
     const 点数 成り = 候補の点(p, 5, 6, 5, 7, と, 3);
     ASSERT_GT(成らず, 成り);
@@ -137,12 +127,38 @@ TEST(COM探索, 銀は成る方が高いときだけ成る) {
     // The silver takes a gold on (5,7), guarded by the lance. Recaptured by a promoted silver,
     // only the plain silver counts as the cheaper piece; recaptured by a gold, both do and
     // the promotion bonus decides.
-    for (const int 取り返す駒 : {-銀成, -金}) {
-        局面 p = 王の動けない局面(1, 9);
-        置く(p, 5, 6, 銀);
-        置く(p, 5, 7, -金);
-        置く(p, 5, 8, 取り返す駒);
-        置く(p, 5, 2, 香);
+    const struct {
+        const char* 盤;
+        int 取り返す駒;
+    } 表[] = {
+        {R"(
+         . . . . . . . p k
+         . . . . l . . p p
+         . . . . . . . . .
+         . . . . . . . . .
+         . . . . . . . . .
+         . . . . s . . . .
+         . . . . G . . . .
+         . . . .+S . . . .
+         K . . . . . . . .
+     )",
+         -銀成},
+        {R"(
+         . . . . . . . p k
+         . . . . l . . p p
+         . . . . . . . . .
+         . . . . . . . . .
+         . . . . . . . . .
+         . . . . s . . . .
+         . . . . G . . . .
+         . . . . G . . . .
+         K . . . . . . . .
+     )",
+         -金},
+    };
+    for (const auto& [盤, 取り返す駒] : 表) {
+        SCOPED_TRACE(取り返す駒);
+        const 局面 p = test::盤面(盤);
         const 点数 成らず = 候補の点(p, 5, 6, 5, 7, 銀, 3);
         const 点数 成り = 候補の点(p, 5, 6, 5, 7, 銀成, 3);
         const bool 成らずが高い = 取り返す駒 == -銀成;
