@@ -8,19 +8,19 @@ namespace yukora {
 namespace {
 
 using test::候補の点;
-using test::持たせる;
-using test::王だけの局面;
 
 TEST(盤評価, 打ちは同じ桝に盤上から来た駒より5点低い) {
     // The same candidate position scored twice at level 2: once as a drop, once as though the
     // piece had stepped there from an empty neighbouring square. Without the terms of the
     // placed piece (some of which look at the origin), nothing else tells the two apart.
     const struct {
-        int 種類, 駒, 先X, 先Y, 元X, 元Y;
+        int 種類, 駒;
+        const char* 持駒;
+        int 先X, 先Y, 元X, 元Y;
     } 場合[] = {
-        {持駒_金, 金, 3, 5, 3, 4},
-        {持駒_銀, 銀, 7, 6, 7, 5},
-        {持駒_歩, 歩, 2, 4, 2, 3},
+        {持駒_金, 金, "g", 3, 5, 3, 4},
+        {持駒_銀, 銀, "s", 7, 6, 7, 5},
+        {持駒_歩, 歩, "p", 2, 4, 2, 3},
     };
     for (const auto& c : 場合) {
         SCOPED_TRACE(c.駒);
@@ -34,8 +34,8 @@ TEST(盤評価, 打ちは同じ桝に盤上から来た駒より5点低い) {
             . . . . . . . . .
             . . . . . . . . .
             . . . . K . . . .
-        )");
-        持たせる(p, true, c.種類, 1);
+        )",
+                            c.持駒);
         test::探索一式 drop = test::候補の局面(p, -1, c.種類, c.先X, c.先Y, c.駒, 2);
         drop.c.移動元王距離 = 5;
         test::探索一式 step = drop;

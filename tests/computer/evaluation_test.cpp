@@ -8,9 +8,6 @@ namespace yukora {
 namespace {
 
 using test::候補の点;
-using test::持たせる;
-using test::王だけの局面;
-using test::置く;
 
 TEST(盤評価, 王を取れば自玉が攻められていても9999) {
     // attacks the computer's king up column 1

@@ -10,10 +10,6 @@
 namespace yukora {
 namespace {
 
-using test::持たせる;
-using test::王だけの局面;
-using test::置く;
-
 // Is the move, as given back in the position's own coordinates, one the rules allow there?
 bool 指せるか(局面 p, const COM指し手& mv) {
     調査_2歩フラグ設定(p);
@@ -95,13 +91,11 @@ TEST(手番側の探索, 下の手番の打ちは自分の持駒の桝から) {
         . . . . . . . . .
         . . . . . . . . .
         . . . . . . . . .
-        . . . . . . . . .
+        . . . . p . . . .
         . . . . . . . . .
         . . . . K . . . .
-    )");
-    局面反転(q);
-    置く(q, 5, 7, 歩);
-    持たせる(q, true, 持駒_金, 1);
+    )",
+                        "g");
     const 手番側の探索結果 top = 手番側の探索(q, false, 3);
     EXPECT_EQ(top.手.元X, 敵持駒列);
     EXPECT_EQ(top.手.元Y, 持駒_金);

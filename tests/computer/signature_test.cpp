@@ -17,8 +17,6 @@ namespace yukora {
 namespace {
 
 using test::持たせる;
-using test::王だけの局面;
-using test::置く;
 
 局面 初期() {
     局面 p;
