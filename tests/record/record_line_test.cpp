@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "support/board_fixtures.h"
 
 namespace yukora {
@@ -12,6 +14,16 @@ std::string 文字(const std::string& line, int from, int to) {
     return line.substr(static_cast<size_t>(from - 1), static_cast<size_t>(to - from + 1));
 }
 
+// An entry with the board and hands of a position (see test::盤面); times zero.
+手順記録 項目(std::string_view board, std::string_view hands = "-") {
+    const 局面 p = test::盤面(board, hands);
+    手順記録 e;
+    e.盤 = p.盤;
+    e.MAN持駒 = p.MAN持駒;
+    e.COM持駒 = p.COM持駒;
+    return e;
+}
+
 手順記録 初期局面の項目() {
     手順記録 e;
     e.盤 = test::初期局面().盤;
@@ -19,8 +31,7 @@ std::string 文字(const std::string& line, int from, int to) {
 }
 
 TEST(棋譜行, 五の九の下の王は177から180文字目に書かれる) {
-    手順記録 e;
-    e.盤[5][9] = -王;
+    const 手順記録 e = 項目("9/9/9/9/9/9/9/9/4K4");
     const std::string line = 書式_棋譜行(e);
     ASSERT_EQ(line.size(), 358u);
     EXPECT_EQ(文字(line, 177, 180), "-950");
@@ -57,12 +68,8 @@ TEST(棋譜行, 時間は整数部を五文字に右寄せし十万秒以上は9
 }
 
 TEST(棋譜行, 持駒数は種類ごとに自分と相手の順で一文字十以上は英字) {
-    手順記録 e;
-    e.MAN持駒[持駒_歩] = 10;
-    e.COM持駒[持駒_歩] = 18;
-    e.MAN持駒[持駒_香] = 3;
-    e.COM持駒[持駒_飛] = 2;
-    e.MAN持駒[持駒_角] = 9;
+    // Bottom: 10 pawns, 3 lances, 9 bishops; top: 18 pawns, 2 rooks.
+    const 手順記録 e = 項目("9/9/9/9/9/9/9/9/9", "10P3L9B18p2r");
     const std::string line = 書式_棋譜行(e);
     ASSERT_EQ(line.size(), 358u);
     EXPECT_EQ(文字(line, 325, 338), "AI300000009002");
@@ -74,12 +81,18 @@ TEST(棋譜行, 持駒数は種類ごとに自分と相手の順で一文字十�
 }
 
 TEST(棋譜行, 書いて読むと盤と持駒と秒が元に戻る) {
-    手順記録 e = 初期局面の項目();
-    e.盤[5][5] = 角成;
-    e.盤[4][4] = -飛成;
-    e.盤[6][6] = -と;
-    e.MAN持駒[持駒_金] = 2;
-    e.COM持駒[持駒_歩] = 11;
+    手順記録 e = 項目(R"(
+        l n s g k g s n l
+        . r . . . . . b .
+        p p p p p p p p p
+        . . .+R . . . . .
+        . . . .+b . . . .
+        . . . . .+P . . .
+        P P P P P P P P P
+        . B . . . . . R .
+        L N S G K G S N L
+    )",
+                      "2G11p");
     e.MAN時間前 = 12.0f;
     e.MAN時間後 = 19.0f;
     e.COM時間前 = 99999.0f;
