@@ -12,8 +12,7 @@ namespace yukora {
 namespace {
 
 TEST(手順保存, 指す前の局面と四つの時間を記録する) {
-    局面 p = test::初期局面();
-    p.MAN持駒[持駒_角] = 1;
+    局面 p = test::盤面("lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL", "B");
     進行状態 s;
     手順リスト list;
     s.数.手順番号 = 3;
