@@ -9,6 +9,11 @@ namespace {
 
 using test::候補の点;
 
+// The placed piece's own terms: what level 3 adds to level 2 for the same candidate.
+点数 駒別の項(const 局面& p, int 元X, int 元Y, int 先X, int 先Y, int 駒) {
+    return 候補の点(p, 元X, 元Y, 先X, 先Y, 駒, 3) - 候補の点(p, 元X, 元Y, 先X, 先Y, 駒, 2);
+}
+
 TEST(盤評価, 王を取れば自玉が攻められていても9999) {
     // attacks the computer's king up column 1
     局面 p = test::盤面(R"(
@@ -129,12 +134,22 @@ TEST(盤評価, 成り香成り桂成り銀には駒別の項がない) {
         . . . . . . . . .
         K . . . . . . . .
     )");
-    EXPECT_EQ(候補の点(p, 5, 6, 5, 7, 香成, 3), 候補の点(p, 5, 6, 5, 7, 香成, 2));
-    EXPECT_EQ(候補の点(p, 3, 5, 2, 7, 桂成, 3), 候補の点(p, 3, 5, 2, 7, 桂成, 2));
-    EXPECT_EQ(候補の点(p, 7, 6, 7, 7, 銀成, 3), 候補の点(p, 7, 6, 7, 7, 銀成, 2));
     // Left unpromoted the same moves do get their terms.
-    EXPECT_NE(候補の点(p, 5, 6, 5, 7, 香, 3), 候補の点(p, 5, 6, 5, 7, 香, 2));
-    EXPECT_NE(候補の点(p, 3, 5, 2, 7, 桂, 3), 候補の点(p, 3, 5, 2, 7, 桂, 2));
+    const struct {
+        int 元X, 元Y, 先X, 先Y, 駒;
+        bool 項あり;
+    } 表[] = {
+        {5, 6, 5, 7, 香成, false}, {3, 5, 2, 7, 桂成, false}, {7, 6, 7, 7, 銀成, false},
+        {5, 6, 5, 7, 香, true},    {3, 5, 2, 7, 桂, true},
+    };
+    for (const auto& c : 表) {
+        const 点数 項 = 駒別の項(p, c.元X, c.元Y, c.先X, c.先Y, c.駒);
+        if (c.項あり) {
+            EXPECT_NE(項, 0) << c.駒;
+        } else {
+            EXPECT_EQ(項, 0) << c.駒;
+        }
+    }
 }
 
 TEST(盤評価, 王は三段目より下で15と段の数を失い五筋を離れて1を得る) {
@@ -149,8 +164,8 @@ TEST(盤評価, 王は三段目より下で15と段の数を失い五筋を離�
         . . . . . . . . .
         K . . . . . . . .
     )");
-    EXPECT_EQ(候補の点(p, 5, 2, 5, 3, 王, 3) - 候補の点(p, 5, 2, 5, 3, 王, 2), -点(15 + 3));
-    EXPECT_EQ(候補の点(p, 5, 2, 4, 2, 王, 3) - 候補の点(p, 5, 2, 4, 2, 王, 2), 点(1));
+    EXPECT_EQ(駒別の項(p, 5, 2, 5, 3, 王), -点(15 + 3));
+    EXPECT_EQ(駒別の項(p, 5, 2, 4, 2, 王), 点(1));
 }
 
 TEST(盤評価, 香打ちの串刺しは奥の駒の値) {
@@ -167,11 +182,10 @@ TEST(盤評価, 香打ちの串刺しは奥の駒の値) {
         . . . . R . . . .
         K . . . . . . . .
     )");
-    EXPECT_EQ(候補の点(p, -1, 持駒_香, 5, 5, 香, 3) - 候補の点(p, -1, 持駒_香, 5, 5, 香, 2),
-              点(900));
+    EXPECT_EQ(駒別の項(p, -1, 持駒_香, 5, 5, 香), 点(900));
     // With the file empty behind the silver there is nothing to skewer.
     p.盤[5][8] = 0;
-    EXPECT_EQ(候補の点(p, -1, 持駒_香, 5, 5, 香, 3) - 候補の点(p, -1, 持駒_香, 5, 5, 香, 2), 0);
+    EXPECT_EQ(駒別の項(p, -1, 持駒_香, 5, 5, 香), 0);
 }
 
 // The same candidate scored with different distances of the move's origin to the human king.
@@ -218,8 +232,7 @@ TEST(盤評価, 行き場の少ない飛の減点は盤上の移動だけで打�
         . . . . . . . . .
         . . . . . . . . K
     )");
-    const 点数 移動 = 候補の点(動かす, 1, 2, 1, 1, 飛, 3) - 候補の点(動かす, 1, 2, 1, 1, 飛, 2);
-    EXPECT_EQ(移動, -点(35));
+    EXPECT_EQ(駒別の項(動かす, 1, 2, 1, 1, 飛), -点(35));
     局面 p = test::盤面(R"(
         . g . . . . . . k
         . . . . . . . . .
@@ -232,8 +245,7 @@ TEST(盤評価, 行き場の少ない飛の減点は盤上の移動だけで打�
         . . . . . . . . K
     )",
                         "r");
-    const 点数 打ち = 候補の点(p, -1, 持駒_飛, 1, 1, 飛, 3) - 候補の点(p, -1, 持駒_飛, 1, 1, 飛, 2);
-    EXPECT_EQ(打ち, 0);
+    EXPECT_EQ(駒別の項(p, -1, 持駒_飛, 1, 1, 飛), 0);
 }
 
 }  // namespace
