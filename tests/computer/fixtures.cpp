@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <map>
 #include <stdexcept>
+#include <vector>
 
 #include "computer/evaluation.h"
 #include "influence/survey.h"
@@ -35,50 +34,23 @@ void 持たせる(局面& p, bool com, int kind, int n) {
     }
 }
 
-namespace {
-
-int CSA駒(const std::string& name) {
-    static const std::map<std::string, int> codes = {
-        {"FU", 歩},   {"KY", 香},   {"KE", 桂},   {"GI", 銀},  {"KI", 金},
-        {"KA", 角},   {"HI", 飛},   {"OU", 王},   {"TO", と},  {"NY", 香成},
-        {"NK", 桂成}, {"NG", 銀成}, {"UM", 角成}, {"RY", 飛成}};
-    const auto it = codes.find(name);
-    if (it == codes.end()) throw std::runtime_error("unknown CSA piece " + name);
-    return it->second;
-}
-
-void CSA手(局面& p, const std::string& line) {
-    const bool 先手 = line[0] == '+';
-    const int sign = 先手 ? -1 : 1;
-    const int fx = 10 - (line[1] - '0'), fy = line[2] - '0';
-    const int tx = 10 - (line[3] - '0'), ty = line[4] - '0';
-    const int code = sign * CSA駒(line.substr(5, 2));
-    const bool 打ち = line[1] == '0';
-    if (打ち) {
-        持たせる(p, !先手, 持駒種類(code), -1);
-    } else {
-        const int 取 = p.盤[tx][ty];
-        if (取 != 0) 持たせる(p, !先手, 持駒種類(取), 1);
-        p.盤[fx][fy] = 0;
-    }
-    p.盤[tx][ty] = static_cast<駒型>(code);
-}
-
-}  // namespace
-
 局面 棋譜の局面(const std::string& path, int plies) {
     局面 p;
     初期配置(p);
-    std::ifstream in(path);
-    if (!in) throw std::runtime_error("cannot open " + path);
-    std::string line;
-    int done = 0;
-    while (done < plies && std::getline(in, line)) {
-        if (line.size() < 7 || (line[0] != '+' && line[0] != '-')) continue;
-        CSA手(p, line);
-        ++done;
+    const std::vector<std::string> moves = CSA棋譜(path);
+    if (static_cast<int>(moves.size()) < plies) throw std::runtime_error("record too short");
+    for (int i = 0; i < plies; ++i) {
+        const CSA指し手 m = CSAを読む(moves[static_cast<size_t>(i)]);
+        const bool 上 = m.駒 > 0;  // the top side moves
+        if (m.打ち) {
+            持たせる(p, 上, m.手駒種類, -1);
+        } else {
+            const int 取 = p.盤[m.先X][m.先Y];
+            if (取 != 0) 持たせる(p, 上, 持駒種類(取), 1);
+            p.盤[m.元X][m.元Y] = 0;
+        }
+        p.盤[m.先X][m.先Y] = static_cast<駒型>(m.駒);
     }
-    if (done < plies) throw std::runtime_error("record too short");
     return p;
 }
 

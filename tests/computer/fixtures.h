@@ -1,4 +1,4 @@
-// Positions for the computer's tests: hand-built boards and replays of a recorded game.
+// Positions for the computer's tests: replays of a recorded game, the search on a fresh state.
 #pragma once
 #include <string>
 
@@ -11,7 +11,8 @@
 
 namespace yukora::test {
 
-// A board with only the two kings (human king negative, computer king positive).
+// A board with only the two kings (human king negative, computer king positive), for positions
+// put together piece by piece (random ones); a fixed position reads better as test::盤面.
 局面 王だけの局面(int MAN王X, int MAN王Y, int COM王X, int COM王Y);
 
 void 置く(局面& p, int x, int y, int code);
