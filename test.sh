@@ -16,6 +16,10 @@ cd build
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j2
 cd ..
 
+# The game installed: the run folder, cmake --install into a scratch prefix, the Debian package
+# installed, started from PATH and removed again.
+scripts/check-install.sh build
+
 # The readers of record and settings files under clang's libFuzzer: a short fixed run each.
 fuzz/run.sh 20000
 # The USI engine's SFEN and move parser, likewise.

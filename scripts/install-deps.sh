@@ -11,6 +11,8 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick
     xdg-utils
+    # Installing and packaging, and checking the installed game (scripts/check-install.sh).
+    dpkg-dev file desktop-file-utils appstream strace
 )
 
 missing=()

@@ -102,10 +102,11 @@ void ゲーム::com_ban() {
     yukora::com_ban(状態.盤面, 状態.勢力, 状態.思考, 状態.進行, 状態.手順, *手番出力_);
 }
 
-void ゲーム::Form_Load(const std::filesystem::path& folder) {
+void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesystem::path& settings) {
     サウンド初期化(状態.音, 窓口_.sound, 窓口_.dialog, 窓口_.窓番号);
     読込_サウンド(状態.音, 窓口_.sound, 窓口_.dialog, folder);
     起動フォルダ_ = folder;
+    設定フォルダ_ = settings.empty() ? folder : settings;
     状態.進行.番.棋譜モード = 0;
     状態.設定.移動指導フラグ = 0;
     状態.進行.数.手順最終 = 0;

@@ -28,8 +28,9 @@ public:
     void キー押下(int code) override;
     void 閉じる() override;
 
-    // Program start, in its order; `folder` is the current folder at start-up.
-    void Form_Load(const std::filesystem::path& folder);
+    // Program start, in its order; `folder` is the current folder at start-up (sounds, help
+    // page), `settings` the settings file's folder when it is kept elsewhere.
+    void Form_Load(const std::filesystem::path& folder, const std::filesystem::path& settings = {});
     void 終了処理();
 
     // Game menu.
@@ -91,7 +92,7 @@ private:
     void 移動先を選ぶ(int c, int r, int button);
     void com_ban();
     void 局面を項目から戻す(int j);
-    std::string 設定フォルダ() const { return 起動フォルダ_.string(); }
+    std::string 設定フォルダ() const { return 設定フォルダ_.string(); }
     // Shows the option check marks on the menu.
     void オプション印を映す();
     BGM演奏& 音楽();
@@ -99,6 +100,7 @@ private:
     ゲームの窓口 窓口_;
     表示 表示_;
     std::filesystem::path 起動フォルダ_;
+    std::filesystem::path 設定フォルダ_;
     bool 終了処理済_ = false;
     std::unique_ptr<手番の出力> 手番出力_;
     std::unique_ptr<音の出力> 音出力_;

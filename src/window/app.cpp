@@ -7,13 +7,19 @@
 namespace yukora::window {
 
 窓アプリ::窓アプリ(qreal dpr, std::filesystem::path folder, std::unique_ptr<サウンドライブラリ> sound)
-    : 起動フォルダ_(std::move(folder)),
+    : 窓アプリ(dpr, 置き場{folder, 動的サウンドライブラリ::既定のパス().parent_path(), folder, folder},
+               std::move(sound)) {}
+
+窓アプリ::窓アプリ(qreal dpr, const 置き場& places, std::unique_ptr<サウンドライブラリ> sound)
+    : 置き場_(places),
       画像_(dpr),
       窓_(画像_),
       ダイアログ_(&窓_),
       版情報_(&窓_),
-      音_(sound ? std::move(sound) : std::make_unique<動的サウンドライブラリ>()),
-      パネル_(std::make_unique<棋譜パネル部品>(&窓_.キャンバス(), 起動フォルダ_)),
+      音_(sound ? std::move(sound)
+                : std::make_unique<動的サウンドライブラリ>(places.ライブラリ /
+                                                           動的サウンドライブラリ::ファイル名())),
+      パネル_(std::make_unique<棋譜パネル部品>(&窓_.キャンバス(), 置き場_.棋譜)),
       // A signal to end is the same as "終わり".
       シグナル_([this](int) { ゲーム_->OWARI_Click(); }) {
     時計_.再描画 = [this] { 窓_.キャンバス().repaint(); };
@@ -39,7 +45,7 @@ void 窓アプリ::終わる() {
 }
 
 void 窓アプリ::開始() {
-    ゲーム_->Form_Load(起動フォルダ_);
+    ゲーム_->Form_Load(置き場_.データ, 置き場_.設定);
     窓_.初期配置();
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "flow/game.h"
+#include "settings/file_places.h"
 #include "sound/sound_library_port.h"
 #include "window/canvas_image.h"
 #include "window/main_window.h"
@@ -22,6 +23,8 @@ public:
     // library, or none to load the real one from beside the executable.
     explicit 窓アプリ(qreal dpr, std::filesystem::path folder = std::filesystem::current_path(),
                       std::unique_ptr<サウンドライブラリ> sound = nullptr);
+    // `places` where the data, the sound library, the settings and the records are.
+    窓アプリ(qreal dpr, const 置き場& places, std::unique_ptr<サウンドライブラリ> sound = nullptr);
     ~窓アプリ();
 
     // The start: sounds, settings, the starting position painted, the window placed.
@@ -40,7 +43,7 @@ public:
 private:
     void 終わる();
 
-    std::filesystem::path 起動フォルダ_;
+    置き場 置き場_;
     描画面 画像_;
     Qt時計 時計_;
     Qtタイマー タイマー_;

@@ -64,14 +64,17 @@ QImage ロゴの絵(qreal dpr) {
     return img;
 }
 
-QIcon アイコンの絵() {
-    QImage img(32, 32, QImage::Format_ARGB32_Premultiplied);
+QImage アイコンの画像(int 辺) {
+    QImage img(辺, 辺, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(辺 / 32.0, 辺 / 32.0);
     駒を描く(p, QRectF(4, 1, 24, 29), QStringLiteral("将"), QColor(25, 18, 10));
     p.end();
-    return QIcon(QPixmap::fromImage(img));
+    return img;
 }
+
+QIcon アイコンの絵() { return QIcon(QPixmap::fromImage(アイコンの画像(32))); }
 
 }  // namespace yukora::window

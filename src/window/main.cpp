@@ -2,12 +2,14 @@
 #include <QApplication>
 
 #include "window/app.h"
+#include "window/start_places.h"
 #include "window/translations.h"
 
 int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(yukora::window::デスクトップID()));
     yukora::window::Qtの日本語訳を入れる(qt);
-    yukora::window::窓アプリ app(qt.devicePixelRatio());
+    yukora::window::窓アプリ app(qt.devicePixelRatio(), yukora::window::起動時の置き場());
     app.開始();
     // A signal during start-up (a warning box open) ends the program before it shows.
     if (app.終了済み()) return 0;

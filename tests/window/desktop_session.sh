@@ -10,16 +10,21 @@
 set -euo pipefail
 
 exe=$(realpath "$1")
-if [[ -z "${DESKTOP_SESSION_INSIDE:-}" ]]; then
-    export DESKTOP_SESSION_INSIDE=1
-    # A server number of its own: parallel sessions would otherwise race for the same one.
-    exec xvfb-run -a -n $((100 + RANDOM % 800)) -s '-screen 0 1024x768x24' "$0" "$exe"
-fi
 unset QT_QPA_PLATFORM
 export SDL_AUDIODRIVER=dummy LC_ALL=C.UTF-8
 
 work=$(mktemp -d /tmp/yukora-desktop-XXXXXX)
-trap 'rm -rf "$work"' EXIT
+# A virtual display of its own: Xvfb picks a free number itself, which xvfb-run cannot do
+# safely while other virtual displays start beside it.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do
+    [[ -s "$work/display" ]] && break
+    sleep 0.1
+done
+[[ -s "$work/display" ]] || { cat "$work/xvfb.log" >&2; echo "desktop_session: no Xvfb" >&2; exit 1; }
+export DISPLAY=:$(head -1 "$work/display")
 run_dir=$(dirname "$exe")
 cp "$run_dir"/*.wav "$run_dir"/*.htm "$work"/ 2>/dev/null || true
 # An opener that finds no browser, as xdg-open on a machine without one.
