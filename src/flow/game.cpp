@@ -71,8 +71,13 @@ private:
 class ゲーム::音楽の出力 final : public BGM演奏 {
 public:
     explicit 音楽の出力(ゲーム& g) : g_(g) {}
-    void ループ再生() override { BGM開始(g_.状態.音, g_.窓口_.sound); }
-    void 停止() override { BGM停止(g_.状態.音, g_.窓口_.sound); }
+    // Before the sound is ready the option alone says whether the music is to play.
+    void ループ再生() override {
+        if (g_.サウンド準備済_) BGM開始(g_.状態.音, g_.窓口_.sound);
+    }
+    void 停止() override {
+        if (g_.サウンド準備済_) BGM停止(g_.状態.音, g_.窓口_.sound);
+    }
 
 private:
     ゲーム& g_;
@@ -103,8 +108,6 @@ void ゲーム::com_ban() {
 }
 
 void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesystem::path& settings) {
-    サウンド初期化(状態.音, 窓口_.sound, 窓口_.dialog, 窓口_.窓番号);
-    読込_サウンド(状態.音, 窓口_.sound, 窓口_.dialog, folder);
     起動フォルダ_ = folder;
     設定フォルダ_ = settings.empty() ? folder : settings;
     状態.進行.番.棋譜モード = 0;
@@ -120,6 +123,14 @@ void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesy
     初期設定();
 }
 
+void ゲーム::サウンド準備() {
+    if (サウンド準備済_ || 終了処理済_) return;
+    サウンド準備済_ = true;
+    サウンド初期化(状態.音, 窓口_.sound, 窓口_.dialog, 窓口_.窓番号);
+    読込_サウンド(状態.音, 窓口_.sound, 窓口_.dialog, 起動フォルダ_);
+    if (状態.設定.印.BGM) 音楽().ループ再生();
+}
+
 void ゲーム::終了処理() {
     if (終了処理済_) return;
     終了処理済_ = true;
@@ -133,17 +144,20 @@ void ゲーム::OWARI_Click() {
 }
 
 void ゲーム::キー押下(int code) {
+    サウンド準備();
     if (code == キー_Esc) OWARI_Click();
 }
 
 void ゲーム::閉じる() { 終了処理(); }
 
 void ゲーム::マウス押下(int button, int X, int Y) {
+    サウンド準備();
     Form_MouseDown(button, 0, static_cast<float>(X), static_cast<float>(Y));
 }
 
 void ゲーム::メニュー選択(メニュー操作 item) {
     using enum メニュー操作;
+    サウンド準備();
     switch (item) {
         case TAIKYOKU: case STOP: case OPTION: TAIKYOKU_Click(); break;
         case START: START_Click(); break;

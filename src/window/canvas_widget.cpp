@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
+#include <utility>
 
 #include "display/grid.h"
 #include "flow/window_events.h"
@@ -30,6 +31,9 @@ void 画布::paintEvent(QPaintEvent* e) {
     p.fillRect(r, Qt::black);
     // Only the exposed part, device pixel for device pixel.
     p.drawImage(QRectF(r), img, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+    // Queued: the paint reaches the screen first, and a message box may open from it.
+    if (初回描画後)
+        QMetaObject::invokeMethod(this, std::exchange(初回描画後, nullptr), Qt::QueuedConnection);
 }
 
 void 画布::mousePressEvent(QMouseEvent* e) {

@@ -14,6 +14,8 @@ public:
     QSize sizeHint() const override;
     // (button 1 left, 2 right, 4 middle, 1 for any other; X, Y in twips of the client area)
     std::function<void(int, int, int)> 押下;
+    // Called once from the event loop after the first paint has been shown.
+    std::function<void()> 初回描画後;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
