@@ -34,7 +34,6 @@ QFont 窓の書体を作る() {
       画像_(static_cast<int>(std::ceil(画像幅twips * dpr / 画素あたりtwip)),
             static_cast<int>(std::ceil(画像高さtwips * dpr / 画素あたりtwip)),
             QImage::Format_RGB32),
-      絵_(全部の絵を作る(dpr)),
       書体_(窓の書体を作る()) {
     画像_.fill(色(色_黒));  // the window's background colour
 }
@@ -43,9 +42,15 @@ int 描画面::画素(int twips) const {
     return static_cast<int>(std::floor(twips * dpr_ / 画素あたりtwip + 0.5));
 }
 
+const QImage& 描画面::絵の画像(int 番号) const {
+    QImage& pic = 絵_.at(番号);
+    if (pic.isNull()) pic = 絵を作る(番号, dpr_);
+    return pic;
+}
+
 void 描画面::絵(int 番号, int X, int Y) {
     if (番号 < 0 || 番号 >= 絵の数) return;
-    const QImage& src = 絵_[番号];
+    const QImage& src = 絵の画像(番号);
     const QPoint at(画素(X), 画素(Y));
     QPainter p(&画像_);
     p.setCompositionMode(QPainter::CompositionMode_Source);

@@ -27,7 +27,8 @@ public:
 
     const QImage& 画像() const { return 画像_; }
     qreal 倍率() const { return dpr_; }
-    const QImage& 絵の画像(int 番号) const { return 絵_.at(番号); }
+    // Each picture is drawn the first time it is needed.
+    const QImage& 絵の画像(int 番号) const;
     const QFont& 書体() const { return 書体_; }
     // Device pixel of a twip coordinate.
     int 画素(int twips) const;
@@ -41,7 +42,7 @@ private:
 
     qreal dpr_;
     QImage 画像_;
-    std::array<QImage, 絵の数> 絵_;
+    mutable std::array<QImage, 絵の数> 絵_;  // null until first needed
     QFont 書体_;
 };
 
