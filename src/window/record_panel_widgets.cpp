@@ -61,10 +61,9 @@ T* 置く(QWidget* parent, const QRect& where, const char* name) {
 
 棋譜パネル部品::棋譜パネル部品(QWidget* parent, const std::filesystem::path& 開始フォルダ) {
     部品を作る(parent);
-    const QString start = QDir::cleanPath(
-        QDir(QString::fromStdString(開始フォルダ.string())).absolutePath());
-    Drive1_->更新(start);
-    Dir1_->パス設定(start);
+    // Each list is read whenever it is shown; until then only the folder is known.
+    Dir1_->パスを置く(QString::fromStdString(開始フォルダ.string()));
+    File1フォルダ_ = Dir1_->パス();
 }
 
 棋譜パネル部品::~棋譜パネル部品() {
