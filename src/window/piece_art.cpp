@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <cmath>
+#include <vector>
 
 #include "display/pictures.h"
 #include "game/pieces.h"
@@ -13,13 +14,13 @@
 namespace yukora::window {
 namespace {
 
-// Straight-grained board wood; (lx, ly) in logical pixels.
-QColor 盤の色(double lx, double ly) {
+// Straight-grained board wood; (lx, ly) in logical pixels. `縞` is the part that depends on
+// lx alone, 3 sin(2.3 lx + 0.4), worked out once per column.
+QRgb 盤の色(double lx, double ly, double 縞) {
     const QColor base(226, 186, 112);
-    const double 木目 = 5.0 * std::sin(lx * 0.85 + 1.7 * std::sin(ly * 0.11 + lx * 0.05)) +
-                        3.0 * std::sin(lx * 2.3 + 0.4);
+    const double 木目 = 5.0 * std::sin(lx * 0.85 + 1.7 * std::sin(ly * 0.11 + lx * 0.05)) + 縞;
     const double 粒 = 雑音(static_cast<int>(lx), static_cast<int>(ly), 11) * 6.0 - 3.0;
-    return 明るさ(base, 木目 + 粒);
+    return 明るさ(base, 木目 + 粒).rgb();
 }
 
 struct 駒の字 {
@@ -64,8 +65,12 @@ QPainterPath 五角形(const QRectF& r) {
 QImage 空桝の絵(qreal dpr) {
     const int w = qRound(駒絵_幅 * dpr), h = qRound(駒絵_高さ * dpr);
     QImage img(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.setPixelColor(x, y, 盤の色((x + 0.5) / dpr, (y + 0.5) / dpr));
+    std::vector<double> 縞(static_cast<std::size_t>(w));
+    for (int x = 0; x < w; ++x) 縞[x] = 3.0 * std::sin((x + 0.5) / dpr * 2.3 + 0.4);
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x) line[x] = 盤の色((x + 0.5) / dpr, (y + 0.5) / dpr, 縞[x]);
+    }
     return img;
 }
 

@@ -75,7 +75,8 @@ QColor 煉瓦(int x, int y) {
 QImage 背景の絵(int 背景画番号, qreal dpr) {
     const int w = qRound(背景絵_幅 * dpr), h = qRound(背景絵_高さ * dpr);
     QImage img(w, h, QImage::Format_RGB32);
-    for (int py = 0; py < h; ++py)
+    for (int py = 0; py < h; ++py) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(py));
         for (int px = 0; px < w; ++px) {
             const int x = 周期(static_cast<int>(std::floor((px + 0.5) / dpr)), 周期X);
             const int y = 周期(static_cast<int>(std::floor((py + 0.5) / dpr)), 周期Y);
@@ -87,8 +88,9 @@ QImage 背景の絵(int 背景画番号, qreal dpr) {
                 case 背景_宇宙: c = 宇宙(x, y); break;
                 default: c = 煉瓦(x, y); break;
             }
-            img.setPixelColor(px, py, c);
+            line[px] = c.rgb();
         }
+    }
     return img;
 }
 
