@@ -46,7 +46,9 @@ int 描画面::画素(int twips) const {
 
 const QImage& 描画面::絵の画像(int 番号) const {
     QImage& pic = 絵_.at(番号);
-    if (pic.isNull()) pic = 絵を作る(番号, dpr_);
+    // The pieces share the empty square's wood, worked out once.
+    if (pic.isNull())
+        pic = 絵一覧[番号].駒 != 0 ? 絵を作る(番号, dpr_, 絵の画像(絵_空桝)) : 絵を作る(番号, dpr_);
     return pic;
 }
 

@@ -121,8 +121,9 @@ void 駒を描く(QPainter& p, const QRectF& area, const QString& text, const QC
     p.strokePath(glyph, QPen(ink, 0.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
-QImage 駒の絵(int code, qreal dpr) {
-    QImage img = 空桝の絵(dpr);
+QImage 駒の絵(int code, qreal dpr) { return 駒の絵(code, dpr, 空桝の絵(dpr)); }
+
+QImage 駒の絵(int code, qreal dpr, QImage img) {
     const auto& 字 = 字を探す(code);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
