@@ -5,8 +5,9 @@ cd "$(dirname "$0")"
 
 scripts/install-deps.sh
 
-# Every folder includes only the folders below it.
+# Every folder includes only the folders below it; every C++ file is in the one format.
 scripts/check-layers.sh
+scripts/check-format.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "influence/survey.h"
+#include "positions.h"
 #include "rules/making_move.h"
 #include "rules/move_test.h"
 
@@ -14,21 +15,8 @@ namespace {
     return p;
 }
 
-// A middle game with pieces in both hands.
 局面 中盤() {
-    局面 p{};
-    const int pieces[][3] = {
-        {1, 1, 香}, {2, 1, 桂}, {4, 1, 金}, {6, 2, 王}, {7, 1, 銀}, {9, 1, 香}, {2, 2, 飛},
-        {5, 2, 金}, {7, 3, 銀}, {1, 3, 歩}, {2, 4, 歩}, {3, 3, 歩}, {4, 4, 歩}, {6, 3, 歩},
-        {8, 3, 歩}, {9, 4, 歩}, {5, 5, 角}, {1, 7, -歩}, {2, 6, -歩}, {3, 6, -歩}, {4, 7, -歩},
-        {5, 6, -歩}, {6, 7, -歩}, {8, 6, -歩}, {9, 7, -歩}, {2, 8, -角}, {8, 8, -飛成},
-        {1, 9, -香}, {3, 9, -銀}, {4, 8, -金}, {5, 8, -王}, {6, 9, -金}, {7, 8, -銀}, {9, 9, -香},
-        {3, 7, -桂}};
-    for (const auto& [x, y, c] : pieces) p.盤[x][y] = static_cast<駒型>(c);
-    p.MAN持駒 = {0, 1, 0, 1, 0, 0, 0, 0};
-    p.COM持駒 = {0, 2, 0, 0, 0, 0, 0, 0};
-    p.MAN持駒数 = 2;
-    p.COM持駒数 = 2;
+    局面 p = bench::SFENの局面(bench::中盤の局面);
     調査_2歩フラグ設定(p);
     return p;
 }

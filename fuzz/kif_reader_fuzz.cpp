@@ -8,7 +8,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace yukora;
-    const 棋譜テキスト t = 棋譜テキストを読む(std::string_view(reinterpret_cast<const char*>(data), size));
+    const 棋譜テキスト t =
+        棋譜テキストを読む(std::string_view(reinterpret_cast<const char*>(data), size));
     fuzz::確かめる(KIFを読む(t.行));
     return 0;
 }

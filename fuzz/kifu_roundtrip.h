@@ -14,7 +14,8 @@ inline void 必ず(bool ok) {
 }
 
 inline bool 同じ局面(const 記録局面& a, const 記録局面& b) {
-    return a.手番 == b.手番 && a.p.盤 == b.p.盤 && a.p.MAN持駒 == b.p.MAN持駒 && a.p.COM持駒 == b.p.COM持駒;
+    return a.手番 == b.手番 && a.p.盤 == b.p.盤 && a.p.MAN持駒 == b.p.MAN持駒 &&
+           a.p.COM持駒 == b.p.COM持駒;
 }
 
 inline void 読み直しても同じ(const 対局記録& r, const 読込結果& back) {

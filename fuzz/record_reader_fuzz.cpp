@@ -33,7 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const 手順記録& e = list.参照(i);
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) 必ず(e.盤[x][y] == 0 || 盤の駒コードか(e.盤[x][y]));
-        for (int k = 1; k <= 7; ++k) 必ず(e.MAN持駒[k] >= 0 && e.MAN持駒[k] <= 18 && e.COM持駒[k] >= 0 && e.COM持駒[k] <= 18);
+        for (int k = 1; k <= 7; ++k)
+            必ず(e.MAN持駒[k] >= 0 && e.MAN持駒[k] <= 18 && e.COM持駒[k] >= 0 &&
+                 e.COM持駒[k] <= 18);
         const std::string line = 書式_棋譜行(e);
         必ず(line.size() == static_cast<std::size_t>(棋譜行の長さ));
         const 手順記録 back = 解析_棋譜行(line);

@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
         for (const auto& f : files) {
             std::ifstream in(f, std::ios::binary);
             const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                   bytes.size());
             ++count;
         }
     }

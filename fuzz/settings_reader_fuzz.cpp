@@ -26,7 +26,9 @@ public:
     void 停止() override {}
 };
 
-int 背景の印の数(const yukora::オプション印& m) { return m.MIDORI + m.TATAMI + m.TAKE + m.UCHU + m.RENGA; }
+int 背景の印の数(const yukora::オプション印& m) {
+    return m.MIDORI + m.TATAMI + m.TAKE + m.UCHU + m.RENGA;
+}
 
 bool 同じ印(const yukora::オプション印& a, const yukora::オプション印& b) {
     return a.MIDORI == b.MIDORI && a.TATAMI == b.TATAMI && a.TAKE == b.TAKE && a.UCHU == b.UCHU &&

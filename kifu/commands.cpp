@@ -33,7 +33,8 @@ bool ファイルを読む(const std::string& path, std::string& bytes, std::str
     struct stat st {};
     bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     if (!ok) why = "not a regular file";
-    else if (static_cast<size_t>(st.st_size) > 最大の大きさ) ok = false, why = "the file is too large";
+    else if (static_cast<size_t>(st.st_size) > 最大の大きさ)
+        ok = false, why = "the file is too large";
     char buf[65536];
     while (ok) {
         const ssize_t n = ::read(fd, buf, sizeof buf);

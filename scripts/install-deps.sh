@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n fonts-ipafont-mincho
     libsdl2-mixer-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool x11-utils imagemagick
     xdg-utils
     # Installing and packaging, and checking the installed game (scripts/check-install.sh).

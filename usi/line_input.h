@@ -37,8 +37,8 @@ private:
     void 行を終える();
 
     std::size_t 最大長_;
-    std::string 途中_;          // the line being read
-    bool 長すぎる_ = false;     // the line being read passed the limit; the rest is skipped
+    std::string 途中_;       // the line being read
+    bool 長すぎる_ = false;  // the line being read passed the limit; the rest is skipped
     std::deque<入力行> 出来た_;
     std::size_t 待ち量_ = 0;
 };

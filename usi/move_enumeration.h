@@ -2,9 +2,9 @@
 // loops: board moves by origin x, origin y, destination x, destination y, then drops by hand
 // kind and destination. Checks are not looked at.
 #pragma once
+#include "game/position.h"
 #include "rules/making_move.h"
 #include "rules/move_test.h"
-#include "game/position.h"
 
 namespace yukora {
 
@@ -40,7 +40,8 @@ bool 手を並べる(const 局面& p, int side, F&& f) {
         const int 元Y = side > 0 ? k + 2 : k;
         for (int u = 1; u <= 9; ++u)
             for (int v = 1; v <= 9; ++v)
-                if (移動チェック(p, 元X, 元Y, u, v, 駒) == 1 && !f(元X, 元Y, u, v, 駒)) return false;
+                if (移動チェック(p, 元X, 元Y, u, v, 駒) == 1 && !f(元X, 元Y, u, v, 駒))
+                    return false;
     }
     return true;
 }

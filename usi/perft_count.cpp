@@ -1,7 +1,7 @@
 #include "usi/perft_count.h"
 
-#include "game/state.h"
 #include "game/board_view.h"
+#include "game/state.h"
 #include "usi/move_enumeration.h"
 
 namespace yukora {

@@ -8,7 +8,7 @@
 namespace yukora {
 
 struct perft結果 {
-    std::uint64_t 数 = 0;  // sequences counted (so far, when interrupted)
+    std::uint64_t 数 = 0;                  // sequences counted (so far, when interrupted)
     割込み指示 指示 = 割込み指示::続ける;  // 続ける when the count ran to the end
 };
 

@@ -1,10 +1,10 @@
 #include "usi/think.h"
 
 #include "computer/com_state.h"
+#include "game/position.h"
 #include "game/state.h"
 #include "influence/influence_maps.h"
 #include "influence/survey.h"
-#include "game/position.h"
 
 namespace yukora {
 

@@ -51,7 +51,8 @@ std::string 打つ手(USI局面& pos, const USI指し手& m) {
     const int 元X = 先手番 ? 自持駒列 : 敵持駒列;
     const int 元Y = 先手番 ? k + 2 : k;
     調査_2歩フラグ設定(p);
-    if (移動チェック(p, 元X, 元Y, m.先X, m.先Y, 駒) != 1) return "the piece cannot be dropped there";
+    if (移動チェック(p, 元X, 元Y, m.先X, m.先Y, 駒) != 1)
+        return "the piece cannot be dropped there";
     進行状態 s;
     描画なし view;
     駒移動(p, s.番, view, 元X, 元Y, m.先X, m.先Y, 駒);

@@ -11,7 +11,7 @@ namespace yukora {
 struct USI指し手 {
     int 元X = 0, 元Y = 0;  // origin square; unused for a drop
     int 先X = 0, 先Y = 0;
-    int 打駒種類 = 0;      // hand kind 1..7 for a drop, 0 for a board move
+    int 打駒種類 = 0;  // hand kind 1..7 for a drop, 0 for a board move
     bool 成り = false;
 };
 

@@ -63,9 +63,8 @@ std::string 盤面を読む(std::string_view 盤面, 局面& p) {
     std::size_t start = 0;
     while (true) {
         const std::size_t slash = 盤面.find('/', start);
-        const std::string_view 段 = 盤面.substr(start, slash == std::string_view::npos
-                                                          ? std::string_view::npos
-                                                          : slash - start);
+        const std::string_view 段 = 盤面.substr(
+            start, slash == std::string_view::npos ? std::string_view::npos : slash - start);
         if (y > 9) return "the board has more than nine ranks";
         if (std::string e = 段を読む(段, y, p); !e.empty()) return e;
         ++y;
@@ -115,8 +114,8 @@ std::string 駒数を調べる(const 局面& p) {
     if (先手王 == 0) return "sente has no king";
     if (後手王 == 0) return "gote has no king";
     if (先手王 > 1 || 後手王 > 1) return "more than one king on a side";
-    static const char* const 名前[8] = {"", "pawns", "lances", "knights", "silvers",
-                                        "golds", "bishops", "rooks"};
+    static const char* const 名前[8] = {"",        "pawns", "lances",  "knights",
+                                        "silvers", "golds", "bishops", "rooks"};
     for (int k = 1; k <= 7; ++k)
         if (数[k] + p.MAN持駒[k] + p.COM持駒[k] > 駒の総数[k])
             return std::string("more ") + 名前[k] + " than exist";
@@ -134,7 +133,8 @@ std::string 配置を調べる(const 局面& p) {
             先手歩 += c == -歩;
             後手歩 += c == 歩;
         }
-        if (先手歩 > 1 || 後手歩 > 1) return "two pawns of one side on file " + 桝名(x, 1).substr(0, 1);
+        if (先手歩 > 1 || 後手歩 > 1)
+            return "two pawns of one side on file " + 桝名(x, 1).substr(0, 1);
     }
     return {};
 }

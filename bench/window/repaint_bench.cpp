@@ -36,7 +36,8 @@ double 起動からの秒() {
 void 開始から初回再描画(benchmark::State& state) {
     const qreal dpr = state.range(0);
     for (auto _ : state) {
-        窓アプリ app(dpr, std::filesystem::temp_directory_path(), std::make_unique<yukora::window::無音ライブラリ>());
+        窓アプリ app(dpr, std::filesystem::temp_directory_path(),
+                     std::make_unique<yukora::window::無音ライブラリ>());
         app.開始();
         benchmark::DoNotOptimize(app.画像().画像().constBits());
     }
@@ -44,7 +45,8 @@ void 開始から初回再描画(benchmark::State& state) {
 BENCHMARK(開始から初回再描画)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void 画面_再描画(benchmark::State& state) {
-    窓アプリ app(state.range(0), std::filesystem::temp_directory_path(), std::make_unique<yukora::window::無音ライブラリ>());
+    窓アプリ app(state.range(0), std::filesystem::temp_directory_path(),
+                 std::make_unique<yukora::window::無音ライブラリ>());
     app.開始();
     for (auto _ : state) {
         app.表示部().画面_再描画();
@@ -63,7 +65,8 @@ void 絵を作る(benchmark::State& state) {
     }
     state.SetLabel(yukora::絵一覧[番号].名前);
 }
-BENCHMARK(絵を作る)->DenseRange(29, 34)->Arg(0)->Arg(1)->Arg(13)->Arg(14)->Unit(benchmark::kMicrosecond);
+BENCHMARK(絵を作る)->DenseRange(29, 34)->Arg(0)->Arg(1)->Arg(13)->Arg(14)->Unit(
+    benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -11,8 +11,8 @@ using 点数 = int;  // tenths of a point
 
 constexpr 点数 点(int whole) { return whole * 10; }
 
-inline constexpr 点数 王取り点 = 点(9999);    // the human king is taken
-inline constexpr 点数 詰め点 = 点(9998);      // mate, or (negated) the own king left attacked
+inline constexpr 点数 王取り点 = 点(9999);      // the human king is taken
+inline constexpr 点数 詰め点 = 点(9998);        // mate, or (negated) the own king left attacked
 inline constexpr 点数 探索開始点 = 点(-99999);  // best score before any candidate
 
 struct COM思考状態 {
@@ -38,8 +38,8 @@ struct 評価対象 {
     局面& p;  // some surveys lift a piece for a moment and put it back
     const 勢力地図& m;
     COM思考状態& c;
-    int 取駒;  // what stood on the destination before (0 for a drop or an empty square)
-    int 置駒;  // what stands there now (the promoted code when the move promotes)
+    int 取駒;      // what stood on the destination before (0 for a drop or an empty square)
+    int 置駒;      // what stands there now (the promoted code when the move promotes)
     int 元X, 元Y;  // a drop comes from (-1, hand kind)
     int 先X, 先Y;
 

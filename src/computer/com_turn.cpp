@@ -2,10 +2,10 @@
 
 #include "computer/search.h"
 #include "game/clock_port.h"
+#include "game/palette.h"
 #include "influence/survey.h"
 #include "rules/making_move.h"
 #include "rules/mate.h"
-#include "game/palette.h"
 
 namespace yukora {
 namespace {
@@ -39,7 +39,8 @@ void 投了(進行状態& s, 手番出力& out) {
 void 指す(局面& p, 進行状態& s, 手順リスト& list, 手番出力& out, const COM指し手& mv) {
     // The time since the turn began, also when the clock is not shown and the timer is off.
     s.時間.経過秒 = 調査_経過秒(s.時間.手番開始時刻, out.現在秒());
-    手順保存(list, p, s.数, s.時間.MAN時間, s.時間.MAN時間, s.時間.COM時間, s.時間.COM時間 + s.時間.経過秒);
+    手順保存(list, p, s.数, s.時間.MAN時間, s.時間.MAN時間, s.時間.COM時間,
+             s.時間.COM時間 + s.時間.経過秒);
     ++s.数.手数;
     out.描画_手数(s.数.手数, 色_白);
     if (mv.元X < 0) out.描画_駒点滅(mv.駒後, -1, 8 - mv.元Y, 2);

@@ -2,10 +2,10 @@
 #pragma once
 #include "computer/com_state.h"
 #include "computer/turn_output.h"
-#include "game/state.h"
-#include "influence/influence_maps.h"
 #include "game/move_list.h"
 #include "game/position.h"
+#include "game/state.h"
+#include "influence/influence_maps.h"
 
 namespace yukora {
 

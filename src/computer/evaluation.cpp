@@ -43,7 +43,7 @@ int 絶対値(int v) { return v < 0 ? -v : v; }
     const int 人 = m.勢力MAN[tx][ty];
     if (!(人 == 1 || (人 == 2 && m.勢力COM[tx][ty] > 0 && m.勢力COM[kx][ky] > 0))) return 0;
     const bool 筋 = (ax == kx && tx != kx) || (ay == ky && ty != ky) ||
-                   ((tx == kx || ty == ky) && ax != kx && ay != ky);
+                    ((tx == kx || ty == ky) && ax != kx && ay != ky);
     if (!筋) return 0;
     if (移動チェック(p, tx, ty, ax, ay, e.c.移動駒) != 1) return 0;
     if (!e.打ちか() && p.盤[e.c.攻駒COM_X前[ax][ay]][e.c.攻駒COM_Y前[ax][ay]] == 0) return 0;
@@ -107,8 +107,7 @@ int 絶対値(int v) { return v < 0 ? -v : v; }
     const int tx = e.先X, ty = e.先Y, 取 = 絶対値(e.取駒);
     if (m.勢力MAN[tx][ty] > 0) {
         if (m.勢力COM[tx][ty] > 0) return e.置駒 < 絶対値(m.攻駒MAN[tx][ty]) ? 点(取) : 0;
-        if (e.c.勢力MAN前[e.元X][e.元Y] > 0 &&
-            調査_移動可場所数(e.p, m, e.元X, e.元Y, e.置駒) == 0)
+        if (e.c.勢力MAN前[e.元X][e.元Y] > 0 && 調査_移動可場所数(e.p, m, e.元X, e.元Y, e.置駒) == 0)
             return 点(取);
         return 0;
     }
@@ -146,7 +145,7 @@ int 絶対値(int v) { return v < 0 ? -v : v; }
 }
 
 点数 盤評価(局面& p, const 勢力地図& m, COM思考状態& c, int レベル, int 取駒, int 置駒, int 元X,
-           int 元Y, int 先X, int 先Y) {
+            int 元Y, int 先X, int 先Y) {
     return 盤評価(評価対象{p, m, c, 取駒, 置駒, 元X, 元Y, 先X, 先Y}, レベル);
 }
 

@@ -11,6 +11,6 @@ namespace yukora {
 
 // The same with the move spelled out, as the computer's turn calls it.
 点数 盤評価(局面& p, const 勢力地図& m, COM思考状態& c, int レベル, int 取駒, int 置駒, int 元X,
-           int 元Y, int 先X, int 先Y);
+            int 元Y, int 先X, int 先Y);
 
 }  // namespace yukora

@@ -7,8 +7,8 @@
 //   描画_絵(盤[x][y], x, y) and 描画_桝輪郭(0, x, y), and plays "駒打音.wav".
 // At the ends of the range (-10, 10) nothing is drawn, but ハンデ設定済 is still set.
 #pragma once
-#include "game/state.h"
 #include "game/position.h"
+#include "game/state.h"
 
 namespace yukora {
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "computer/evaluation.h"
+#include "computer/reach.h"
 #include "computer/surveys.h"
 #include "influence/survey.h"
 #include "rules/making_move.h"
@@ -69,48 +70,50 @@ struct 探索 {
         最善 = {true, x, y, dx, dy, 駒前, 駒後, score};
     }
 
-    // Returns true when a capture of the human king ended the search.
+    // Returns true when a capture of the human king ended the search. The destinations are
+    // taken in scan order; the move test is asked only where the piece's kind could go.
     bool 盤上手() {
-        for (int x = 1; x <= 9; ++x) {
+        bool 王取り = false;
+        for (int x = 1; x <= 9 && !王取り; ++x) {
             時計();
-            for (int y = 1; y <= 9; ++y) {
-                if (p.盤[x][y] < 10) continue;
-                for (int dx = 1; dx <= 9; ++dx) {
-                    for (int dy = 1; dy <= 9; ++dy) {
-                        const int 駒 = p.盤[x][y];
-                        if (移動チェック(p, x, y, dx, dy, 駒) != 1) continue;
-                        const int 取駒 = p.盤[dx][dy];
-                        int 駒後 = 駒;
-                        const 点数 score = 盤上手の点(x, y, dx, dy, 駒後);
-                        if (score > c.最高点) {
-                            記録(score, x, y, dx, dy, 駒, 駒後);
-                            if (取駒 == -王) return true;
-                        }
+            for (int y = 1; y <= 9 && !王取り; ++y) {
+                const int 駒 = p.盤[x][y];
+                if (駒 < 10) continue;
+                各桝(届く範囲(駒, x, y), [&](int dx, int dy) {
+                    if (王取り || 移動チェック(p, x, y, dx, dy, 駒) != 1) return;
+                    const int 取駒 = p.盤[dx][dy];
+                    int 駒後 = 駒;
+                    const 点数 score = 盤上手の点(x, y, dx, dy, 駒後);
+                    if (score > c.最高点) {
+                        記録(score, x, y, dx, dy, 駒, 駒後);
+                        if (取駒 == -王) 王取り = true;
                     }
-                }
+                });
             }
         }
-        return false;
+        return 王取り;
     }
 
     void 打ち手() {
+        const 桝集合 空き = 値の桝(p.盤, 0);
         for (int k = 1; k <= 7; ++k) {
             時計();
             if (p.COM持駒[k] <= 0) continue;
             const int 駒 = 持駒の駒(k);
             c.移動駒 = 駒;
-            for (int dx = 1; dx <= 9; ++dx) {
-                for (int dy = 1; dy <= 9; ++dy) {
-                    if (移動チェック(p, 敵持駒列, k, dx, dy, 駒) != 1) continue;
-                    p.盤[dx][dy] = static_cast<駒型>(駒);
-                    const 点数 score = 評価(0, 駒, 敵持駒列, k, dx, dy);
-                    p.盤[dx][dy] = 0;
-                    if (score > c.最高点) {
-                        記録(score, 敵持駒列, k, dx, dy, 駒, 駒);
-                        if (score >= 詰め点) return;
-                    }
+            // A drop needs an empty square, and every drop leaves the board as it found it.
+            bool 詰め = false;
+            各桝(空き, [&](int dx, int dy) {
+                if (詰め || 移動チェック(p, 敵持駒列, k, dx, dy, 駒) != 1) return;
+                p.盤[dx][dy] = static_cast<駒型>(駒);
+                const 点数 score = 評価(0, 駒, 敵持駒列, k, dx, dy);
+                p.盤[dx][dy] = 0;
+                if (score > c.最高点) {
+                    記録(score, 敵持駒列, k, dx, dy, 駒, 駒);
+                    if (score >= 詰め点) 詰め = true;
                 }
-            }
+            });
+            if (詰め) return;
         }
     }
 };

@@ -2,9 +2,9 @@
 // the evaluation; the best strictly higher score wins, so ties keep the earliest candidate.
 #pragma once
 #include "computer/com_state.h"
+#include "game/position.h"
 #include "game/state.h"
 #include "influence/influence_maps.h"
-#include "game/position.h"
 
 namespace yukora {
 

@@ -1,5 +1,6 @@
 #include "computer/surveys.h"
 
+#include "computer/reach.h"
 #include "rules/move_test.h"
 
 namespace yukora {
@@ -7,29 +8,43 @@ namespace {
 
 int 絶対値(int v) { return v < 0 ? -v : v; }
 
-// Is the king on (kx, ky) reached by a sliding piece of the side whose codes are listed?
-bool 飛び駒が届く(const 局面& p, const int (&codes)[5], int kx, int ky) {
-    for (int x = 1; x <= 9; ++x) {
-        for (int y = 1; y <= 9; ++y) {
-            const int c = p.盤[x][y];
-            for (int code : codes)
-                if (c == code && 移動チェック(p, x, y, kx, ky, c) == 1) return true;
-        }
-    }
-    return false;
-}
-
 constexpr int COM飛び駒[5] = {香, 角, 角成, 飛, 飛成};
 constexpr int MAN飛び駒[5] = {-香, -角, -角成, -飛, -飛成};
+
+// The squares of one side's lances, bishops and rooks (promoted or not), found once.
+struct 飛び駒一覧 {
+    struct 駒 {
+        int x, y, code;
+    };
+    駒 list[81];
+    int n = 0;
+
+    飛び駒一覧(const 局面& p, const int (&codes)[5]) {
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y)
+                for (int code : codes)
+                    if (p.盤[x][y] == code) list[n++] = {x, y, code};
+    }
+
+    // Does one of them, other than the one on the lifted square (lx, ly), reach (kx, ky)?
+    bool 届く(const 局面& p, int lx, int ly, int kx, int ky) const {
+        for (int i = 0; i < n; ++i) {
+            const 駒& d = list[i];
+            if ((d.x != lx || d.y != ly) && 移動チェック(p, d.x, d.y, kx, ky, d.code) == 1)
+                return true;
+        }
+        return false;
+    }
+};
 
 }  // namespace
 
 int 調査_移動可場所数(const 局面& p, const 勢力地図& m, int x, int y, int 駒) {
     const 盤型& 相手 = 駒 >= 10 ? m.勢力MAN : m.勢力COM;
     int n = 0;
-    for (int i = 1; i <= 9; ++i)
-        for (int j = 1; j <= 9; ++j)
-            if (相手[i][j] == 0 && 移動チェック(p, x, y, i, j, 駒) == 1) ++n;
+    各桝(届く範囲(駒, x, y), [&](int i, int j) {
+        if (相手[i][j] == 0 && 移動チェック(p, x, y, i, j, 駒) == 1) ++n;
+    });
     return n;
 }
 
@@ -70,6 +85,8 @@ void 調査_持角狙座標(const 局面& p, const 勢力地図& m, COM思考状
 
 void 調査_移動不可駒(局面& p, COM思考状態& c) {
     c.COM移動不可有 = false;
+    // Lifting a piece moves no other piece, so the sliders can be listed first.
+    const 飛び駒一覧 com(p, COM飛び駒), man(p, MAN飛び駒);
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             c.MAN移動不可[x][y] = 0;
@@ -77,8 +94,8 @@ void 調査_移動不可駒(局面& p, COM思考状態& c) {
             if (piece == 0) continue;
             p.盤[x][y] = 0;
             if (piece < 0) {
-                if (飛び駒が届く(p, COM飛び駒, p.MAN王X, p.MAN王Y)) c.MAN移動不可[x][y] = 1;
-            } else if (飛び駒が届く(p, MAN飛び駒, p.COM王X, p.COM王Y)) {
+                if (com.届く(p, x, y, p.MAN王X, p.MAN王Y)) c.MAN移動不可[x][y] = 1;
+            } else if (man.届く(p, x, y, p.COM王X, p.COM王Y)) {
                 c.COM移動不可有 = true;
             }
             p.盤[x][y] = piece;

@@ -1,8 +1,8 @@
 // Small surveys of the position used by the computer's turn and its evaluation.
 #pragma once
 #include "computer/com_state.h"
-#include "influence/influence_maps.h"
 #include "game/position.h"
+#include "influence/influence_maps.h"
 
 namespace yukora {
 

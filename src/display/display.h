@@ -2,13 +2,13 @@
 #pragma once
 #include <string_view>
 
-#include "game/screen_port.h"
-#include "game/clock_port.h"
-#include "game/state.h"
 #include "game/board_view.h"
-#include "game/position.h"
+#include "game/clock_port.h"
 #include "game/dialog_port.h"
+#include "game/position.h"
+#include "game/screen_port.h"
 #include "game/sounds.h"
+#include "game/state.h"
 
 namespace yukora {
 
@@ -35,7 +35,7 @@ struct 表示状態 {
     int 背景画番号 = 0;  // 2..6 once the settings are read; 0 tiles with the empty square
 };
 
-class 表示 final : public 盤描画 {
+class 表示 final : public 盤描画, public 背景描画 {
 public:
     表示(画面& screen, 時計& clock, const 局面& p, const 進行状態& s)
         : 画面_(screen), 時計_(clock), 局面_(p), 進行_(s) {}
@@ -55,7 +55,7 @@ public:
 
     // The board, the hands and the repaint.
     void 画面_再描画() override;
-    void 描画_背景(int n);
+    void 描画_背景(int n) override;
     void 描画_桝_数値();
     void 描画_盤();
     void 描画_将棋盤桝();

@@ -1,10 +1,10 @@
 // 描画_絵, 描画_桝輪郭, 描画_数値 and 描画_文字列: everything else is built from these.
+#include <array>
 #include <string>
 
 #include "display/display.h"
 #include "display/grid.h"
 #include "display/pictures.h"
-#include <array>
 
 namespace yukora {
 
@@ -38,8 +38,8 @@ void 表示::描画_文字列(double x, double y, int code, int colour, int size
 }
 
 std::string_view 漢数字(int n) {
-    static constexpr std::array<std::string_view, 10> 数字{
-        "", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+    static constexpr std::array<std::string_view, 10> 数字{"",   "一", "二", "三", "四",
+                                                           "五", "六", "七", "八", "九"};
     return n >= 1 && n <= 9 ? 数字[n] : std::string_view{};
 }
 

@@ -1,16 +1,16 @@
 // Mouse presses on the window: choosing pieces, moving, dropping and promoting.
 #include <cmath>
 
+#include "display/grid.h"
 #include "flow/game.h"
+#include "game/move_list.h"
+#include "game/palette.h"
 #include "influence/survey.h"
 #include "record/notation.h"
 #include "record/panel_commands.h"
 #include "rules/making_move.h"
 #include "rules/mate.h"
-#include "game/move_list.h"
 #include "rules/move_test.h"
-#include "game/palette.h"
-#include "display/grid.h"
 
 namespace yukora {
 
@@ -73,7 +73,8 @@ void ゲーム::盤の駒を選ぶ(int c, int r) {
     s.選択.元Y = r;
     s.選択.選択駒 = code;
     表示_.描画_移動可能桝色(c, r, 状態.設定.指導色, s.選択.選択駒, 状態.設定.移動指導フラグ);
-    const bool 手番の駒 = (code <= -10 && s.番.手番 == s.番.MAN番) || (code >= 10 && s.番.手番 == s.番.COM番);
+    const bool 手番の駒 =
+        (code <= -10 && s.番.手番 == s.番.MAN番) || (code >= 10 && s.番.手番 == s.番.COM番);
     if (手番の駒) {
         表示_.描画_桝輪郭(色_選択, c, r);
         s.選択.選択状態 = 1;
@@ -88,9 +89,11 @@ void ゲーム::移動先を選ぶ(int c, int r, int button) {
     s.選択.先X = c;
     s.選択.先Y = r;
     const int 先 = p.盤[c][r];
-    const bool 相手の持駒 = (s.選択.元X == -1 && s.番.手番 == s.番.MAN番) || (s.選択.元X == 11 && s.番.手番 == s.番.COM番);
+    const bool 相手の持駒 = (s.選択.元X == -1 && s.番.手番 == s.番.MAN番) ||
+                            (s.選択.元X == 11 && s.番.手番 == s.番.COM番);
     if (相手の持駒) {
-        表示_.描画_移動可能桝色(s.選択.元X, s.選択.元Y, 色_消去, s.選択.選択駒, 状態.設定.移動指導フラグ);
+        表示_.描画_移動可能桝色(s.選択.元X, s.選択.元Y, 色_消去, s.選択.選択駒,
+                                状態.設定.移動指導フラグ);
         表示_.描画_桝輪郭(色_消去, s.選択.元X, s.選択.元Y);
         s.選択.選択状態 = 0;
     } else if ((先 <= -10 && s.番.手番 == s.番.MAN番) || (先 >= 10 && s.番.手番 == s.番.COM番)) {
@@ -105,7 +108,8 @@ void ゲーム::移動先を選ぶ(int c, int r, int button) {
         s.選択.選択状態 = 0;
         表示_.描画_将棋盤桝();
         // A hand slot lies off the board: its outline goes with the cancelled selection too.
-        if (s.選択.元X == 自持駒列 || s.選択.元X == 敵持駒列) 表示_.描画_桝輪郭(色_消去, s.選択.元X, s.選択.元Y);
+        if (s.選択.元X == 自持駒列 || s.選択.元X == 敵持駒列)
+            表示_.描画_桝輪郭(色_消去, s.選択.元X, s.選択.元Y);
     } else if (移動後チェック(r, s.選択.選択駒) == 0 && button != ボタン_右) {
         効果音(音::禁止);
         窓口_.dialog.メッセージ("マウスの右をクリックして下さい", "成り");
@@ -120,22 +124,27 @@ void ゲーム::人の手を指す(int button) {
     // The move costs the time since the turn began, whether or not the timer has been ticking.
     s.時間.経過秒 = 調査_経過秒(s.時間.手番開始時刻, 窓口_.clock.現在秒());
     const bool 上手番 = s.番.対局モード == 0 && s.番.手番 == -1;
-    手順保存(状態.手順, p, s.数, s.時間.MAN時間, 上手番 ? s.時間.MAN時間 : s.時間.MAN時間 + s.時間.経過秒, s.時間.COM時間,
+    手順保存(状態.手順, p, s.数, s.時間.MAN時間,
+             上手番 ? s.時間.MAN時間 : s.時間.MAN時間 + s.時間.経過秒, s.時間.COM時間,
              上手番 ? s.時間.COM時間 + s.時間.経過秒 : s.時間.COM時間);
     ++s.数.手数;
     表示_.描画_手数(s.数.手数, 色_文字);
-    if (調査_駒成(s.選択.元X, s.選択.元Y, s.選択.先X, s.選択.先Y, s.選択.選択駒, s.選択.成駒) == 1 && button == ボタン_右)
+    if (調査_駒成(s.選択.元X, s.選択.元Y, s.選択.先X, s.選択.先Y, s.選択.選択駒, s.選択.成駒) ==
+            1 &&
+        button == ボタン_右)
         s.選択.選択駒 = s.選択.成駒;
     s.選択.選択状態 = 0;
     表示_.描画_桝輪郭(色_消去, s.選択.元X, s.選択.元Y);
     表示_.描画_桝輪郭(色_消去, s.選択.先X, s.選択.先Y);
-    表示_.描画_移動可能桝色(s.選択.元X, s.選択.元Y, 色_消去, s.選択.選択駒, 状態.設定.移動指導フラグ);
+    表示_.描画_移動可能桝色(s.選択.元X, s.選択.元Y, 色_消去, s.選択.選択駒,
+                            状態.設定.移動指導フラグ);
     if (s.選択.元X < 0) s.選択.元Y = 8 - s.選択.元Y;
     const int 取駒 = p.盤[s.選択.先X][s.選択.先Y];
     駒移動(p, s.番, 表示_, s.選択.元X, s.選択.元Y, s.選択.先X, s.選択.先Y, s.選択.選択駒);
     効果音(音::駒打);
     ++s.数.手順番号;
-    描画_移動結果(表示_, s.番, s.選択.選択駒 >= 10 ? s.番.COM番 : s.番.MAN番, s.選択.先X, s.選択.先Y, s.選択.選択駒, 色_文字);
+    描画_移動結果(表示_, s.番, s.選択.選択駒 >= 10 ? s.番.COM番 : s.番.MAN番, s.選択.先X,
+                  s.選択.先Y, s.選択.選択駒, 色_文字);
     if (s.番.対局モード == 1) {
         窓口_.timer.有効設定(false);
         s.時間.MAN時間 += s.時間.経過秒;
@@ -150,8 +159,10 @@ void ゲーム::人の手を指す(int button) {
         }
         return;
     }
-    if (s.番.勝者 != 0 && s.番.勝者 == s.番.MAN番) 窓口_.dialog.メッセージ("先手の勝ちです", "終了");
-    else if (s.番.勝者 != 0 && s.番.勝者 == s.番.COM番) 窓口_.dialog.メッセージ("後手の勝ちです", "終了");
+    if (s.番.勝者 != 0 && s.番.勝者 == s.番.MAN番)
+        窓口_.dialog.メッセージ("先手の勝ちです", "終了");
+    else if (s.番.勝者 != 0 && s.番.勝者 == s.番.COM番)
+        窓口_.dialog.メッセージ("後手の勝ちです", "終了");
     if (s.番.手番 == 1) {
         s.番.手番 = -1;
         s.時間.MAN時間 += s.時間.経過秒;
@@ -166,7 +177,8 @@ void ゲーム::手持ちの駒を選ぶ(int c, int r) {
     進行状態& s = 状態.進行;
     局面& p = 状態.盤面;
     if (s.選択.選択駒 != 0) {
-        表示_.描画_移動可能桝色(s.選択.元X, s.選択.元Y, 色_消去, s.選択.選択駒, 状態.設定.移動指導フラグ);
+        表示_.描画_移動可能桝色(s.選択.元X, s.選択.元Y, 色_消去, s.選択.選択駒,
+                                状態.設定.移動指導フラグ);
         表示_.描画_桝輪郭(色_消去, s.選択.元X, s.選択.元Y);
     }
     int code = 0;

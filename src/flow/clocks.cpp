@@ -1,8 +1,8 @@
 // The players' clocks and the busy wait.
 #include "flow/clock_text.h"
 #include "flow/game.h"
-#include "settings/settings_file.h"
 #include "game/palette.h"
+#include "settings/settings_file.h"
 
 namespace yukora {
 

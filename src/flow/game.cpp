@@ -34,7 +34,9 @@ public:
     void 描画_移動結果(int side, int x, int y, int piece, int colour) override {
         yukora::描画_移動結果(g_.表示_, g_.状態.進行.番, side, x, y, piece, colour);
     }
-    void 消去_移動結果(int side) override { yukora::消去_移動結果(g_.表示_, g_.状態.進行.番, side); }
+    void 消去_移動結果(int side) override {
+        yukora::消去_移動結果(g_.表示_, g_.状態.進行.番, side);
+    }
     void 表示更新() override { g_.窓口_.clock.表示更新(); }
     void Timer1_Timer() override { g_.Timer1_Timer(); }
     float 現在秒() override { return g_.窓口_.clock.現在秒(); }
@@ -50,58 +52,26 @@ private:
     ゲーム& g_;
 };
 
-class ゲーム::音の出力 final : public yukora::効果音 {
-public:
-    explicit 音の出力(ゲーム& g) : g_(g) {}
-    void 鳴らす(音 which) override { g_.効果音(which); }
-
-private:
-    ゲーム& g_;
-};
-
-class ゲーム::背景の出力 final : public 背景描画 {
-public:
-    explicit 背景の出力(ゲーム& g) : g_(g) {}
-    void 描画_背景(int n) override { g_.表示_.描画_背景(n); }
-
-private:
-    ゲーム& g_;
-};
-
-class ゲーム::音楽の出力 final : public BGM演奏 {
-public:
-    explicit 音楽の出力(ゲーム& g) : g_(g) {}
-    // Before the sound is ready the option alone says whether the music is to play.
-    void ループ再生() override {
-        if (g_.サウンド準備済_) BGM開始(g_.状態.音, g_.窓口_.sound);
-    }
-    void 停止() override {
-        if (g_.サウンド準備済_) BGM停止(g_.状態.音, g_.窓口_.sound);
-    }
-
-private:
-    ゲーム& g_;
-};
-
 ゲーム::ゲーム(ゲームの窓口 ports)
     : 窓口_(std::move(ports)),
       表示_(窓口_.screen, 窓口_.clock, 状態.盤面, 状態.進行),
-      手番出力_(std::make_unique<手番の出力>(*this)),
-      音出力_(std::make_unique<音の出力>(*this)),
-      背景出力_(std::make_unique<背景の出力>(*this)),
-      音楽出力_(std::make_unique<音楽の出力>(*this)) {
+      手番出力_(std::make_unique<手番の出力>(*this)) {
     表示_.付随設定(this);
 }
 
 ゲーム::~ゲーム() = default;
 
-BGM演奏& ゲーム::音楽() { return *音楽出力_; }
+// Before the sound is ready the option alone says whether the music is to play.
+void ゲーム::ループ再生() {
+    if (サウンド準備済_) BGM開始(状態.音, 窓口_.sound);
+}
+void ゲーム::停止() {
+    if (サウンド準備済_) BGM停止(状態.音, 窓口_.sound);
+}
 
 void ゲーム::効果音(音 which) { 音再生(状態.音, 窓口_.sound, which); }
 
-void ゲーム::初期設定() {
-    yukora::初期設定(状態.盤面, 状態.進行, 窓口_.timer, 表示_);
-}
+void ゲーム::初期設定() { yukora::初期設定(状態.盤面, 状態.進行, 窓口_.timer, 表示_); }
 
 void ゲーム::com_ban() {
     yukora::com_ban(状態.盤面, 状態.勢力, 状態.思考, 状態.進行, 状態.手順, *手番出力_);
@@ -117,8 +87,7 @@ void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesy
     窓口_.menu.印設定(メニュー操作::LEVEL3, true);
     状態.進行.番.MAN番 = -1;
     状態.進行.番.COM番 = 1;
-    読込_環境設定ファイル(設定フォルダ(), 状態.設定, 表示_.状態.背景画番号, *背景出力_,
-                          *音楽出力_);
+    読込_環境設定ファイル(設定フォルダ(), 状態.設定, 表示_.状態.背景画番号, 表示_, *this);
     オプション印を映す();
     初期設定();
 }
@@ -128,7 +97,7 @@ void ゲーム::サウンド準備() {
     サウンド準備済_ = true;
     サウンド初期化(状態.音, 窓口_.sound, 窓口_.dialog, 窓口_.窓番号);
     読込_サウンド(状態.音, 窓口_.sound, 窓口_.dialog, 起動フォルダ_);
-    if (状態.設定.印.BGM) 音楽().ループ再生();
+    if (状態.設定.印.BGM) ループ再生();
 }
 
 void ゲーム::終了処理() {
@@ -159,7 +128,9 @@ void ゲーム::メニュー選択(メニュー操作 item) {
     using enum メニュー操作;
     サウンド準備();
     switch (item) {
-        case TAIKYOKU: case STOP: case OPTION: TAIKYOKU_Click(); break;
+        case TAIKYOKU:
+        case STOP:
+        case OPTION: TAIKYOKU_Click(); break;
         case START: START_Click(); break;
         case SENTE: SENTE_Click(); break;
         case GOTE: GOTE_Click(); break;
@@ -168,7 +139,7 @@ void ゲーム::メニュー選択(メニュー操作 item) {
         case LEVEL3: LEVEL_Click(3); break;
         case OWARI: OWARI_Click(); break;
         case CANCEL: CANCEL_Click(); break;
-        case REVERSE: REVERSE_Click(状態.盤面, 状態.進行, 表示_, 窓口_.dialog, *音出力_); break;
+        case REVERSE: REVERSE_Click(状態.盤面, 状態.進行, 表示_, 窓口_.dialog, *this); break;
         case REPLAY: REPLAY_Click(); break;
         case AFTER: AFTER_Click(); break;
         case LBEL_UP: LBEL_UP_Click(); break;
@@ -185,7 +156,12 @@ void ゲーム::メニュー選択(メニュー操作 item) {
         case BGM: BGM_Click(); break;
         case KAISETU: KAISETU_Click(); break;
         case VER: VER_Click(); break;
-        case MATCH_MAN: case START2: case LEVEL: case KIFU: case HAIKEI_GA: case SONOTA: break;
+        case MATCH_MAN:
+        case START2:
+        case LEVEL:
+        case KIFU:
+        case HAIKEI_GA:
+        case SONOTA: break;
     }
 }
 

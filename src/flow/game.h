@@ -5,15 +5,18 @@
 #include <string_view>
 
 #include "display/display.h"
-#include "game/sounds.h"
-#include "flow/window_events.h"
 #include "flow/game_state.h"
 #include "flow/ports.h"
+#include "flow/window_events.h"
+#include "game/sounds.h"
 #include "settings/settings_ports.h"
 
 namespace yukora {
 
-class ゲーム final : public 窓イベント, private 再描画の付随 {
+class ゲーム final : public 窓イベント,
+                     private 再描画の付随,
+                     private yukora::効果音,
+                     private BGM演奏 {
 public:
     explicit ゲーム(ゲームの窓口 ports);
     ~ゲーム() override;
@@ -88,9 +91,6 @@ public:
 
 private:
     class 手番の出力;
-    class 音の出力;
-    class 背景の出力;
-    class 音楽の出力;
 
     void 初期設定();
     void 人の手を指す(int button);
@@ -102,7 +102,10 @@ private:
     std::string 設定フォルダ() const { return 設定フォルダ_.string(); }
     // Shows the option check marks on the menu.
     void オプション印を映す();
-    BGM演奏& 音楽();
+    // The ports the game itself implements: sound effects and the music.
+    void 鳴らす(音 which) override { 効果音(which); }
+    void ループ再生() override;
+    void 停止() override;
 
     ゲームの窓口 窓口_;
     表示 表示_;
@@ -111,9 +114,6 @@ private:
     bool 終了処理済_ = false;
     bool サウンド準備済_ = false;
     std::unique_ptr<手番の出力> 手番出力_;
-    std::unique_ptr<音の出力> 音出力_;
-    std::unique_ptr<背景の出力> 背景出力_;
-    std::unique_ptr<音楽の出力> 音楽出力_;
 };
 
 }  // namespace yukora

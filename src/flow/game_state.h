@@ -1,10 +1,10 @@
 // The one game state of the program, gathered from its subsystems.
 #pragma once
 #include "computer/com_state.h"
-#include "game/state.h"
-#include "influence/influence_maps.h"
 #include "game/move_list.h"
 #include "game/position.h"
+#include "game/state.h"
+#include "influence/influence_maps.h"
 #include "settings/settings_state.h"
 #include "sound/sound_setup.h"
 

@@ -1,8 +1,8 @@
 // Strength level and handicap commands.
 #include "computer/handicap.h"
 #include "flow/game.h"
-#include "record/panel_commands.h"
 #include "game/palette.h"
+#include "record/panel_commands.h"
 
 namespace yukora {
 

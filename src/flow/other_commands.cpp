@@ -57,7 +57,7 @@ void ゲーム::SIDOU_Click() {
 }
 
 void ゲーム::BGM_Click() {
-    yukora::BGM_Click(状態.設定, 音楽(), 設定フォルダ());
+    yukora::BGM_Click(状態.設定, *this, 設定フォルダ());
     オプション印を映す();
 }
 

@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "flow/menu_port.h"
-#include "game/screen_port.h"
 #include "game/clock_port.h"
 #include "game/dialog_port.h"
+#include "game/screen_port.h"
 #include "help/ports.h"
 #include "record/record_panel.h"
 #include "sound/sound_library_port.h"
@@ -24,7 +24,7 @@ struct ゲームの窓口 {
     ブラウザ& browser;
     版情報窓& version;
     std::function<void()> 終了;  // ends the program
-    std::intptr_t 窓番号 = 0;     // the window the sound library is opened for
+    std::intptr_t 窓番号 = 0;    // the window the sound library is opened for
 };
 
 }  // namespace yukora

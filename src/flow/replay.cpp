@@ -1,9 +1,9 @@
 // "戻" and "進": stepping through the move list.
 #include "flow/game.h"
-#include "record/notation.h"
-#include "record/panel_commands.h"
 #include "game/move_list.h"
 #include "game/palette.h"
+#include "record/notation.h"
+#include "record/panel_commands.h"
 
 namespace yukora {
 

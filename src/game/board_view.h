@@ -24,4 +24,11 @@ public:
     void 画面_再描画() override {}
 };
 
+// Tiles every cell outside the board with background picture n.
+class 背景描画 {
+public:
+    virtual ~背景描画() = default;
+    virtual void 描画_背景(int n) = 0;
+};
+
 }  // namespace yukora

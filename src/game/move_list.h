@@ -2,8 +2,8 @@
 #pragma once
 #include <vector>
 
-#include "game/state.h"
 #include "game/position.h"
+#include "game/state.h"
 
 namespace yukora {
 

@@ -32,13 +32,20 @@ constexpr bool 敵駒か(int c) { return c >= 10; }
 // Hand kind of a (possibly promoted) code of either side; 0 for the king, empty and unknown codes.
 constexpr int 持駒種類(int c) {
     switch (c < 0 ? -c : c) {
-        case 歩: case と: return 持駒_歩;
-        case 香: case 香成: return 持駒_香;
-        case 桂: case 桂成: return 持駒_桂;
-        case 銀: case 銀成: return 持駒_銀;
-        case 金: case 金成: return 持駒_金;
-        case 角: case 角成: return 持駒_角;
-        case 飛: case 飛成: return 持駒_飛;
+        case 歩:
+        case と: return 持駒_歩;
+        case 香:
+        case 香成: return 持駒_香;
+        case 桂:
+        case 桂成: return 持駒_桂;
+        case 銀:
+        case 銀成: return 持駒_銀;
+        case 金:
+        case 金成: return 持駒_金;
+        case 角:
+        case 角成: return 持駒_角;
+        case 飛:
+        case 飛成: return 持駒_飛;
         default: return 0;
     }
 }
@@ -52,8 +59,20 @@ constexpr int 持駒の駒(int kind) {
 // Every code that may stand on the board (the 28 pieces of the table).
 constexpr bool 盤の駒コードか(int c) {
     switch (c < 0 ? -c : c) {
-        case 歩: case と: case 香: case 香成: case 桂: case 桂成: case 銀: case 銀成: case 金:
-        case 角: case 角成: case 飛: case 飛成: case 王: return true;
+        case 歩:
+        case と:
+        case 香:
+        case 香成:
+        case 桂:
+        case 桂成:
+        case 銀:
+        case 銀成:
+        case 金:
+        case 角:
+        case 角成:
+        case 飛:
+        case 飛成:
+        case 王: return true;
         default: return false;
     }
 }

@@ -1,4 +1,5 @@
 #include "game/position.h"
+
 #include <utility>
 
 namespace yukora {

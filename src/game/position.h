@@ -20,8 +20,9 @@ struct 局面 {
 // The starting position of a fresh game (hands empty, totals 0; king squares untouched).
 void 初期配置(局面& p);
 
-// Turning the position round: the square (x, y) goes to (10 - x, 10 - y) and every piece changes owner; the hands and
-// their totals are exchanged. King squares and two-pawn flags are left as they are.
+// Turning the position round: the square (x, y) goes to (10 - x, 10 - y) and every piece changes
+// owner; the hands and their totals are exchanged. King squares and two-pawn flags are left as they
+// are.
 void 局面反転(局面& p);
 
 }  // namespace yukora

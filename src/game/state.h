@@ -7,10 +7,10 @@ namespace yukora {
 
 // Whose turn it is, who plays which side, and the modes of the game.
 struct 手番型 {
-    int 手番 = 0;     // side to move: 1, -1, or 0 before the first game
-    int MAN番 = -1;   // side value of the bottom player
-    int COM番 = 1;    // side value of the top player, always -MAN番
-    int 勝者 = 0;     // side value of the winner; 0 while the game goes on
+    int 手番 = 0;        // side to move: 1, -1, or 0 before the first game
+    int MAN番 = -1;      // side value of the bottom player
+    int COM番 = 1;       // side value of the top player, always -MAN番
+    int 勝者 = 0;        // side value of the winner; 0 while the game goes on
     int 対局モード = 0;  // 0 two humans, 1 against the computer
     int 棋譜モード = 0;  // 1 while a loaded record is stepped through
     int 再開待ち = 0;

@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-
 namespace yukora {
 
 namespace {
@@ -43,9 +42,8 @@ void ページ表示(ブラウザ& browser, ダイアログ& dialog, const std::
     }
     // Named as a file, not as an address, so that it can be opened by hand.
     if (!browser.表示(取得_ヘルプURL(起動フォルダ, section)))
-        dialog.メッセージ("ﾌﾞﾗｳｻﾞで表示できません\n\n次のﾌｧｲﾙをﾌﾞﾗｳｻﾞで開いて下さい\n" +
-                              file.string(),
-                          title);
+        dialog.メッセージ(
+            "ﾌﾞﾗｳｻﾞで表示できません\n\n次のﾌｧｲﾙをﾌﾞﾗｳｻﾞで開いて下さい\n" + file.string(), title);
 }
 
 }  // namespace

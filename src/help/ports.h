@@ -5,7 +5,7 @@
 namespace yukora {
 
 class ブラウザ {
-  public:
+public:
     virtual ~ブラウザ() = default;
     // Shows the page at `address` (a URL, "file:" for a local page) in a visible browser
     // window; false when no browser could be started.

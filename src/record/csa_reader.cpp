@@ -10,7 +10,9 @@
 namespace yukora {
 namespace {
 
-bool 始まる(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+bool 始まる(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
 
 int 数字(char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
 
@@ -102,7 +104,8 @@ private:
         初期配置(p);
         for (size_t i = 0; i < list.size(); i += 4) {
             int x = 0, y = 0;
-            if (i + 4 > list.size() || !桝(list.substr(i), x, y)) return 誤り(0, "a square of PI cannot be read");
+            if (i + 4 > list.size() || !桝(list.substr(i), x, y))
+                return 誤り(0, "a square of PI cannot be read");
             const int code = CSA名の駒(list.substr(i + 2, 2));
             if (code == 0 || (p.盤[x][y] < 0 ? -p.盤[x][y] : p.盤[x][y]) != code)
                 return 誤り(0, "PI takes away a piece that is not there");
@@ -116,7 +119,8 @@ private:
         std::string row(s.substr(2));
         row.resize(27, ' ');  // trailing empty squares may have lost their blanks
         for (int x = 1; x <= 9; ++x) {
-            const std::string_view cell = std::string_view(row).substr(static_cast<size_t>(3 * (x - 1)), 3);
+            const std::string_view cell =
+                std::string_view(row).substr(static_cast<size_t>(3 * (x - 1)), 3);
             int code = 0;
             if (cell[0] == '+' || cell[0] == '-') {
                 code = CSA名の駒(cell.substr(1));
@@ -143,7 +147,8 @@ private:
             if (code == 0) return 誤り(0, "an unknown piece in the position");
             if (item.substr(0, 2) == "00") {
                 const int kind = 持駒種類(code);
-                if (kind == 0 || 持駒の駒(kind) != code) return 誤り(0, "that piece cannot be in hand");
+                if (kind == 0 || 持駒の駒(kind) != code)
+                    return 誤り(0, "that piece cannot be in hand");
                 持駒型& hand = sente ? p.MAN持駒 : p.COM持駒;
                 hand[kind] = static_cast<駒型>(hand[kind] + 1);
             } else if (桝(item, x, y)) {
@@ -171,7 +176,8 @@ private:
         指し手部_ = true;
         記録局面& start = res_.記録.開始;
         if (手番 != 0) start.手番 = 手番;
-        if (std::string e = 開始局面の問題(start.p); !e.empty()) return 誤り(0, "the start position: " + e);
+        if (std::string e = 開始局面の問題(start.p); !e.empty())
+            return 誤り(0, "the start position: " + e);
         for (int k = 1; k <= 7; ++k) {
             start.p.MAN持駒数 += start.p.MAN持駒[k];
             start.p.COM持駒数 += start.p.COM持駒[k];
@@ -194,13 +200,15 @@ private:
         if (code == 0 || !桝(s.substr(3), m.先X, m.先Y)) return 誤り(手数, "a move cannot be read");
         if (s.substr(1, 2) == "00") {
             m.打駒 = 持駒種類(code);
-            if (m.打駒 == 0 || 持駒の駒(m.打駒) != code) return 誤り(手数, "that piece cannot be dropped");
+            if (m.打駒 == 0 || 持駒の駒(m.打駒) != code)
+                return 誤り(手数, "that piece cannot be dropped");
         } else {
             if (!桝(s.substr(1), m.元X, m.元Y)) return 誤り(手数, "a move cannot be read");
             const int on = pos_.p.盤[m.元X][m.元Y];
             const int a = on < 0 ? -on : on;
             m.成り = a != code && a + 1 == code && 持駒種類(a) != 0;
-            if (a != code && !m.成り) return 誤り(手数, "the piece after the move does not match the piece moved");
+            if (a != code && !m.成り)
+                return 誤り(手数, "the piece after the move does not match the piece moved");
         }
         if (std::string e = 記録の手を指す(pos_, m); !e.empty()) return 誤り(手数, e);
         res_.記録.手.push_back(m);
@@ -227,7 +235,8 @@ private:
     読込結果 res_;
     記録局面 pos_;
     int 行_ = 0;
-    bool 止まった_ = false, 終わった_ = false, 指し手部_ = false, 読めた_ = false, 局面を書いた_ = false;
+    bool 止まった_ = false, 終わった_ = false, 指し手部_ = false, 読めた_ = false,
+         局面を書いた_ = false;
 };
 
 }  // namespace

@@ -75,7 +75,8 @@ std::string 指し手(const 記録局面& before, const 記録局面& after, con
         out.push_back(指し手(before, pos, r.手[i]));
         out.push_back("T" + std::to_string(r.手[i].秒));
     }
-    if (const std::string end = CSAの終局語(r.終局, pos.手番); !end.empty()) out.push_back("%" + end);
+    if (const std::string end = CSAの終局語(r.終局, pos.手番); !end.empty())
+        out.push_back("%" + end);
     return res;
 }
 

@@ -200,9 +200,14 @@ std::string 書込エラー説明(int err) {
     switch (err) {
         case 置換_書込禁止: return "ﾌｧｲﾙが書き込み禁止になっています";
         case 置換_ファイルでない: return "同じ名前の特殊ﾌｧｲﾙがあります";
-        case EACCES: case EPERM: case EROFS: return "このﾌｫﾙﾀﾞには書き込めません";
-        case ENOSPC: case EDQUOT: case EFBIG: return "ﾃﾞｨｽｸの空きが足りません";
-        case ENOENT: case ENOTDIR: return "ﾌｫﾙﾀﾞが見つかりません";
+        case EACCES:
+        case EPERM:
+        case EROFS: return "このﾌｫﾙﾀﾞには書き込めません";
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG: return "ﾃﾞｨｽｸの空きが足りません";
+        case ENOENT:
+        case ENOTDIR: return "ﾌｫﾙﾀﾞが見つかりません";
         case EISDIR: return "同じ名前のﾌｫﾙﾀﾞがあります";
         case ENAMETOOLONG: return "ﾌｧｲﾙ名が長すぎます";
         case ELOOP: return "ﾘﾝｸをたどれません";

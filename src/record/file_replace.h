@@ -6,7 +6,7 @@
 namespace yukora {
 
 // Failures of ファイル置換 that are no system error number.
-inline constexpr int 置換_書込禁止 = -1;    // the file's permissions forbid writing
+inline constexpr int 置換_書込禁止 = -1;        // the file's permissions forbid writing
 inline constexpr int 置換_ファイルでない = -2;  // a pipe, a device or a socket has the name
 
 // How the new contents are prepared before they take the file's place.

@@ -1,8 +1,8 @@
 // How the game on the board ended, in the words of its record.
 #pragma once
+#include "game/position.h"
 #include "game/state.h"
 #include "record/kifu_record.h"
-#include "game/position.h"
 
 namespace yukora {
 

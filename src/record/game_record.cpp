@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "game/position.h"
 #include "record/handicap_names.h"
 #include "record/record_move.h"
-#include "game/position.h"
 
 namespace yukora {
 namespace {

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "game/move_list.h"
+#include "game/position.h"
 #include "game/state.h"
 #include "record/kifu_record.h"
 #include "record/record_writer.h"
-#include "game/move_list.h"
-#include "game/position.h"
 
 namespace yukora {
 

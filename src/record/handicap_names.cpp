@@ -1,8 +1,8 @@
 #include "record/handicap_names.h"
 
+#include "game/position.h"
 #include "record/csa_names.h"
 #include "record/kifu_text.h"
-#include "game/position.h"
 
 namespace yukora {
 namespace {

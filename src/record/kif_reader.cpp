@@ -12,7 +12,9 @@
 namespace yukora {
 namespace {
 
-bool 始まる(std::u32string_view s, std::u32string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+bool 始まる(std::u32string_view s, std::u32string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
 
 bool 空白か(char32_t c) { return c == U' ' || c == U'\u3000' || c == U'\t'; }
 
@@ -21,7 +23,8 @@ void 空白を飛ばす(std::u32string_view& s) {
 }
 
 // "key：value" (full-width or ASCII colon), the key without spaces.
-bool 見出しを分ける(std::u32string_view line, std::u32string_view& key, std::u32string_view& value) {
+bool 見出しを分ける(std::u32string_view line, std::u32string_view& key,
+                    std::u32string_view& value) {
     const size_t c = line.find_first_of(U"：:");
     if (c == 0 || c == std::u32string_view::npos) return false;
     key = line.substr(0, c);
@@ -136,7 +139,8 @@ private:
             size_t len = 0;
             const int code = 駒名を読む(value, len);
             const int kind = 持駒種類(code);
-            if (kind == 0 || code != 持駒の駒(kind)) return 誤り(0, "a hand holds an unknown piece");
+            if (kind == 0 || code != 持駒の駒(kind))
+                return 誤り(0, "a hand holds an unknown piece");
             value.remove_prefix(len);
             size_t n = 0;  // the count, if any, runs up to the next piece or space
             while (n < value.size() && (段の値(value[n]) != 0 || value[n] == U'十')) ++n;
@@ -151,7 +155,8 @@ private:
     void 盤の段(std::u32string_view line) {
         局面あり_ = true;
         if (盤の行_ == 0) 盤の行_ = 行_;
-        if (line.size() < 21 || line[19] != U'|') return 誤り(0, "a rank of the board diagram cannot be read");
+        if (line.size() < 21 || line[19] != U'|')
+            return 誤り(0, "a rank of the board diagram cannot be read");
         const int y = 段の値(line[20]);
         if (y == 0) return 誤り(0, "a rank of the board diagram has no number");
         for (int x = 1; x <= 9; ++x) {
@@ -215,7 +220,8 @@ private:
             return 誤り(手数, "move number " + std::to_string(n) + " out of order");
         次の番号_ = n + 1;
         空白を飛ばす(t);
-        while (!t.empty() && std::u32string_view(U"▲△☗☖▼▽").find(t.front()) != std::u32string_view::npos)
+        while (!t.empty() &&
+               std::u32string_view(U"▲△☗☖▼▽").find(t.front()) != std::u32string_view::npos)
             t.remove_prefix(1);
         size_t word = 0;
         while (word < t.size() && !空白か(t[word]) && t[word] != U'(') ++word;
@@ -239,7 +245,8 @@ private:
             t.remove_prefix(1);
             空白を飛ばす(t);
         } else {
-            if (t.size() < 2 || 筋の値(t[0]) == 0 || 段の値(t[1]) == 0) return "no square to move to";
+            if (t.size() < 2 || 筋の値(t[0]) == 0 || 段の値(t[1]) == 0)
+                return "no square to move to";
             m.先X = 10 - 筋の値(t[0]);
             m.先Y = 段の値(t[1]);
             t.remove_prefix(2);
@@ -255,13 +262,15 @@ private:
             if (m.打駒 == 0 || 持駒の駒(m.打駒) != code) return "that piece cannot be dropped";
             t.remove_prefix(1);
         } else {
-            if (t.size() < 4 || t[0] != U'(' || t[3] != U')' || 筋の値(t[1]) == 0 || 筋の値(t[2]) == 0)
+            if (t.size() < 4 || t[0] != U'(' || t[3] != U')' || 筋の値(t[1]) == 0 ||
+                筋の値(t[2]) == 0)
                 return "no square to move from";
             m.元X = 10 - 筋の値(t[1]);
             m.元Y = 筋の値(t[2]);
             t.remove_prefix(4);
             const int on = pos_.p.盤[m.元X][m.元Y];
-            if ((on < 0 ? -on : on) != code) return "the piece on the square moved from is not the one named";
+            if ((on < 0 ? -on : on) != code)
+                return "the piece on the square moved from is not the one named";
         }
         m.秒 = 消費秒(t);
         return {};

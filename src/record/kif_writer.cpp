@@ -28,8 +28,8 @@ void 幅を揃える(std::u32string& s) {
 // " ( 0:05/00:00:12)": the move's minutes and seconds, then the side's running total.
 std::u32string 時間(int 秒, long long 累計) {
     char buf[96];
-    std::snprintf(buf, sizeof buf, " (%2d:%02d/%02lld:%02lld:%02lld)", 秒 / 60, 秒 % 60, 累計 / 3600,
-                  累計 / 60 % 60, 累計 % 60);
+    std::snprintf(buf, sizeof buf, " (%2d:%02d/%02lld:%02lld:%02lld)", 秒 / 60, 秒 % 60,
+                  累計 / 3600, 累計 / 60 % 60, 累計 % 60);
     return 符号点へ(buf);
 }
 

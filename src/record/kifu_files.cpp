@@ -88,7 +88,8 @@ int 行数(std::string_view bytes) {
     s.番.COM番 = 後手;
     s.数.手順最終 = 記録を手順に(r, list);
     const 棋譜書式結果 file = 書式_棋譜ファイル(list, s, {r.棋戦, r.先手名, r.後手名});
-    if (!file.内容) return {{}, "a name or the title has a character Shift-JIS lacks, or a line break"};
+    if (!file.内容)
+        return {{}, "a name or the title has a character Shift-JIS lacks, or a line break"};
     return {*file.内容, {}};
 }
 
@@ -125,8 +126,10 @@ int 行数(std::string_view bytes) {
 書込結果 棋譜を書く(const 対局記録& r, 棋譜形式 f) {
     switch (f) {
         case 棋譜形式::棋譜: return 棋譜ファイルを書く(r);
-        case 棋譜形式::KIF: return テキストを書く(KIF行を書く(r, 文字コード::SJIS), 文字コード::SJIS);
-        case 棋譜形式::KIFU: return テキストを書く(KIF行を書く(r, 文字コード::UTF8), 文字コード::UTF8);
+        case 棋譜形式::KIF:
+            return テキストを書く(KIF行を書く(r, 文字コード::SJIS), 文字コード::SJIS);
+        case 棋譜形式::KIFU:
+            return テキストを書く(KIF行を書く(r, 文字コード::UTF8), 文字コード::UTF8);
         case 棋譜形式::CSA: return テキストを書く(CSA行を書く(r), 文字コード::SJIS);
         case 棋譜形式::不明: break;
     }

@@ -22,14 +22,26 @@ inline constexpr int 記録秒の上限 = 99999;
 struct 記録の手 {
     int 元X = 0, 元Y = 0;  // origin; both 0 for a drop
     int 先X = 0, 先Y = 0;
-    int 打駒 = 0;          // hand kind 1..7 of a drop, 0 for a board move
+    int 打駒 = 0;  // hand kind 1..7 of a drop, 0 for a board move
     bool 成り = false;
-    int 秒 = 0;            // time spent on the move, whole seconds, at most 記録秒の上限
+    int 秒 = 0;  // time spent on the move, whole seconds, at most 記録秒の上限
     bool operator==(const 記録の手&) const = default;
 };
 
 // How a record ends; 反則勝ち is a win of the side to move after the last move.
-enum class 終局理由 { なし, 中断, 投了, 詰み, 反則勝ち, 反則負け, 千日手, 持将棋, 切れ負け, 入玉勝ち, 不詰 };
+enum class 終局理由 {
+    なし,
+    中断,
+    投了,
+    詰み,
+    反則勝ち,
+    反則負け,
+    千日手,
+    持将棋,
+    切れ負け,
+    入玉勝ち,
+    不詰
+};
 
 struct 対局記録 {
     記録局面 開始;

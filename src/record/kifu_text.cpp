@@ -51,7 +51,8 @@ bool 空白か(char32_t c) { return c == U' ' || c == U'\t' || c == U'\u3000'; }
     return t;
 }
 
-std::optional<std::string> 棋譜テキストを書く(const std::vector<std::string>& lines, 文字コード enc) {
+std::optional<std::string> 棋譜テキストを書く(const std::vector<std::string>& lines,
+                                              文字コード enc) {
     if (enc == 文字コード::SJIS) return SJIS行書式(lines);
     std::string out;
     for (const std::string& line : lines) {
@@ -67,7 +68,11 @@ std::u32string 符号点へ(std::string_view s) {
     out.reserve(s.size());
     for (size_t i = 0; i < s.size();) {
         const unsigned char b = static_cast<unsigned char>(s[i]);
-        const size_t len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 1;
+        const size_t len = b < 0x80         ? 1
+                           : (b >> 5) == 6  ? 2
+                           : (b >> 4) == 14 ? 3
+                           : (b >> 3) == 30 ? 4
+                                            : 1;
         char32_t c = len == 1 ? b : b & (0x7F >> len);
         for (size_t k = 1; k < len && i + k < s.size(); ++k)
             c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);

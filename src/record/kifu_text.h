@@ -20,7 +20,8 @@ struct 棋譜テキスト {
 棋譜テキスト 棋譜テキストを読む(std::string_view bytes);
 
 // The lines joined with CR LF in the encoding; nothing when a character has no Shift-JIS code.
-std::optional<std::string> 棋譜テキストを書く(const std::vector<std::string>& lines, 文字コード enc);
+std::optional<std::string> 棋譜テキストを書く(const std::vector<std::string>& lines,
+                                              文字コード enc);
 
 // Code points of valid UTF-8, and back.
 std::u32string 符号点へ(std::string_view utf8);

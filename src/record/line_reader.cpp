@@ -83,8 +83,10 @@ namespace {
 
 開く結果 開けない理由(int err) {
     switch (err) {
-        case ENOENT: case ENOTDIR: return 開く結果::ない;
-        case EACCES: case EPERM: return 開く結果::読めない;
+        case ENOENT:
+        case ENOTDIR: return 開く結果::ない;
+        case EACCES:
+        case EPERM: return 開く結果::読めない;
         default: return 開く結果::エラー;
     }
 }

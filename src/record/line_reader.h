@@ -60,10 +60,10 @@ private:
 // Why a file could not be opened for reading.
 enum class 開く結果 {
     開いた,
-    ない,        // no such file (or folder on the way)
-    読めない,    // the permissions forbid reading
+    ない,            // no such file (or folder on the way)
+    読めない,        // the permissions forbid reading
     ファイルでない,  // a folder, a pipe, a device or a socket
-    エラー,      // any other failure of the system
+    エラー,          // any other failure of the system
 };
 
 // Lines of a regular file. Anything else is never opened (a pipe could block, a device

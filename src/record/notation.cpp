@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "display/grid.h"
 #include "display/display.h"
+#include "display/grid.h"
 #include "game/palette.h"
 #include "game/pieces.h"
 
@@ -59,8 +59,8 @@ int 文字数(std::string_view text) {
 }  // namespace
 
 std::string 文字列変換(int value) {
-    static constexpr std::array<std::string_view, 10> 全角数字{
-        "", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+    static constexpr std::array<std::string_view, 10> 全角数字{"",   "１", "２", "３", "４",
+                                                               "５", "６", "７", "８", "９"};
     if (value >= 1 && value <= 9) return std::string(全角数字[value]);
     if (value >= 1001 && value <= 1009) return std::string(漢数字(value - 1000));
     return std::string(駒名(value));

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "record/line_reader.h"
 #include "game/move_list.h"
+#include "record/line_reader.h"
 
 namespace yukora {
 

@@ -20,7 +20,11 @@ std::u32string 文字列へ(std::string_view s) {
     out.reserve(s.size());
     for (size_t i = 0; i < s.size();) {
         const unsigned char b = static_cast<unsigned char>(s[i]);
-        const int len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+        const int len = b < 0x80         ? 1
+                        : (b >> 5) == 6  ? 2
+                        : (b >> 4) == 14 ? 3
+                        : (b >> 3) == 30 ? 4
+                                         : 0;
         if (len == 0 || i + static_cast<size_t>(len) > s.size()) {
             out += U'\uFFFD';
             ++i;
@@ -46,7 +50,8 @@ int 数値(std::u32string_view f) {
     const bool neg = i < f.size() && f[i] == U'-';
     if (neg) ++i;
     int v = 0, digits = 0;
-    for (; i < f.size() && f[i] >= U'0' && f[i] <= U'9'; ++i, ++digits) v = v * 10 + int(f[i] - U'0');
+    for (; i < f.size() && f[i] >= U'0' && f[i] <= U'9'; ++i, ++digits)
+        v = v * 10 + int(f[i] - U'0');
     while (i < f.size() && f[i] == U' ') ++i;
     if (digits == 0 || i != f.size()) return 0;
     return neg ? -v : v;
@@ -91,7 +96,8 @@ std::string 書式_棋譜行(const 手順記録& e) {
         out += 持駒数の文字(e.MAN持駒[k]);
         out += 持駒数の文字(e.COM持駒[k]);
     }
-    for (const float t : {e.MAN時間前, e.MAN時間後, e.COM時間前, e.COM時間後}) 右寄せ(out, 記録秒(t), 時間幅);
+    for (const float t : {e.MAN時間前, e.MAN時間後, e.COM時間前, e.COM時間後})
+        右寄せ(out, 記録秒(t), 時間幅);
     return out;
 }
 

@@ -45,14 +45,17 @@ std::string 打つ手(記録局面& pos, const 記録の手& m) {
     const int 駒 = pos.手番 == 先手 ? -持駒の駒(m.打駒) : 持駒の駒(m.打駒);
     const int 元X = 打つ列(pos.手番), 元Y = 打つ段(pos.手番, m.打駒);
     調査_2歩フラグ設定(p);
-    if (移動チェック(p, 元X, 元Y, m.先X, m.先Y, 駒) != 1) return "the piece cannot be dropped there";
+    if (移動チェック(p, 元X, 元Y, m.先X, m.先Y, 駒) != 1)
+        return "the piece cannot be dropped there";
     進行状態 s;
     描画なし view;
     駒移動(p, s.番, view, 元X, 元Y, m.先X, m.先Y, 駒);
     return {};
 }
 
-bool 同じ手駒(const 局面& a, const 局面& b) { return a.MAN持駒 == b.MAN持駒 && a.COM持駒 == b.COM持駒; }
+bool 同じ手駒(const 局面& a, const 局面& b) {
+    return a.MAN持駒 == b.MAN持駒 && a.COM持駒 == b.COM持駒;
+}
 
 // Makes the candidate and compares the result with `後`. A king taken goes to no hand, so
 // that capture is judged as a move to the empty square.
@@ -75,8 +78,7 @@ int 動かす駒(const 記録局面& pos, const 記録の手& m) {
 }
 
 std::string 記録の手を指す(記録局面& pos, const 記録の手& m) {
-    if (m.打駒 < 0 || m.打駒 > 7 || !盤上か(m.先X, m.先Y) ||
-        (m.打駒 == 0 && !盤上か(m.元X, m.元Y)))
+    if (m.打駒 < 0 || m.打駒 > 7 || !盤上か(m.先X, m.先Y) || (m.打駒 == 0 && !盤上か(m.元X, m.元Y)))
         return "not a move";
     記録局面 next = pos;
     const std::string e = m.打駒 != 0 ? 打つ手(next, m) : 盤上の手(next, m);

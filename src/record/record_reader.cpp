@@ -17,7 +17,9 @@ constexpr int 見出し文字サイズ = 12;
 constexpr int 盤の下Y = 6700;
 
 // Window X of a header line; whole twips for every length.
-int 見出しX(const std::string& text) { return static_cast<int>(std::lround(取得_棋譜のX座標(text))); }
+int 見出しX(const std::string& text) {
+    return static_cast<int>(std::lround(取得_棋譜のX座標(text)));
+}
 
 void 見出しを印字(画面& screen, const std::vector<std::string>& lines) {
     if (lines.size() > 0)

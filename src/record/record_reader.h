@@ -3,16 +3,16 @@
 #include <string>
 #include <vector>
 
-#include "game/screen_port.h"
-#include "game/dialog_port.h"
-#include "game/state.h"
+#include "game/board_view.h"
 #include "game/clock_port.h"
+#include "game/dialog_port.h"
+#include "game/move_list.h"
+#include "game/position.h"
+#include "game/screen_port.h"
+#include "game/state.h"
 #include "record/line_reader.h"
 #include "record/record_content.h"
 #include "record/record_panel.h"
-#include "game/board_view.h"
-#include "game/move_list.h"
-#include "game/position.h"
 
 namespace yukora {
 

@@ -76,7 +76,8 @@ std::string ファイル名の問題(const std::string& name) {
     return {};
 }
 
-int Command1_Click(const 手順リスト& list, const 進行状態& s, 棋譜パネル& panel, ダイアログ& dialog) {
+int Command1_Click(const 手順リスト& list, const 進行状態& s, 棋譜パネル& panel,
+                   ダイアログ& dialog) {
     const std::string name = panel.文字列(棋譜欄::Text1);
     if (name.empty()) {
         dialog.メッセージ("ﾌｧｲﾙ名が入力されていません", 空白題);
@@ -101,7 +102,8 @@ int Command1_Click(const 手順リスト& list, const 進行状態& s, 棋譜パ
                           保存題);
         return 0;
     }
-    if (const int err = ファイル置換(panel.File1フォルダ(), name + 棋譜拡張子, *file.内容); err != 0) {
+    if (const int err = ファイル置換(panel.File1フォルダ(), name + 棋譜拡張子, *file.内容);
+        err != 0) {
         dialog.メッセージ("棋譜ﾌｧｲﾙを保存できませんでした\n\n" + 書込エラー説明(err), 保存題);
         return 0;
     }

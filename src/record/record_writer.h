@@ -4,9 +4,9 @@
 #include <string>
 
 #include "game/dialog_port.h"
+#include "game/move_list.h"
 #include "game/state.h"
 #include "record/record_panel.h"
-#include "game/move_list.h"
 
 namespace yukora {
 
@@ -26,7 +26,7 @@ enum class 見出しの問題 {
 };
 
 struct 棋譜書式結果 {
-    std::optional<std::string> 内容;  // the file's bytes
+    std::optional<std::string> 内容;    // the file's bytes
     棋譜欄 書けない欄 = 棋譜欄::Text2;  // the box whose text cannot be saved, when 内容 is empty
     見出しの問題 問題 = 見出しの問題::ShiftJISにない;
 };
@@ -38,6 +38,7 @@ struct 棋譜書式結果 {
 std::string ファイル名の問題(const std::string& name);
 
 // Writes the record into the folder the file list shows. Returns 1 when written.
-int Command1_Click(const 手順リスト& list, const 進行状態& s, 棋譜パネル& panel, ダイアログ& dialog);
+int Command1_Click(const 手順リスト& list, const 進行状態& s, 棋譜パネル& panel,
+                   ダイアログ& dialog);
 
 }  // namespace yukora

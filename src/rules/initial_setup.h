@@ -1,9 +1,9 @@
 // Resetting the whole game to the starting position.
 #pragma once
-#include "game/state.h"
-#include "game/clock_port.h"
 #include "game/board_view.h"
+#include "game/clock_port.h"
 #include "game/position.h"
+#include "game/state.h"
 
 namespace yukora {
 

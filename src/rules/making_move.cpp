@@ -4,9 +4,11 @@ namespace yukora {
 
 int 移動後チェック(int 先Y, int 駒) {
     switch (駒) {
-        case 歩: case 香: return 先Y == 9 ? 0 : 1;
+        case 歩:
+        case 香: return 先Y == 9 ? 0 : 1;
         case 桂: return 先Y == 8 || 先Y == 9 ? 0 : 1;
-        case -歩: case -香: return 先Y == 1 ? 0 : 1;
+        case -歩:
+        case -香: return 先Y == 1 ? 0 : 1;
         case -桂: return 先Y == 1 || 先Y == 2 ? 0 : 1;
         default: return 1;
     }
@@ -17,10 +19,18 @@ int 調査_駒成(int 元X, int 元Y, int 先X, int 先Y, int 駒, int& 成駒) 
     if (元X == 敵持駒列 || 元X == 自持駒列) return 0;
     bool 成れる = false;
     switch (駒) {
-        case -歩: case -香: case -桂: 成れる = 先Y <= 3; break;
-        case -銀: case -角: case -飛: 成れる = 先Y <= 3 || 元Y <= 3; break;
-        case 歩: case 香: case 桂: 成れる = 先Y >= 7; break;
-        case 銀: case 角: case 飛: 成れる = 先Y >= 7 || 元Y >= 7; break;
+        case -歩:
+        case -香:
+        case -桂: 成れる = 先Y <= 3; break;
+        case -銀:
+        case -角:
+        case -飛: 成れる = 先Y <= 3 || 元Y <= 3; break;
+        case 歩:
+        case 香:
+        case 桂: 成れる = 先Y >= 7; break;
+        case 銀:
+        case 角:
+        case 飛: 成れる = 先Y >= 7 || 元Y >= 7; break;
         default: break;
     }
     if (!成れる) return 0;

@@ -1,8 +1,8 @@
 // Promotion tests, the move itself with capture and drop bookkeeping, and the two-pawn flags.
 #pragma once
-#include "game/state.h"
 #include "game/board_view.h"
 #include "game/position.h"
+#include "game/state.h"
 
 namespace yukora {
 

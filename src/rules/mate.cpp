@@ -23,8 +23,8 @@ enum class 合駒結果 { 全て塞げる, 次へ };
 
 // Step 2 of both tests: can every check line be closed by a dropped piece? The trial piece is
 // a pawn of the defender; with only pawns in hand the drop rules decide whether it goes there.
-合駒結果 合駒の試し(局面& p, const 盤型& 王手筋, int kx, int ky, int 手駒数, int 手歩数,
-                   int 打列, int 歩) {
+合駒結果 合駒の試し(局面& p, const 盤型& 王手筋, int kx, int ky, int 手駒数, int 手歩数, int 打列,
+                    int 歩) {
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             const int v = 王手筋[x][y];
@@ -47,9 +47,8 @@ enum class 合駒結果 { 全て塞げる, 次へ };
 int 詰めかCOM(局面& p, 勢力地図& m) {
     const int kx = p.COM王X, ky = p.COM王Y;
     if (m.勢力MAN[kx][ky] == 0) return 0;
-    if (p.COM持駒数 > 0 &&
-        合駒の試し(p, m.MAN王手筋, kx, ky, p.COM持駒数, p.COM持駒[持駒_歩], 敵持駒列, 歩) ==
-            合駒結果::全て塞げる)
+    if (p.COM持駒数 > 0 && 合駒の試し(p, m.MAN王手筋, kx, ky, p.COM持駒数, p.COM持駒[持駒_歩],
+                                      敵持駒列, 歩) == 合駒結果::全て塞げる)
         return 0;
     for (int x = kx - 1; x <= kx + 1; ++x)
         for (int y = ky - 1; y <= ky + 1; ++y)
@@ -79,9 +78,8 @@ int 詰めかCOM(局面& p, 勢力地図& m) {
 int 詰めかMAN(局面& p, const 勢力地図& m) {
     const int kx = p.MAN王X, ky = p.MAN王Y;
     if (m.勢力COM[kx][ky] == 0) return 0;
-    if (p.MAN持駒数 > 0 &&
-        合駒の試し(p, m.COM王手筋, kx, ky, p.MAN持駒数, p.MAN持駒[持駒_歩], 自持駒列, -歩) ==
-            合駒結果::全て塞げる)
+    if (p.MAN持駒数 > 0 && 合駒の試し(p, m.COM王手筋, kx, ky, p.MAN持駒数, p.MAN持駒[持駒_歩],
+                                      自持駒列, -歩) == 合駒結果::全て塞げる)
         return 0;
     for (int x = kx - 1; x <= kx + 1; ++x)
         for (int y = ky - 1; y <= ky + 1; ++y)

@@ -2,8 +2,8 @@
 // They read the influence maps of the current position (run the survey first) and take
 // back every trial placement before they return.
 #pragma once
-#include "influence/influence_maps.h"
 #include "game/position.h"
+#include "influence/influence_maps.h"
 
 namespace yukora {
 

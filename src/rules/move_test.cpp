@@ -26,8 +26,10 @@ int 打ち(const 局面& p, int 先X, int 先Y, int 駒) {
     if (駒 == -歩 && p.MAN2歩フラグ[先X] == 1) return 0;
     if (駒 == 歩 && p.COM2歩フラグ[先X] == 1) return 0;
     switch (駒) {
-        case 歩: case 香: return 先Y == 9 ? 0 : 1;
-        case -歩: case -香: return 先Y == 1 ? 0 : 1;
+        case 歩:
+        case 香: return 先Y == 9 ? 0 : 1;
+        case -歩:
+        case -香: return 先Y == 1 ? 0 : 1;
         case 桂: return 先Y <= 7 ? 1 : 0;
         case -桂: return 先Y >= 3 ? 1 : 0;
         default: return 1;
@@ -46,19 +48,34 @@ int 移動チェック(const 局面& p, int 元X, int 元Y, int 先X, int 先Y, 
     const int dx = 先X - 元X, dy = 先Y - 元Y;
     const int 前 = 駒 > 0 ? 1 : -1;
     switch (駒) {
-        case 歩: case -歩: return dx == 0 && dy == 前 ? 1 : 0;
-        case 香: case -香:
-            return dx == 0 && dy * 前 > 0 && 香の筋が空き(p, 元X, 元Y, 先Y) ? 1 : 0;
-        case 桂: case -桂: return dy == 2 * 前 && (dx == 1 || dx == -1) ? 1 : 0;
-        case 銀: case -銀:
-            return dx >= -1 && dx <= 1 && (dy == 前 || (dy == -前 && dx != 0)) ? 1 : 0;
-        case 金: case -金: case と: case -と: case 香成: case -香成: case 桂成: case -桂成:
-        case 銀成: case -銀成: return 金の動き(dx, dy, 前) ? 1 : 0;
-        case 角: case -角: return 移動チェック角(p, 元X, 元Y, 先X, 先Y);
-        case 角成: case -角成: return 一歩以内(dx, dy) ? 1 : 移動チェック角(p, 元X, 元Y, 先X, 先Y);
-        case 飛: case -飛: return 移動チェック飛車(p, 元X, 元Y, 先X, 先Y);
-        case 飛成: case -飛成: return 一歩以内(dx, dy) ? 1 : 移動チェック飛車(p, 元X, 元Y, 先X, 先Y);
-        case 王: case -王: return 一歩以内(dx, dy) ? 1 : 0;
+        case 歩:
+        case -歩: return dx == 0 && dy == 前 ? 1 : 0;
+        case 香:
+        case -香: return dx == 0 && dy * 前 > 0 && 香の筋が空き(p, 元X, 元Y, 先Y) ? 1 : 0;
+        case 桂:
+        case -桂: return dy == 2 * 前 && (dx == 1 || dx == -1) ? 1 : 0;
+        case 銀:
+        case -銀: return dx >= -1 && dx <= 1 && (dy == 前 || (dy == -前 && dx != 0)) ? 1 : 0;
+        case 金:
+        case -金:
+        case と:
+        case -と:
+        case 香成:
+        case -香成:
+        case 桂成:
+        case -桂成:
+        case 銀成:
+        case -銀成: return 金の動き(dx, dy, 前) ? 1 : 0;
+        case 角:
+        case -角: return 移動チェック角(p, 元X, 元Y, 先X, 先Y);
+        case 角成:
+        case -角成: return 一歩以内(dx, dy) ? 1 : 移動チェック角(p, 元X, 元Y, 先X, 先Y);
+        case 飛:
+        case -飛: return 移動チェック飛車(p, 元X, 元Y, 先X, 先Y);
+        case 飛成:
+        case -飛成: return 一歩以内(dx, dy) ? 1 : 移動チェック飛車(p, 元X, 元Y, 先X, 先Y);
+        case 王:
+        case -王: return 一歩以内(dx, dy) ? 1 : 0;
         default: return 1;  // an unknown code is not refused by the piece table
     }
 }

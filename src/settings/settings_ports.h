@@ -1,14 +1,8 @@
-// What the settings need from the display and the sound side.
+// What the settings need from the sound side.
 #pragma once
+#include "game/board_view.h"  // 背景描画
 
 namespace yukora {
-
-// Tiles every cell outside the board with background picture n.
-class 背景描画 {
-public:
-    virtual ~背景描画() = default;
-    virtual void 描画_背景(int n) = 0;
-};
 
 // The background music.
 class BGM演奏 {

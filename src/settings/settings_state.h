@@ -7,7 +7,6 @@ namespace yukora {
 // Opened by this bare name in the folder the program was started from.
 inline constexpr const char* 環境設定ファイル名 = "Yukora将棋1.ini";
 
-
 // The check marks; the window mirrors them on its menu. The writer reads only these.
 struct オプション印 {
     bool MIDORI = false;

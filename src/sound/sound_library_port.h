@@ -7,7 +7,7 @@
 namespace yukora {
 
 class サウンドライブラリ {
-  public:
+public:
     virtual ~サウンドライブラリ() = default;
     // Opens the audio device for the window; the library handle, 0 on failure.
     virtual std::int32_t dsInitialize(std::intptr_t window) = 0;

@@ -52,8 +52,9 @@ namespace {
 
 // The whole file as a sound image; none without a message when the library is not open or
 // the file does not exist, none with a warning when it cannot be read.
-std::optional<std::vector<std::uint8_t>> 読込_サウンド画像(const サウンド状態& s, ダイアログ& dialog,
-                                                          const std::filesystem::path& file) {
+std::optional<std::vector<std::uint8_t>> 読込_サウンド画像(const サウンド状態& s,
+                                                           ダイアログ& dialog,
+                                                           const std::filesystem::path& file) {
     if (s.ライブラリ == 0) return std::nullopt;
     std::error_code ec;
     if (!std::filesystem::exists(file, ec) || std::filesystem::is_directory(file, ec))
@@ -84,8 +85,8 @@ void 読込_サウンド(サウンド状態& s, サウンドライブラリ& lib
     s.音_その他 = 読込_サウンドファイル(s, lib, dialog, folder / "その他.wav", 効果音フラグ);
     s.音_禁止 = 読込_サウンドファイル(s, lib, dialog, folder / "禁止.wav", 効果音フラグ);
     s.音_駒打 = 読込_サウンドファイル(s, lib, dialog, folder / "駒打音.wav", 効果音フラグ);
-    s.BGM画像 = 読込_サウンド画像(s, dialog, folder / "BGM.wav").value_or(
-        std::vector<std::uint8_t>{});
+    s.BGM画像 =
+        読込_サウンド画像(s, dialog, folder / "BGM.wav").value_or(std::vector<std::uint8_t>{});
 }
 
 void 解放_サウンド(サウンド状態& s, サウンドライブラリ& lib) {
@@ -103,14 +104,10 @@ void サウンド終了(サウンド状態& s, サウンドライブラリ& lib)
 
 std::int32_t 取得_音バッファ(const サウンド状態& s, 音 which) {
     switch (which) {
-        case 音::その他:
-            return s.音_その他;
-        case 音::禁止:
-            return s.音_禁止;
-        case 音::駒打:
-            return s.音_駒打;
-        case 音::BGM:
-            return s.音_BGM;
+        case 音::その他: return s.音_その他;
+        case 音::禁止: return s.音_禁止;
+        case 音::駒打: return s.音_駒打;
+        case 音::BGM: return s.音_BGM;
     }
     return 0;
 }
@@ -123,14 +120,13 @@ void 音再生(const サウンド状態& s, サウンドライブラリ& lib, �
 void BGM開始(サウンド状態& s, サウンドライブラリ& lib) {
     if (s.音_BGM == 0 && !s.BGM画像.empty()) {
         if (s.ライブラリ != 0)
-            s.音_BGM = lib.dsCreateDSB(s.ライブラリ, s.BGM画像.data(), s.BGM画像.size(), 音楽フラグ);
+            s.音_BGM =
+                lib.dsCreateDSB(s.ライブラリ, s.BGM画像.data(), s.BGM画像.size(), 音楽フラグ);
         std::vector<std::uint8_t>().swap(s.BGM画像);
     }
     lib.dsPlayLooping(s.音_BGM);
 }
 
-void BGM停止(const サウンド状態& s, サウンドライブラリ& lib) {
-    lib.dsStop(s.音_BGM);
-}
+void BGM停止(const サウンド状態& s, サウンドライブラリ& lib) { lib.dsStop(s.音_BGM); }
 
 }  // namespace yukora

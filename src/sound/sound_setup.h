@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "game/dialog_port.h"
-#include "sound/sound_library_port.h"
 #include "game/sounds.h"
+#include "sound/sound_library_port.h"
 
 namespace yukora {
 

@@ -6,8 +6,10 @@
 
 namespace yukora::window {
 
-窓アプリ::窓アプリ(qreal dpr, std::filesystem::path folder, std::unique_ptr<サウンドライブラリ> sound)
-    : 窓アプリ(dpr, 置き場{folder, 動的サウンドライブラリ::既定のパス().parent_path(), folder, folder},
+窓アプリ::窓アプリ(qreal dpr, std::filesystem::path folder,
+                   std::unique_ptr<サウンドライブラリ> sound)
+    : 窓アプリ(dpr,
+               置き場{folder, 動的サウンドライブラリ::既定のパス().parent_path(), folder, folder},
                std::move(sound)) {}
 
 窓アプリ::窓アプリ(qreal dpr, const 置き場& places, std::unique_ptr<サウンドライブラリ> sound)
@@ -25,9 +27,9 @@ namespace yukora::window {
     時計_.再描画 = [this] { 窓_.キャンバス().repaint(); };
     // The sound library and its audio libraries are opened once the position is on screen.
     窓_.キャンバス().初回描画後 = [this] { ゲーム_->サウンド準備(); };
-    ゲーム_ = std::make_unique<ゲーム>(ゲームの窓口{
-        画像_, 時計_, タイマー_, ダイアログ_, 窓_, *パネル_, *音_, ブラウザ_, 版情報_,
-        [this] { 終わる(); }, static_cast<std::intptr_t>(窓_.winId())});
+    ゲーム_ = std::make_unique<ゲーム>(
+        ゲームの窓口{画像_, 時計_, タイマー_, ダイアログ_, 窓_, *パネル_, *音_, ブラウザ_, 版情報_,
+                     [this] { 終わる(); }, static_cast<std::intptr_t>(窓_.winId())});
     タイマー_.時刻 = [this] { ゲーム_->Timer1_Timer(); };
     パネル_->ファイル選択 = [this](const std::string& name) { ゲーム_->File1_Click(name); };
     パネル_->保存 = [this] { ゲーム_->Command1_Click(); };

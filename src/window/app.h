@@ -65,7 +65,8 @@ class 無音ライブラリ final : public サウンドライブラリ {
 public:
     std::int32_t dsInitialize(std::intptr_t) override { return 1; }
     std::int32_t dsTerminate(std::int32_t) override { return 1; }
-    std::int32_t dsCreateDSB(std::int32_t, const std::uint8_t*, std::size_t, std::int32_t) override {
+    std::int32_t dsCreateDSB(std::int32_t, const std::uint8_t*, std::size_t,
+                             std::int32_t) override {
         return 0;
     }
     std::int32_t dsFree(std::int32_t) override { return 0; }

@@ -30,7 +30,8 @@ void 画布::paintEvent(QPaintEvent* e) {
     const QRect r = e->rect();
     p.fillRect(r, Qt::black);
     // Only the exposed part, device pixel for device pixel.
-    p.drawImage(QRectF(r), img, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+    p.drawImage(QRectF(r), img,
+                QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
     // Queued: the paint reaches the screen first, and a message box may open from it.
     if (初回描画後)
         QMetaObject::invokeMethod(this, std::exchange(初回描画後, nullptr), Qt::QueuedConnection);

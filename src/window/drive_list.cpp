@@ -16,7 +16,8 @@ std::vector<ドライブ> 取得_ドライブ一覧() {
                                       [&](const ドライブ& d) { return d.根 == v.rootPath(); });
         if (!seen) out.push_back({v.rootPath(), v.name()});
     }
-    std::sort(out.begin(), out.end(), [](const ドライブ& a, const ドライブ& b) { return a.根 < b.根; });
+    std::sort(out.begin(), out.end(),
+              [](const ドライブ& a, const ドライブ& b) { return a.根 < b.根; });
     return out;
 }
 

@@ -31,16 +31,16 @@ void 主窓::メニューを作る() {
         const QString name = QString::fromLatin1(操作名(control));
         QAction* action = nullptr;
         if (m.submenu) {
-            QMenu* menu = !m.parent ? menuBar()->addMenu(caption)
-                                    : menus.at(*m.parent)->addMenu(caption);
+            QMenu* menu =
+                !m.parent ? menuBar()->addMenu(caption) : menus.at(*m.parent)->addMenu(caption);
             menu->setObjectName(name);
             // Opening a menu is a command of its own ("TAIKYOKU", "STOP", "OPTION").
             connect(menu, &QMenu::aboutToShow, this, [this, control] { 伝える(control); });
             menus.emplace(control, menu);
             action = menu->menuAction();
         } else {
-            action = !m.parent ? menuBar()->addAction(caption)
-                               : menus.at(*m.parent)->addAction(caption);
+            action =
+                !m.parent ? menuBar()->addAction(caption) : menus.at(*m.parent)->addAction(caption);
             action->setCheckable(m.checkable);
             action->setChecked(m.checked);
             // Check marks change only when the game says so, not by the click itself.
@@ -87,7 +87,8 @@ bool 主窓::eventFilter(QObject* watched, QEvent* e) {
     if (static_cast<QKeyEvent*>(e)->key() != Qt::Key_Escape) return false;
     const auto* w = qobject_cast<QWidget*>(watched);
     if (w == nullptr || w->window() != this) return false;
-    if (QApplication::activePopupWidget() != nullptr || QApplication::activeModalWidget() != nullptr)
+    if (QApplication::activePopupWidget() != nullptr ||
+        QApplication::activeModalWidget() != nullptr)
         return false;
     受け手_->キー押下(キー_Esc);
     return true;

@@ -11,9 +11,9 @@ struct メニュー項目 {
     メニュー操作 control;
     const char* caption;
     std::optional<メニュー操作> parent;  // the menu it sits in; none on the menu bar
-    bool submenu;        // only opens its children
+    bool submenu;                        // only opens its children
     bool checkable;
-    bool checked;        // at start
+    bool checked;  // at start
 };
 
 std::span<const メニュー項目> メニュー表();

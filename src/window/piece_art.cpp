@@ -30,10 +30,9 @@ struct 駒の字 {
 };
 
 constexpr 駒の字 駒の字一覧[] = {
-    {歩, "歩", 0.87},   {と, "と", 0.87},   {香, "香", 0.89},   {香成, "杏", 0.89},
-    {桂, "桂", 0.91},   {桂成, "圭", 0.91}, {銀, "銀", 0.94},   {銀成, "全", 0.94},
-    {金, "金", 0.94},   {角, "角", 0.97},   {角成, "馬", 0.97}, {飛, "飛", 0.97},
-    {飛成, "龍", 0.97}, {王, "王", 1.0},
+    {歩, "歩", 0.87},   {と, "と", 0.87}, {香, "香", 0.89},   {香成, "杏", 0.89}, {桂, "桂", 0.91},
+    {桂成, "圭", 0.91}, {銀, "銀", 0.94}, {銀成, "全", 0.94}, {金, "金", 0.94},   {角, "角", 0.97},
+    {角成, "馬", 0.97}, {飛, "飛", 0.97}, {飛成, "龍", 0.97}, {王, "王", 1.0},
 };
 
 const 駒の字& 字を探す(int code) {
@@ -74,8 +73,7 @@ QImage 空桝の絵(qreal dpr) {
     return img;
 }
 
-void 駒を描く(QPainter& p, const QRectF& area, const QString& text, const QColor& ink,
-              bool 逆さ) {
+void 駒を描く(QPainter& p, const QRectF& area, const QString& text, const QColor& ink, bool 逆さ) {
     // Everything is drawn pointing up; the turn only changes where it lands.
     QTransform 向き;
     if (逆さ) {

@@ -1,9 +1,8 @@
 #include "window/qt_ports.h"
 
+#include <QTime>
 #include <chrono>
 #include <thread>
-
-#include <QTime>
 
 namespace yukora::window {
 
@@ -17,7 +16,7 @@ QString 箱の題(const std::string& title) {
 }  // namespace
 
 int Qtダイアログ::箱を出す(QMessageBox::Icon icon, const std::string& text,
-                            const std::string& title, QMessageBox::StandardButtons buttons) {
+                           const std::string& title, QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, 箱の題(title), QString::fromStdString(text), buttons, 親_);
     return box.exec();
 }

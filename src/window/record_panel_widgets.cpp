@@ -24,7 +24,7 @@ struct 欄の配置 {
 
 // Label1(0..3) and Text1..Text4 side by side, in the order of their index.
 constexpr 欄の配置 欄配置[4] = {
-    {"ﾌｧｲﾙ名 ：", 3120},   // Label1(0), Text1
+    {"ﾌｧｲﾙ名 ：", 3120},    // Label1(0), Text1
     {"後    手 ：", 2880},  // Label1(1), Text4
     {"先    手 ：", 2640},  // Label1(2), Text3
     {"対 局 名：", 2400},   // Label1(3), Text2
@@ -61,8 +61,8 @@ T* 置く(QWidget* parent, const QRect& where, const char* name) {
 
 棋譜パネル部品::棋譜パネル部品(QWidget* parent, const std::filesystem::path& 開始フォルダ)
     : 親_(parent),
-      File1フォルダ_(QDir::cleanPath(
-          QDir(QString::fromStdString(開始フォルダ.string())).absolutePath())) {}
+      File1フォルダ_(
+          QDir::cleanPath(QDir(QString::fromStdString(開始フォルダ.string())).absolutePath())) {}
 
 void 棋譜パネル部品::用意() {
     if (作成済_) return;
@@ -93,8 +93,8 @@ void 棋譜パネル部品::部品を作る(QWidget* parent) {
     const char* 欄名[4] = {"Text1", "Text4", "Text3", "Text2"};
     for (int i = 0; i < 4; ++i) {
         const int top = 欄配置[i].top;
-        QLabel* label = 置く<QLabel>(parent, 画素(120, top, 855, 255),
-                                      ("Label1_" + std::to_string(i)).c_str());
+        QLabel* label =
+            置く<QLabel>(parent, 画素(120, top, 855, 255), ("Label1_" + std::to_string(i)).c_str());
         label->setText(QString::fromUtf8(欄配置[i].見出し));
         label->setAutoFillBackground(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

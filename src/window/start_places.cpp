@@ -18,9 +18,7 @@
 
 namespace yukora::window {
 
-const char* デスクトップID() {
-    return YUKORA_APP_ID;
-}
+const char* デスクトップID() { return YUKORA_APP_ID; }
 
 置き場 起動時の置き場() {
     起動の様子 s = 起動の様子を調べる();

@@ -110,7 +110,6 @@ TEST(盤評価, 香打ちの串刺しは奥の駒の値) {
     EXPECT_EQ(候補の点(p, -1, 持駒_香, 5, 5, 香, 3) - 候補の点(p, -1, 持駒_香, 5, 5, 香, 2), 0);
 }
 
-
 // The same candidate scored with different distances of the move's origin to the human king.
 点数 距離を変えた点(const 局面& before, int 先X, int 先Y, int 元距離) {
     test::探索一式 t = test::候補の局面(before, -1, 持駒_金, 先X, 先Y, 金, 2);

@@ -39,8 +39,9 @@ namespace {
 
 int CSA駒(const std::string& name) {
     static const std::map<std::string, int> codes = {
-        {"FU", 歩}, {"KY", 香}, {"KE", 桂}, {"GI", 銀}, {"KI", 金}, {"KA", 角}, {"HI", 飛},
-        {"OU", 王}, {"TO", と}, {"NY", 香成}, {"NK", 桂成}, {"NG", 銀成}, {"UM", 角成}, {"RY", 飛成}};
+        {"FU", 歩},   {"KY", 香},   {"KE", 桂},   {"GI", 銀},  {"KI", 金},
+        {"KA", 角},   {"HI", 飛},   {"OU", 王},   {"TO", と},  {"NY", 香成},
+        {"NK", 桂成}, {"NG", 銀成}, {"UM", 角成}, {"RY", 飛成}};
     const auto it = codes.find(name);
     if (it == codes.end()) throw std::runtime_error("unknown CSA piece " + name);
     return it->second;

@@ -4,9 +4,9 @@
 
 #include "computer/com_state.h"
 #include "computer/search.h"
+#include "game/position.h"
 #include "game/state.h"
 #include "influence/influence_maps.h"
-#include "game/position.h"
 
 namespace yukora::test {
 

@@ -10,12 +10,12 @@
 namespace yukora {
 namespace {
 
-using test::置く;
+using test::候補の点;
 using test::持たせる;
 using test::探索する;
 using test::新しい探索;
 using test::王だけの局面;
-using test::候補の点;
+using test::置く;
 
 bool 合法か(const 局面& p, const COM指し手& mv) {
     if (mv.元X < 0) return 移動チェック(p, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.駒後) == 1;

@@ -23,10 +23,9 @@ TEST(描画_自持盤, 歩三枚と飛車一枚) {
               (std::vector<std::string>{絵行("SITA_HU(0)", 7320, 2080),
                                         絵行("SITA_SYA(0)", 7320, 6040)}));
     EXPECT_EQ(e.screen.絞込("文字"),
-              (std::vector<std::string>{文字行(7947, 2278, 14, 0, "3"),
-                                        文字行(7890, 2212, 14, 12, "3"),
-                                        文字行(7947, 6238, 14, 0, "1"),
-                                        文字行(7890, 6172, 14, 12, "1")}));
+              (std::vector<std::string>{
+                  文字行(7947, 2278, 14, 0, "3"), 文字行(7890, 2212, 14, 12, "3"),
+                  文字行(7947, 6238, 14, 0, "1"), 文字行(7890, 6172, 14, 12, "1")}));
     // Every slot starts as an empty square with the background beside it.
     EXPECT_EQ(e.screen.絞込("絵 KARA_MASU").size(), 7u);
     EXPECT_EQ(e.screen.絞込("絵 HAIKEI_TATAMI 7890").size(), 7u);
@@ -38,14 +37,12 @@ TEST(描画_敵持盤, 飛車が一段目で歩が七段目) {
     e.p.COM持駒[持駒_角] = 2;
     e.p.COM持駒[持駒_香] = 1;
     e.view.描画_敵持盤();
-    EXPECT_EQ(e.screen.絞込("絵 UE"),
-              (std::vector<std::string>{絵行("UE_KAKU(0)", 480, 1420),
-                                        絵行("UE_KYOU(0)", 480, 4060)}));
+    EXPECT_EQ(e.screen.絞込("絵 UE"), (std::vector<std::string>{絵行("UE_KAKU(0)", 480, 1420),
+                                                                絵行("UE_KYOU(0)", 480, 4060)}));
     EXPECT_EQ(e.screen.絞込("文字"),
-              (std::vector<std::string>{文字行(1107, 1618, 14, 0, "2"),
-                                        文字行(1050, 1552, 14, 12, "2"),
-                                        文字行(1107, 4258, 14, 0, "1"),
-                                        文字行(1050, 4192, 14, 12, "1")}));
+              (std::vector<std::string>{
+                  文字行(1107, 1618, 14, 0, "2"), 文字行(1050, 1552, 14, 12, "2"),
+                  文字行(1107, 4258, 14, 0, "1"), 文字行(1050, 4192, 14, 12, "1")}));
     // The left edge of the board is outlined again on every row.
     EXPECT_EQ(e.screen.絞込("輪郭 0 1620").size(), 7u);
 }
@@ -85,7 +82,7 @@ TEST(描画_駒点滅, 空桝と駒を交互に見せて待つ) {
     表示環境 e;
     e.view.描画_駒点滅(-歩, 3, 7, 2);
     const std::vector<std::string> 一回{
-        絵行("KARA_MASU", 2760, 4720), 輪郭行(0, 2760, 4720, 3330, 5380), "表示",
+        絵行("KARA_MASU", 2760, 4720),  輪郭行(0, 2760, 4720, 3330, 5380), "表示",
         絵行("SITA_HU(0)", 2760, 4720), 輪郭行(0, 2760, 4720, 3330, 5380), "表示"};
     std::vector<std::string> 二回 = 一回;
     二回.insert(二回.end(), 一回.begin(), 一回.end());

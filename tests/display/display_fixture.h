@@ -4,8 +4,8 @@
 
 #include "display/display.h"
 #include "display/fake_screen.h"
-#include "game/state.h"
 #include "game/position.h"
+#include "game/state.h"
 
 namespace yukora::test::表示試験 {
 
@@ -23,8 +23,8 @@ inline std::string 文字行(int X, int Y, int size, int colour, const std::stri
 }
 
 inline std::string 輪郭行(int colour, int X1, int Y1, int X2, int Y2) {
-    return "輪郭 " + std::to_string(colour) + " " + std::to_string(X1) + " " +
-           std::to_string(Y1) + " " + std::to_string(X2) + " " + std::to_string(Y2);
+    return "輪郭 " + std::to_string(colour) + " " + std::to_string(X1) + " " + std::to_string(Y1) +
+           " " + std::to_string(X2) + " " + std::to_string(Y2);
 }
 
 inline std::string 絵行(const std::string& name, int X, int Y) {

@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "display/pictures.h"
 #include "display/display.h"
-#include "game/screen_port.h"
-#include "game/sounds.h"
+#include "display/pictures.h"
 #include "game/clock_port.h"
 #include "game/dialog_port.h"
+#include "game/screen_port.h"
+#include "game/sounds.h"
 
 namespace yukora::test::表示試験 {
 

@@ -47,8 +47,8 @@ TEST(画面_再描画, 背景から始まりロゴで終わる) {
     EXPECT_EQ(calls.back(), 絵行("YUKORASHOGI", 7206, 100));
     // The window font turns bold before the first text.
     const auto 太字 = std::find(calls.begin(), calls.end(), "太字 1");
-    const auto 最初の文字 = std::find_if(calls.begin(), calls.end(),
-                                        [](const std::string& c) { return c.starts_with("文字"); });
+    const auto 最初の文字 = std::find_if(
+        calls.begin(), calls.end(), [](const std::string& c) { return c.starts_with("文字"); });
     EXPECT_LT(太字, 最初の文字);
 }
 
@@ -102,15 +102,14 @@ TEST(画面_再描画, 時計とレベルは付随が描く) {
     e.s.時間.COM時間 = 65;
     e.s.時間.MAN時間 = 3725;
     e.view.画面_再描画();
-    EXPECT_EQ(extras.呼出し,
-              (std::vector<std::string>{"所有時間 1 65", "所有時間 -1 3725"}));
+    EXPECT_EQ(extras.呼出し, (std::vector<std::string>{"所有時間 1 65", "所有時間 -1 3725"}));
     extras.呼出し.clear();
     e.s.番.対局モード = 1;
     e.s.強さ.ハンデ設定済 = 1;
     e.s.強さ.ハンデレベル = -4;
     e.view.画面_再描画();
     EXPECT_EQ(extras.呼出し, (std::vector<std::string>{"所有時間 1 65", "所有時間 -1 3725",
-                                                      "レベル 3", "ハンデレベル -4"}));
+                                                       "レベル 3", "ハンデレベル -4"}));
 }
 
 TEST(消去_思考中, 左の三桝を戻して輪郭を引き直す) {

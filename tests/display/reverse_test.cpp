@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "display/display_fixture.h"
 #include "display/display.h"
+#include "display/display_fixture.h"
 #include "support/board_fixtures.h"
 
 namespace yukora {
@@ -36,8 +36,8 @@ TEST(REVERSE, 盤を半回転して駒の持ち主を入れ替える) {
     e.s.数.手順番号 = 12;
     e.s.数.手順最終 = 12;
     e.反転();
-    EXPECT_EQ(e.p.盤[6][2], 王);    // the bottom king from (4, 8)
-    EXPECT_EQ(e.p.盤[4][9], -王);   // the top king from (6, 1)
+    EXPECT_EQ(e.p.盤[6][2], 王);   // the bottom king from (4, 8)
+    EXPECT_EQ(e.p.盤[4][9], -王);  // the top king from (6, 1)
     EXPECT_EQ(e.p.盤[7][3], 歩);
     EXPECT_EQ(e.p.盤[8][8], -飛成);
     EXPECT_EQ(e.p.盤[3][7], -銀);

@@ -14,7 +14,7 @@ const char* const 音名[] = {"その他.wav", "禁止.wav", "駒打音.wav", "B
     for (const char* name : 音名) std::ofstream(フォルダ / name) << "RIFF";
     timer.on = false;
     game = std::make_unique<ゲーム>(ゲームの窓口{screen, clock, timer, dialog, menu, panel, 音,
-                                                browser, version, [this] { 終了した = true; }, 0});
+                                                 browser, version, [this] { 終了した = true; }, 0});
     game->Form_Load(フォルダ);
     game->サウンド準備();  // as the window does after its first paint
 }
@@ -32,7 +32,8 @@ void 試験台::押す(int x, int y, int button) {
 std::vector<std::string> 試験台::鳴った音() const {
     std::vector<std::string> out;
     for (const auto& c : 音.呼出記録)
-        if (c.関数 == "dsPlay" && c.handle >= 101 && c.handle <= 104) out.push_back(音名[c.handle - 101]);
+        if (c.関数 == "dsPlay" && c.handle >= 101 && c.handle <= 104)
+            out.push_back(音名[c.handle - 101]);
     return out;
 }
 

@@ -39,8 +39,9 @@ TEST(開始, 起動時に読んだ設定がメニューの印になる) {
     ASSERT_TRUE(bytes);
     std::ofstream(t.フォルダ / "Yukora将棋1.ini", std::ios::binary) << *bytes;
     t.menu.印.clear();
-    t.game = std::make_unique<ゲーム>(ゲームの窓口{t.screen, t.clock, t.timer, t.dialog, t.menu, t.panel,
-                                                t.音, t.browser, t.version, nullptr, 0});
+    t.game =
+        std::make_unique<ゲーム>(ゲームの窓口{t.screen, t.clock, t.timer, t.dialog, t.menu, t.panel,
+                                              t.音, t.browser, t.version, nullptr, 0});
     t.game->Form_Load(t.フォルダ);
     EXPECT_TRUE(t.menu.印あり(メニュー操作::UCHU));
     EXPECT_TRUE(t.menu.印あり(メニュー操作::SIDOU));
@@ -131,8 +132,8 @@ TEST(スタート, 二人の対局は王を取って終わる) {
     const int moves[][5] = {
         {3, 7, 3, 6, 1}, {7, 3, 7, 4, 1},  // both bishops' diagonals open
         {2, 8, 8, 2, 2},                   // bishop takes bishop and promotes (right button)
-        {5, 1, 6, 2, 1}, {1, 7, 1, 6, 1}, {6, 2, 7, 2, 1},
-        {8, 2, 7, 2, 1},  // the horse takes the king
+        {5, 1, 6, 2, 1}, {1, 7, 1, 6, 1},
+        {6, 2, 7, 2, 1}, {8, 2, 7, 2, 1},  // the horse takes the king
     };
     for (const auto& m : moves) {
         t.押す(m[0], m[1]);

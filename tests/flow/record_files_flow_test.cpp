@@ -1,7 +1,6 @@
 // Record and settings files that are damaged, huge or odd, through the window's own events.
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -34,8 +33,9 @@ TEST(壊れたファイル, 途中までの棋譜は読めた手まで進めて�
     t.game->KIFU_READ_Click();
     t.game->File1_Click("途中.棋譜");
     EXPECT_EQ(t.dialog.表示した,
-              (std::vector<std::string>{"棋譜: 5手まで読み込みました\n\n6手目にShift-JISでない文字があります",
-                                        "棋譜: 棋譜を '進 'で進めて下さい"}));
+              (std::vector<std::string>{
+                  "棋譜: 5手まで読み込みました\n\n6手目にShift-JISでない文字があります",
+                  "棋譜: 棋譜を '進 'で進めて下さい"}));
     const test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
     for (int i = 1; i <= 5; ++i) {
         t.game->AFTER_Click();
@@ -53,8 +53,9 @@ TEST(壊れたファイル, 百メガの設定ファイルでも読むのは上�
     std::ofstream(ini, std::ios::binary) << head;
     ASSERT_EQ(::truncate(ini.c_str(), 100'000'000), 0);
     t.音.呼出記録.clear();
-    t.game = std::make_unique<ゲーム>(ゲームの窓口{t.screen, t.clock, t.timer, t.dialog, t.menu, t.panel,
-                                                t.音, t.browser, t.version, nullptr, 0});
+    t.game =
+        std::make_unique<ゲーム>(ゲームの窓口{t.screen, t.clock, t.timer, t.dialog, t.menu, t.panel,
+                                              t.音, t.browser, t.version, nullptr, 0});
     t.game->Form_Load(t.フォルダ);
     t.game->サウンド準備();
     const auto plays = std::count_if(t.音.呼出記録.begin(), t.音.呼出記録.end(),

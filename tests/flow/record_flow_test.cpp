@@ -83,9 +83,7 @@ TEST(棋譜書込, 初期局面に戻した後は前の対局を保存しない)
 }
 
 // The grid column holding the window point X.
-int 列(int X) {
-    return static_cast<int>(std::floor((X - 盤原点X) / static_cast<double>(桝幅)));
-}
+int 列(int X) { return static_cast<int>(std::floor((X - 盤原点X) / static_cast<double>(桝幅))); }
 
 TEST(棋譜の見出し, 盤の外に書かれ対局を始めると消える) {
     const struct {

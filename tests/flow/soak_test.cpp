@@ -1,7 +1,6 @@
 // Seeded games of a random human against the computer, through the game's own events.
 // A short run is part of the suite; YUKORA_SOAK_GAMES=n runs n games per level.
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 
 #include <chrono>
@@ -17,9 +16,9 @@
 namespace yukora {
 namespace {
 
-using test::進行試験::試験台;
 using test::手の合計;
 using test::駒の総数;
+using test::進行試験::試験台;
 
 struct 候補 {
     int 元X, 元Y, 先X, 先Y, 駒;
@@ -119,7 +118,8 @@ void 一局(int level, unsigned seed, 集計& sum) {
         t.押す(m.先X, m.先Y, 成る ? ボタン_右 : ボタン_左);
         ASSERT_GT(s.数.手数, before) << "the human's move was refused";
         局面を確かめる(t.st().盤面);
-        if (s.数.手数 == before + 2) コンピュータの手を確かめる(t.st().手順.参照(s.数.手順番号 - 1), t.st().盤面);
+        if (s.数.手数 == before + 2)
+            コンピュータの手を確かめる(t.st().手順.参照(s.数.手順番号 - 1), t.st().盤面);
         sum.手 += s.数.手数 - before;
     }
     ++sum.対局;

@@ -21,8 +21,9 @@ struct 描画前 {
         }
         t.screen.消去();
         t.dialog.表示した.clear();
-        game = std::make_unique<ゲーム>(ゲームの窓口{t.screen, t.clock, t.timer, t.dialog, t.menu,
-                                                    t.panel, 音, t.browser, t.version, nullptr, 0});
+        game =
+            std::make_unique<ゲーム>(ゲームの窓口{t.screen, t.clock, t.timer, t.dialog, t.menu,
+                                                  t.panel, 音, t.browser, t.version, nullptr, 0});
         game->Form_Load(t.フォルダ);
     }
     試験台 t;
@@ -91,7 +92,8 @@ TEST(開始, 音が開けなければ盤を描いた後で一度だけ警告す�
     s.game->サウンド準備();
     s.game->メニュー選択(メニュー操作::CANCEL);
     EXPECT_EQ(s.t.dialog.表示した,
-              (std::vector<std::string>{"Yukora将棋1.dll: Direct Soundインターフェースが作成できません。"}));
+              (std::vector<std::string>{
+                  "Yukora将棋1.dll: Direct Soundインターフェースが作成できません。"}));
     EXPECT_TRUE(s.音.画像.empty());
 }
 

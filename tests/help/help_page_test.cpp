@@ -8,14 +8,13 @@
 #include <string>
 #include <vector>
 
-
 namespace yukora {
 namespace {
 
 namespace fs = std::filesystem;
 
 class 記録ブラウザ final : public ブラウザ {
-  public:
+public:
     bool 起動できる = true;
     std::vector<std::string> アドレス;
     bool 表示(const std::string& address) override {
@@ -25,7 +24,7 @@ class 記録ブラウザ final : public ブラウザ {
 };
 
 class 記録ダイアログ final : public ダイアログ {
-  public:
+public:
     std::vector<std::string> 文, 題;
     void メッセージ(const std::string& text, const std::string& title) override {
         文.push_back(text);
@@ -36,7 +35,7 @@ class 記録ダイアログ final : public ダイアログ {
 
 // A start-up folder with a space and kanji in its name, holding the help page.
 class 起動フォルダ : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         folder_ =
             fs::temp_directory_path() / ("yukora help " + std::to_string(::getpid())) / "将棋";

@@ -1,12 +1,13 @@
 // yukora-kifu's commands: conversions between every pair of formats, the SFEN listing, and
 // errors with file, line and reason.
+#include "kifu/commands.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "kifu/commands.h"
 #include "record/temp_folder.h"
 
 namespace yukora {
@@ -27,7 +28,9 @@ struct 出力 {
     return {status, out.str(), err.str()};
 }
 
-void 書く(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+void 書く(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 // The real game goes CSA → KIF → ".棋譜" → CSA (and through KIFU) with every position the same.
 TEST(変換, 実戦はどの形式を通っても同じ局面) {
@@ -36,9 +39,11 @@ TEST(変換, 実戦はどの形式を通っても同じ局面) {
     const 出力 original = 走らせる({"sfen", 実戦});
     ASSERT_EQ(original.status, 0) << original.err;
     EXPECT_EQ(std::count(original.out.begin(), original.out.end(), '\n'), 101);
-    const std::vector<std::pair<std::string, std::string>> steps = {
-        {実戦, d + "/a.kif"}, {d + "/a.kif", d + "/b.棋譜"}, {d + "/b.棋譜", d + "/c.csa"},
-        {d + "/c.csa", d + "/d.kifu"}, {d + "/d.kifu", d + "/e.棋譜"}};
+    const std::vector<std::pair<std::string, std::string>> steps = {{実戦, d + "/a.kif"},
+                                                                    {d + "/a.kif", d + "/b.棋譜"},
+                                                                    {d + "/b.棋譜", d + "/c.csa"},
+                                                                    {d + "/c.csa", d + "/d.kifu"},
+                                                                    {d + "/d.kifu", d + "/e.棋譜"}};
     for (const auto& [in, out] : steps) {
         SCOPED_TRACE(out);
         const 出力 c = 走らせる({"convert", in, out});
@@ -48,7 +53,8 @@ TEST(変換, 実戦はどの形式を通っても同じ局面) {
     }
     // Both ".棋譜" files hold the same entries.
     std::ifstream b(d + "/b.棋譜", std::ios::binary), e(d + "/e.棋譜", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(b), {}), std::string(std::istreambuf_iterator<char>(e), {}));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(b), {}),
+              std::string(std::istreambuf_iterator<char>(e), {}));
 }
 
 TEST(変換, SFENは手ごとに手数つき) {
@@ -77,7 +83,7 @@ TEST(変換, 読めない手までの局面とファイルと行と理由) {
 
 struct 失敗の例 {
     const char* 名前;
-    std::string 入力;    // file contents; empty: the file does not exist
+    std::string 入力;  // file contents; empty: the file does not exist
     std::string 入力名, 出力名;
     const char* 理由;
 };

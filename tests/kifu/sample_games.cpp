@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "flow/flow_fakes.h"
+#include "game/board_view.h"
 #include "record/game_end.h"
 #include "record/game_record.h"
 #include "record/kifu_files.h"
-#include "game/board_view.h"
 #include "rules/making_move.h"
 #include "rules/move_test.h"
 
@@ -35,7 +35,8 @@ bool 取られるか(const 局面& p, bool 下) {
             for (int x = 1; x <= 9; ++x)
                 for (int y = 1; y <= 9; ++y) {
                     const int c = p.盤[x][y];
-                    if ((下 ? 敵駒か(c) : 自駒か(c)) && 移動チェック(p, x, y, kx, ky, c) == 1) return true;
+                    if ((下 ? 敵駒か(c) : 自駒か(c)) && 移動チェック(p, x, y, kx, ky, c) == 1)
+                        return true;
                 }
         }
     return false;
@@ -78,13 +79,15 @@ std::vector<候補> 指せる手(局面 p, bool 下) {
         if (hand[k] <= 0) continue;
         const int code = 下 ? -持駒の駒(k) : 持駒の駒(k);
         for (int u = 1; u <= 9; ++u)
-            for (int v = 1; v <= 9; ++v) add(下 ? 自持駒列 : 敵持駒列, 下 ? k + 2 : 8 - k, u, v, code);
+            for (int v = 1; v <= 9; ++v)
+                add(下 ? 自持駒列 : 敵持駒列, 下 ? k + 2 : 8 - k, u, v, code);
     }
     std::vector<候補> out;
     for (const 候補& m : all) {
         const 局面 q = 指した後(p, m);
         if (取られるか(q, 下)) continue;
-        const bool 歩を打つ = (m.駒 == 歩 || m.駒 == -歩) && (m.元X == 自持駒列 || m.元X == 敵持駒列);
+        const bool 歩を打つ =
+            (m.駒 == 歩 || m.駒 == -歩) && (m.元X == 自持駒列 || m.元X == 敵持駒列);
         if (歩を打つ && 取られるか(q, !下)) continue;
         out.push_back(m);
     }
@@ -178,9 +181,21 @@ void 王を取らせる(試験台& t, 対局者& a) {
 
 const std::vector<見本>& 見本一覧() {
     static const std::vector<見本> list = {
-        {"hirate-two-humans", [](試験台& t, 対局者& a) { t.game->START_Click(); 何手か(t, a, 120); }},
-        {"man-sente", [](試験台& t, 対局者& a) { t.game->SENTE_Click(); 何手か(t, a, 90); }},
-        {"man-gote", [](試験台& t, 対局者& a) { t.game->GOTE_Click(); 何手か(t, a, 90); }},
+        {"hirate-two-humans",
+         [](試験台& t, 対局者& a) {
+             t.game->START_Click();
+             何手か(t, a, 120);
+         }},
+        {"man-sente",
+         [](試験台& t, 対局者& a) {
+             t.game->SENTE_Click();
+             何手か(t, a, 90);
+         }},
+        {"man-gote",
+         [](試験台& t, 対局者& a) {
+             t.game->GOTE_Click();
+             何手か(t, a, 90);
+         }},
         {"handicap-2-com-first",
          [](試験台& t, 対局者& a) {
              t.game->LBEL_UP_Click();
@@ -261,9 +276,10 @@ int main(int argc, char** argv) {
         const ゲーム状態& st = t.st();
         const 棋譜見出し h{"見本対局 " + g.名前, "先手 太郎", "後手 花子"};  // Text2, Text3, Text4
         const 読込結果 r = 対局を記録に(st.手順, st.盤面, st.進行, h, "2024/01/02 10:00:00",
-                                      終局を調べる(st.盤面, st.進行));
+                                        終局を調べる(st.盤面, st.進行));
         if (r.エラー) {
-            std::fprintf(stderr, "%s: move %d: %s\n", g.名前.c_str(), r.エラー->手数, r.エラー->理由.c_str());
+            std::fprintf(stderr, "%s: move %d: %s\n", g.名前.c_str(), r.エラー->手数,
+                         r.エラー->理由.c_str());
             return 1;
         }
         const std::filesystem::path base = dir / g.名前;
@@ -275,7 +291,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s: could not be written\n", g.名前.c_str());
             return 1;
         }
-        std::printf("%s: %zu moves%s\n", g.名前.c_str(), r.記録.手.size(), 棋譜も ? ", also .棋譜" : "");
+        std::printf("%s: %zu moves%s\n", g.名前.c_str(), r.記録.手.size(),
+                    棋譜も ? ", also .棋譜" : "");
     }
     return 0;
 }

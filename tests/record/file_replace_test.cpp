@@ -1,12 +1,11 @@
 #include "record/file_replace.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <chrono>
@@ -80,7 +79,8 @@ TEST_P(ファイル置換試験, シンボリックリンクはたどって先�
     EXPECT_EQ(dir.一覧(), "abs.棋譜 real rel.棋譜");
     EXPECT_EQ(fs::read_symlink(dir.中("rel.棋譜")), "real/deep/target.棋譜");
     std::vector<std::string> deep;
-    for (const auto& e : fs::directory_iterator(dir.中("real/deep"))) deep.push_back(e.path().filename());
+    for (const auto& e : fs::directory_iterator(dir.中("real/deep")))
+        deep.push_back(e.path().filename());
     EXPECT_EQ(deep, std::vector<std::string>{"target.棋譜"});
 }
 
@@ -115,7 +115,8 @@ TEST_P(ファイル置換試験, 書き込み禁止のファイルは書き込�
     ASSERT_EQ(::chmod(dir.中("kept.棋譜").c_str(), 0444), 0);
     ASSERT_EQ(::chmod(dir.場所().c_str(), 0777), 0);  // renaming over it would work
     test::棋譜試験::一般利用者で確かめる([&] {
-        return 置換("kept.棋譜", "new") == 置換_書込禁止 && 置換("link.棋譜", "new") == 置換_書込禁止;
+        return 置換("kept.棋譜", "new") == 置換_書込禁止 &&
+               置換("link.棋譜", "new") == 置換_書込禁止;
     });
     EXPECT_EQ(置換("kept.棋譜", "new"), 置換_書込禁止);  // whoever runs the tests
     EXPECT_EQ(dir.読む("kept.棋譜"), "protected");
@@ -127,13 +128,14 @@ TEST_P(ファイル置換試験, 書き込み禁止のファイルは書き込�
 TEST_P(ファイル置換試験, 前に残された一時ファイルは消し他のものは残す) {
     const std::string mine = 一時ファイル名("a.棋譜");
     const std::string other = 一時ファイル名("other.棋譜");
-    for (const std::string& n : {mine, other, std::string(".yukora-Ab12Zq"),
-                                 std::string(".yukora-young1"), std::string(".yukora-notes.txt"),
-                                 std::string("yukora-Ab12Zq")})
+    for (const std::string& n :
+         {mine, other, std::string(".yukora-Ab12Zq"), std::string(".yukora-young1"),
+          std::string(".yukora-notes.txt"), std::string("yukora-Ab12Zq")})
         dir.置く(n, "left");
     fs::create_directory(dir.中(".yukora-dir123"));
-    for (const std::string& n : {other, std::string(".yukora-Ab12Zq"), std::string(".yukora-notes.txt"),
-                                 std::string("yukora-Ab12Zq"), std::string(".yukora-dir123")})
+    for (const std::string& n :
+         {other, std::string(".yukora-Ab12Zq"), std::string(".yukora-notes.txt"),
+          std::string("yukora-Ab12Zq"), std::string(".yukora-dir123")})
         古くする(dir.中(n));
     ASSERT_EQ(置換("a.棋譜", "new"), 0);
     // Gone: the file's own hidden name whatever its age, and old ones of ours. Kept: a save
@@ -169,7 +171,8 @@ TEST_P(ファイル置換試験, 途中で殺されても壊れず一時ファ�
         const std::string now = dir.読む("r.棋譜");
         EXPECT_TRUE(now == A || now == B) << "size " << now.size();
         const std::string names = dir.一覧();
-        EXPECT_TRUE(names == expected || names == 一時ファイル名("r.棋譜") + " " + expected) << names;
+        EXPECT_TRUE(names == expected || names == 一時ファイル名("r.棋譜") + " " + expected)
+            << names;
     }
     ASSERT_EQ(置換("r.棋譜", B), 0);
     EXPECT_EQ(dir.一覧(), expected);

@@ -1,8 +1,7 @@
 #include "record/line_reader.h"
 
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "record/temp_folder.h"
 
@@ -55,9 +54,9 @@ TEST(行入力, 入力の上限を超えて読まず上限で切れた最後の�
         std::vector<std::string> lines;
         bool beyond;
     } cases[] = {
-        {9, {"ab", "cd"}, true},       // "ab\r\ncd\r\ne" cut inside "ef"
-        {8, {"ab", "cd"}, true},       // cut right after a line end
-        {7, {"ab"}, true},             // cut between CR and LF
+        {9, {"ab", "cd"}, true},          // "ab\r\ncd\r\ne" cut inside "ef"
+        {8, {"ab", "cd"}, true},          // cut right after a line end
+        {7, {"ab"}, true},                // cut between CR and LF
         {10, {"ab", "cd", "ef"}, false},  // exactly all of it, the last line without an end
         {100, {"ab", "cd", "ef"}, false},
         {0, {}, true},
@@ -80,12 +79,9 @@ TEST(ファイル行入力, ないファイルとフォルダとパイプと装�
         std::string path;
         開く結果 result;
     } cases[] = {
-        {dir.中("none.txt"), 開く結果::ない},
-        {dir.中("a.txt/inside"), 開く結果::ない},
-        {dir.場所(), 開く結果::ファイルでない},
-        {dir.中("pipe"), 開く結果::ファイルでない},
-        {"/dev/null", 開く結果::ファイルでない},
-        {dir.中("a.txt"), 開く結果::開いた},
+        {dir.中("none.txt"), 開く結果::ない},    {dir.中("a.txt/inside"), 開く結果::ない},
+        {dir.場所(), 開く結果::ファイルでない},  {dir.中("pipe"), 開く結果::ファイルでない},
+        {"/dev/null", 開く結果::ファイルでない}, {dir.中("a.txt"), 開く結果::開いた},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);

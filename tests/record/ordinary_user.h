@@ -1,8 +1,7 @@
 // Checks that depend on file permissions, which do not bind the superuser.
 #pragma once
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 

@@ -71,7 +71,8 @@ TEST(ドライブ一覧, 読めない装置は準備できていないと伝え�
     EXPECT_EQ(Drive1_Change(dialog, true), 1);
     EXPECT_TRUE(dialog.表示.empty());
     EXPECT_EQ(Drive1_Change(dialog, false), 0);
-    EXPECT_EQ(dialog.表示, (std::vector<test::棋譜試験::メッセージ記録>{{"ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ"}}));
+    EXPECT_EQ(dialog.表示,
+              (std::vector<test::棋譜試験::メッセージ記録>{{"ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ"}}));
 
     test::棋譜試験::一時フォルダ dir;
     EXPECT_TRUE(フォルダ読取可(dir.場所()));

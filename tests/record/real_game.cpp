@@ -18,7 +18,8 @@ namespace yukora::test::棋譜試験 {
         const CSA指し手 mv = CSAを読む(m);
         const bool 下 = m[0] == '+';
         // Fractions of a second, a long think and the odd very long one.
-        const float dt = 0.7f + static_cast<float>(g.手の数 % 7) * 13.3f + (g.手の数 == 40 ? 1500 : 0);
+        const float dt =
+            0.7f + static_cast<float>(g.手の数 % 7) * 13.3f + (g.手の数 == 40 ? 1500 : 0);
         const float man = g.s.時間.MAN時間, com = g.s.時間.COM時間;
         手順保存(g.list, g.p, g.s.数, man, 下 ? man + dt : man, com, 下 ? com : com + dt);
         (下 ? g.s.時間.MAN時間 : g.s.時間.COM時間) += dt;

@@ -1,8 +1,8 @@
 // A real game replayed into the move list, with clocks that grow move by move.
 #pragma once
-#include "game/state.h"
 #include "game/move_list.h"
 #include "game/position.h"
+#include "game/state.h"
 
 namespace yukora::test::棋譜試験 {
 

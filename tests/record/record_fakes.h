@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "game/screen_port.h"
 #include "game/dialog_port.h"
+#include "game/screen_port.h"
 #include "record/record_panel.h"
 
 namespace yukora::test::棋譜試験 {

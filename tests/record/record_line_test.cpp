@@ -69,7 +69,8 @@ TEST(棋譜行, 持駒数は種類ごとに自分と相手の順で一文字十�
     const 手順記録 back = 解析_棋譜行(line);
     EXPECT_EQ(back.MAN持駒, e.MAN持駒);
     EXPECT_EQ(back.COM持駒, e.COM持駒);
-    for (int n = 0; n <= 18; ++n) EXPECT_EQ(持駒数の値(static_cast<unsigned char>(持駒数の文字(n))), n);
+    for (int n = 0; n <= 18; ++n)
+        EXPECT_EQ(持駒数の値(static_cast<unsigned char>(持駒数の文字(n))), n);
 }
 
 TEST(棋譜行, 書いて読むと盤と持駒と秒が元に戻る) {
@@ -100,8 +101,8 @@ std::string 最初の欄を(const std::string& field) {
 }
 
 TEST(棋譜行読込, 数でない欄と表にない駒は空き桝になる) {
-    for (const char* field : {"  x1", "1 2 ", " 999", "9999", "-111", "  ++", " - 5", "  -0", "+ 20",
-                              "0x14", "  1e", "    "}) {
+    for (const char* field : {"  x1", "1 2 ", " 999", "9999", "-111", "  ++", " - 5", "  -0",
+                              "+ 20", "0x14", "  1e", "    "}) {
         SCOPED_TRACE(field);
         const 手順記録 e = 解析_棋譜行(最初の欄を(field));
         EXPECT_EQ(e.盤[1][1], 0);

@@ -1,16 +1,15 @@
 #include "record/record_reader.h"
 
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include "record/ordinary_user.h"
-#include "record/record_fakes.h"
 #include "record/record_content.h"
+#include "record/record_fakes.h"
 #include "record/record_line.h"
 #include "record/sjis.h"
 #include "record/temp_folder.h"
@@ -61,7 +60,8 @@ protected:
     }
     void データなし() const {
         ASSERT_EQ(dialog.表示.size(), 1u);
-        EXPECT_EQ(dialog.表示[0], (test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜"}));
+        EXPECT_EQ(dialog.表示[0],
+                  (test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜"}));
         EXPECT_EQ(s.数.手順最終, 0);
         EXPECT_EQ(s.番.手番, 0);
         EXPECT_EQ(s.番.棋譜モード, 1);
@@ -72,8 +72,9 @@ protected:
 TEST_F(棋譜読込, 新しい対局にして棋譜モードで項目を読み進めるよう伝える) {
     dir.置く("a.棋譜", 見出し + 項目行(3, 0) + 項目行(3, 8));
     読む("a.棋譜");
-    EXPECT_EQ(dialog.表示, (std::vector<test::棋譜試験::メッセージ記録>{{" 読み込みました", "棋譜"},
-                                                                {"棋譜を '進 'で進めて下さい", "棋譜"}}));
+    EXPECT_EQ(dialog.表示,
+              (std::vector<test::棋譜試験::メッセージ記録>{
+                  {" 読み込みました", "棋譜"}, {"棋譜を '進 'で進めて下さい", "棋譜"}}));
     EXPECT_EQ(s.番.棋譜モード, 1);
     EXPECT_EQ(s.番.手番, 1);
     EXPECT_EQ(s.数.手順番号, 0);
@@ -166,7 +167,8 @@ TEST_F(棋譜読込, 読む権限のない棋譜はそう伝える) {
     test::棋譜試験::一般利用者で確かめる([&] {
         読む("secret.棋譜");
         return dialog.表示.size() == 1 && s.数.手順最終 == 0 &&
-               dialog.表示[0] == test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙを読む権限がありません", "棋譜"};
+               dialog.表示[0] ==
+                   test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙを読む権限がありません", "棋譜"};
     });
 }
 
@@ -186,8 +188,8 @@ TEST_F(棋譜読込, ShiftJISでない項目の前までを読みそう伝えて
 TEST_F(棋譜読込, とても長い行は上限まで読み二バイト文字の途中では切らない) {
     std::string title = "a";
     for (int i = 0; i < 3000; ++i) title += SJIS("将");
-    dir.置く("a.棋譜", title + "\r\n" + std::string(1'000'000, ' ') + "\r\nx\r\n" +
-                           項目行(1) + std::string(100'000, '9') + "\r\n");
+    dir.置く("a.棋譜", title + "\r\n" + std::string(1'000'000, ' ') + "\r\nx\r\n" + 項目行(1) +
+                           std::string(100'000, '9') + "\r\n");
     読む("a.棋譜");
     ASSERT_EQ(s.数.手順最終, 2);
     ASSERT_EQ(printer.印字一覧.size(), 3u);
@@ -211,8 +213,8 @@ TEST_F(棋譜読込, 上限より多い項目は読まずそう伝え上限ち�
         EXPECT_EQ(list.参照(棋譜項目の上限).MAN時間後, 2.0f);
         ASSERT_EQ(dialog.表示.size(), 2u);
         EXPECT_EQ(dialog.表示[0].本文, extra == 0 ? " 読み込みました"
-                                                   : "20000手まで読み込みました\n\n"
-                                                     "20000手を超える分は読み込めません");
+                                                  : "20000手まで読み込みました\n\n"
+                                                    "20000手を超える分は読み込めません");
     }
 }
 
@@ -245,7 +247,8 @@ TEST(棋譜内容, 読込エラーの前までの項目を残しどこで止ま�
         int 項目数;
         std::vector<std::string> 知らせ;
     } cases[] = {
-        {見出し.size() + 項目行().size() * 2 + 10, 2,
+        {見出し.size() + 項目行().size() * 2 + 10,
+         2,
          {"2手まで読み込みました\n\n3手目で読み込みｴﾗｰが起きました", "棋譜を '進 'で進めて下さい"}},
         {見出し.size() - 1, 0, {"棋譜ﾌｧｲﾙの読み込み中にｴﾗｰが起きました"}},
         {bytes.size() + 1, 3, {" 読み込みました", "棋譜を '進 'で進めて下さい"}},
@@ -265,9 +268,9 @@ TEST(棋譜内容, 読込エラーの前までの項目を残しどこで止ま�
 
 TEST_F(棋譜読込, 表にない駒コードと数でない欄は空き桝になりLFだけの行も読む) {
     std::string entry = 項目行();
-    entry.replace(0, 4, " 999");    // x 1, y 1
-    entry.replace(4, 4, "ab12");    // x 1, y 2
-    entry.replace(8, 4, "-111");    // x 1, y 3
+    entry.replace(0, 4, " 999");  // x 1, y 1
+    entry.replace(4, 4, "ab12");  // x 1, y 2
+    entry.replace(8, 4, "-111");  // x 1, y 3
     entry.replace(entry.size() - 2, 2, "\n");
     dir.置く("a.棋譜", "t\nu\nv\n" + entry);
     読む("a.棋譜");

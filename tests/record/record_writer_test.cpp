@@ -1,9 +1,8 @@
 #include "record/record_writer.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <regex>
@@ -143,7 +142,8 @@ TEST_F(棋譜保存, 名前がなければ保存するものがなければ断�
     panel.文字列設定(棋譜欄::Text1, "実戦");
     g.s.数.手順最終 = 0;  // right after the first move
     EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
-    EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{"保存するデータがありません", "棋譜保存"}));
+    EXPECT_EQ(ただ一つ(),
+              (test::棋譜試験::メッセージ記録{"保存するデータがありません", "棋譜保存"}));
     EXPECT_EQ(dir.一覧(), "");
     EXPECT_TRUE(panel.入力欄);
     EXPECT_EQ(panel.文字列(棋譜欄::Text2), "第一局 ﾃｽﾄ");
@@ -152,15 +152,17 @@ TEST_F(棋譜保存, 名前がなければ保存するものがなければ断�
 TEST_F(棋譜保存, 区切りや上の階層や制御文字を含む名前と長すぎる名前は断る) {
     const test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
     const std::string outside = std::filesystem::path(dir.場所()).parent_path() / "escape.棋譜";
-    for (const std::string& name : std::vector<std::string>{"../escape", "..", "a/b", "/tmp/x", "a\\b", "x\ty", "x\ny", std::string("a\0b", 3),
-          "\x7f", std::string(260, 'k'), std::string("\xe5\xb0", 2)}) {
+    for (const std::string& name : std::vector<std::string>{
+             "../escape", "..", "a/b", "/tmp/x", "a\\b", "x\ty", "x\ny", std::string("a\0b", 3),
+             "\x7f", std::string(260, 'k'), std::string("\xe5\xb0", 2)}) {
         SCOPED_TRACE(name);
         dialog.表示.clear();
         panel.文字列設定(棋譜欄::Text1, name);
         EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
         EXPECT_EQ(ただ一つ().題, "棋譜保存");
     }
-    EXPECT_EQ(dialog.表示.back().本文, "ﾌｧｲﾙ名に使えない文字があります\n\n「/」「\\」「..」や制御文字は使えません");
+    EXPECT_EQ(dialog.表示.back().本文,
+              "ﾌｧｲﾙ名に使えない文字があります\n\n「/」「\\」「..」や制御文字は使えません");
     EXPECT_EQ(dir.一覧(), "");
     EXPECT_FALSE(std::filesystem::exists(outside));
     // Dots elsewhere, blanks and kanji are fine.
@@ -173,7 +175,8 @@ TEST_F(棋譜保存, ShiftJISで書けない文字はその欄の名を挙げて
     const test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
     panel.文字列設定(棋譜欄::Text2, "名局😀");
     EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
-    EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{"「対局名」にShift-JISで保存できない文字があります", "棋譜保存"}));
+    EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{
+                              "「対局名」にShift-JISで保存できない文字があります", "棋譜保存"}));
 
     dialog.表示.clear();
     panel.文字列設定(棋譜欄::Text2, "名局");
@@ -197,8 +200,9 @@ TEST_F(棋譜保存, 書けなくても前の棋譜は残り一時ファイル�
         test::棋譜試験::書込上限 full(1000);  // the disk fills up in the middle of the record
         EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
     }
-    EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙを保存できませんでした\n\nﾃﾞｨｽｸの空きが足りません",
-                                                "棋譜保存"}));
+    EXPECT_EQ(ただ一つ(),
+              (test::棋譜試験::メッセージ記録{
+                  "棋譜ﾌｧｲﾙを保存できませんでした\n\nﾃﾞｨｽｸの空きが足りません", "棋譜保存"}));
     EXPECT_EQ(dir.読む("実戦.棋譜"), "old record\r\n");
     EXPECT_EQ(dir.一覧(), "実戦.棋譜");
     EXPECT_TRUE(panel.入力欄);
@@ -215,8 +219,9 @@ TEST_F(棋譜保存, ないフォルダには書けないと知らせる) {
     const test::棋譜試験::並べた対局 g = test::棋譜試験::実戦を並べる();
     panel.フォルダ = dir.中("gone");
     EXPECT_EQ(Command1_Click(g.list, g.s, panel, dialog), 0);
-    EXPECT_EQ(ただ一つ(), (test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙを保存できませんでした\n\nﾌｫﾙﾀﾞが見つかりません",
-                                                "棋譜保存"}));
+    EXPECT_EQ(ただ一つ(),
+              (test::棋譜試験::メッセージ記録{
+                  "棋譜ﾌｧｲﾙを保存できませんでした\n\nﾌｫﾙﾀﾞが見つかりません", "棋譜保存"}));
     EXPECT_FALSE(std::filesystem::exists(dir.中("gone")));
 }
 
@@ -225,8 +230,9 @@ TEST_F(棋譜保存, 書き込めないフォルダでは失敗を知らせる) 
     ASSERT_EQ(::chmod(dir.場所().c_str(), 0555), 0);
     test::棋譜試験::一般利用者で確かめる([&] {
         return Command1_Click(g.list, g.s, panel, dialog) == 0 && dialog.表示.size() == 1 &&
-               dialog.表示[0] == test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙを保存できませんでした\n\nこのﾌｫﾙﾀﾞには書き込めません",
-                                                     "棋譜保存"};
+               dialog.表示[0] ==
+                   test::棋譜試験::メッセージ記録{
+                       "棋譜ﾌｧｲﾙを保存できませんでした\n\nこのﾌｫﾙﾀﾞには書き込めません", "棋譜保存"};
     });
     EXPECT_EQ(dir.一覧(), "");
 }
@@ -264,9 +270,10 @@ TEST_F(棋譜保存, 書き込み禁止の棋譜は断り何も変えない) {
     ASSERT_EQ(::chmod(dir.場所().c_str(), 0777), 0);
     test::棋譜試験::一般利用者で確かめる([&] {
         return Command1_Click(g.list, g.s, panel, dialog) == 0 && dialog.表示.size() == 1 &&
-               dialog.表示[0] == test::棋譜試験::メッセージ記録{
-                                     "棋譜ﾌｧｲﾙを保存できませんでした\n\nﾌｧｲﾙが書き込み禁止になっています",
-                                     "棋譜保存"} &&
+               dialog.表示[0] ==
+                   test::棋譜試験::メッセージ記録{
+                       "棋譜ﾌｧｲﾙを保存できませんでした\n\nﾌｧｲﾙが書き込み禁止になっています",
+                       "棋譜保存"} &&
                panel.入力欄 && panel.文字列(棋譜欄::Text1) == "実戦";
     });
     EXPECT_EQ(dir.読む("実戦.棋譜"), "kept\r\n");

@@ -58,8 +58,8 @@ TEST(駒移動, 成駒を取ると元の駒が持駒に入る) {
     EXPECT_EQ(p.MAN持駒[持駒_飛], 1);
     EXPECT_EQ(p.MAN持駒数, 1);
     EXPECT_EQ(s.番.勝者, 0);
-    const std::vector<std::string> expected = {"自持盤", "絵 0 5 5", "輪郭 0 5 5", "絵 -110 5 4",
-                                               "輪郭 0 5 4", "輪郭 0 5 4"};
+    const std::vector<std::string> expected = {"自持盤",      "絵 0 5 5",   "輪郭 0 5 5",
+                                               "絵 -110 5 4", "輪郭 0 5 4", "輪郭 0 5 4"};
     EXPECT_EQ(view.呼出し, expected);
 }
 

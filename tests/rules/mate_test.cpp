@@ -119,7 +119,7 @@ TEST(詰めかMAN, 取る手は直接の利きで判定する) {
 TEST(詰めかMAN, 逃げ道があれば詰みではない) {
     局面 p = 局面を作る({{5, 9, -王}, {5, 8, 金}, {5, 7, 歩}});
     EXPECT_EQ(MANは詰みか(p), 1);  // the gold covers every flight square
-    p.盤[5][8] = 銀;  // a silver leaves (4, 8) and (6, 8) free
+    p.盤[5][8] = 銀;               // a silver leaves (4, 8) and (6, 8) free
     EXPECT_EQ(MANは詰みか(p), 0);
 }
 

@@ -13,11 +13,11 @@ using test::局面を作る;
 TEST(移動チェック, 盤外と同じ桝と自駒への移動は不可) {
     局面 p = 局面を作る({{5, 5, -金}, {5, 4, -歩}, {4, 4, 歩}});
     EXPECT_EQ(移動チェック(p, 5, 5, 5, 5, -金), 0);
-    EXPECT_EQ(移動チェック(p, 5, 5, 5, 4, -金), 0);   // own pawn
-    EXPECT_EQ(移動チェック(p, 5, 5, 4, 4, -金), 1);   // enemy pawn
-    EXPECT_EQ(移動チェック(p, 5, 4, 5, 0, -歩), 0);   // off the board
+    EXPECT_EQ(移動チェック(p, 5, 5, 5, 4, -金), 0);  // own pawn
+    EXPECT_EQ(移動チェック(p, 5, 5, 4, 4, -金), 1);  // enemy pawn
+    EXPECT_EQ(移動チェック(p, 5, 4, 5, 0, -歩), 0);  // off the board
     EXPECT_EQ(移動チェック(p, 5, 5, 10, 5, -飛), 0);
-    EXPECT_EQ(移動チェック(p, 4, 4, 5, 4, 歩), 0);    // a top pawn does not move sideways
+    EXPECT_EQ(移動チェック(p, 4, 4, 5, 4, 歩), 0);  // a top pawn does not move sideways
     EXPECT_EQ(移動チェック(p, 4, 4, 4, 5, 歩), 1);
 }
 
@@ -39,7 +39,7 @@ TEST(移動チェック, 香と飛は飛び越せない) {
     EXPECT_EQ(移動チェック(p, 5, 5, 9, 5, 飛), 0);
     EXPECT_EQ(移動チェック(p, 5, 5, 1, 5, 飛), 0);  // own pawn
     EXPECT_EQ(移動チェック(p, 5, 5, 2, 5, 飛), 1);
-    EXPECT_EQ(移動チェック(p, 5, 5, 6, 6, 飛), 0);  // not a line
+    EXPECT_EQ(移動チェック(p, 5, 5, 6, 6, 飛), 0);    // not a line
     EXPECT_EQ(移動チェック(p, 5, 5, 6, 6, 飛成), 1);  // the dragon's diagonal step
     EXPECT_EQ(移動チェック(p, 5, 5, 7, 7, 飛成), 0);
 }

@@ -2,10 +2,10 @@
 // and the piece count must hold all along.
 #include <gtest/gtest.h>
 
+#include "game/move_list.h"
 #include "influence/survey.h"
 #include "rules/making_move.h"
 #include "rules/mate.h"
-#include "game/move_list.h"
 #include "rules/move_test.h"
 #include "support/board_fixtures.h"
 

@@ -168,7 +168,7 @@ TEST(置き場, この実行の様子は実行ファイルと環境から) {
 }
 
 class 設定フォルダ用意 : public ::testing::Test {
-  protected:
+protected:
     test::棋譜試験::一時フォルダ dir;
     置き場 導入(const fs::path& 設定) { return {"/d", "/l", 設定, "/r", true}; }
 };

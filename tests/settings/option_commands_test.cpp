@@ -18,7 +18,9 @@ protected:
     設定状態 st;
     int 背景画番号 = 0;
 
-    std::string ファイル() const { return SJISから変換(dir.読む(環境設定ファイル名)).value_or("?"); }
+    std::string ファイル() const {
+        return SJISから変換(dir.読む(環境設定ファイル名)).value_or("?");
+    }
     int 背景の印の数() const {
         return st.印.MIDORI + st.印.TATAMI + st.印.TAKE + st.印.UCHU + st.印.RENGA;
     }
@@ -26,10 +28,10 @@ protected:
 
 TEST_F(オプション, チェック設定は五つのうち一つだけに印を付け他の番号では全部外す) {
     const std::pair<int, bool オプション印::*> items[] = {{2, &オプション印::MIDORI},
-                                                        {3, &オプション印::TATAMI},
-                                                        {4, &オプション印::TAKE},
-                                                        {5, &オプション印::UCHU},
-                                                        {6, &オプション印::RENGA}};
+                                                          {3, &オプション印::TATAMI},
+                                                          {4, &オプション印::TAKE},
+                                                          {5, &オプション印::UCHU},
+                                                          {6, &オプション印::RENGA}};
     for (const auto& [n, item] : items) {
         チェック設定(st.印, n);
         EXPECT_TRUE(st.印.*item) << n;

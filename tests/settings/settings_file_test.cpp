@@ -1,8 +1,7 @@
 #include "settings/settings_file.h"
 
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -33,13 +32,15 @@ protected:
     int 背景画番号 = 0;
 
     void 置く(const std::string& utf8) { dir.置く(環境設定ファイル名, SJIS(utf8)); }
-    std::string ファイル() const { return SJISから変換(dir.読む(環境設定ファイル名)).value_or("?"); }
+    std::string ファイル() const {
+        return SJISから変換(dir.読む(環境設定ファイル名)).value_or("?");
+    }
     void 読む() { 読込_環境設定ファイル(dir.場所(), st, 背景画番号, bg, music); }
     // Which of the five backgrounds are checked, as five letters.
     std::string 背景の印() const {
         const オプション印& m = st.印;
-        return std::string(m.MIDORI ? "緑" : "-") + (m.TATAMI ? "畳" : "-") + (m.TAKE ? "竹" : "-") +
-               (m.UCHU ? "宇" : "-") + (m.RENGA ? "煉" : "-");
+        return std::string(m.MIDORI ? "緑" : "-") + (m.TATAMI ? "畳" : "-") +
+               (m.TAKE ? "竹" : "-") + (m.UCHU ? "宇" : "-") + (m.RENGA ? "煉" : "-");
     }
 };
 
@@ -81,7 +82,9 @@ TEST_F(環境設定, 移動指導がONでなければ指導色は緑) {
 }
 
 TEST_F(環境設定, 知らない鍵と値と等号のない行は飛ばし値は大文字小文字まで比べる) {
-    置く("\r\n# comment\r\n背景画=青\r\n色=赤\r\n経過時間=on\r\nBGM==ON\r\n背景画=煉瓦 \r\n背景画=煉瓦\r\n");
+    置く(
+        "\r\n# comment\r\n背景画=青\r\n色=赤\r\n経過時間=on\r\nBGM==ON\r\n背景画=煉瓦 "
+        "\r\n背景画=煉瓦\r\n");
     st.印.KEIKA = true;
     読む();
     EXPECT_FALSE(st.印.KEIKA);
@@ -223,12 +226,14 @@ TEST_F(環境設定, 上限をまたぐ行は読まず上限で終わる行は�
     const struct {
         size_t 前置き;  // bytes of comment lines before "BGM=ON\r\n"
         bool 鳴る;
-    } cases[] = {{環境設定の上限 - 8, true}, {環境設定の上限 - 7, false}, {環境設定の上限 - 4, false}};
+    } cases[] = {
+        {環境設定の上限 - 8, true}, {環境設定の上限 - 7, false}, {環境設定の上限 - 4, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.前置き);
         st = {};
         music.操作.clear();
-        dir.置く(環境設定ファイル名, std::string(c.前置き - 2, '#') + "\r\nBGM=ON\r\n経過時間=ON\r\n");
+        dir.置く(環境設定ファイル名,
+                 std::string(c.前置き - 2, '#') + "\r\nBGM=ON\r\n経過時間=ON\r\n");
         読む();
         EXPECT_EQ(st.印.BGM, c.鳴る);
         EXPECT_EQ(music.操作.size(), c.鳴る ? 1u : 0u);

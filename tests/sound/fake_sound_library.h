@@ -16,7 +16,7 @@ struct 呼出 {
 };
 
 class 記録サウンドライブラリ final : public サウンドライブラリ {
-  public:
+public:
     std::int32_t 初期化結果 = 7;
     std::vector<呼出> 呼出記録;
     std::vector<std::vector<std::uint8_t>> 画像;
@@ -39,7 +39,7 @@ class 記録サウンドライブラリ final : public サウンドライブラ�
     std::int32_t dsPlayLooping(std::int32_t b) override { return 記録("dsPlayLooping", b); }
     std::int32_t dsStop(std::int32_t b) override { return 記録("dsStop", b); }
 
-  private:
+private:
     std::int32_t 記録(const char* name, std::int32_t handle) {
         呼出記録.push_back({name, handle});
         return handle != 0 ? 1 : 0;
@@ -51,7 +51,7 @@ struct 表示 {
 };
 
 class 記録ダイアログ final : public ダイアログ {
-  public:
+public:
     std::vector<表示> 表示記録;
     void メッセージ(const std::string& text, const std::string& title) override {
         表示記録.push_back({text, title});

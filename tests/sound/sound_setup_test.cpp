@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 // A fresh folder holding the given files, each containing its own name.
 class 音フォルダ {
-  public:
+public:
     explicit 音フォルダ(std::initializer_list<const char*> names)
         : path_(fs::temp_directory_path() /
                 ("yukora-sound-" + std::to_string(::getpid()) + "-" + std::to_string(++count_))) {
@@ -29,14 +29,12 @@ class 音フォルダ {
     ~音フォルダ() { fs::remove_all(path_); }
     const fs::path& path() const { return path_; }
 
-  private:
+private:
     static inline int count_ = 0;
     fs::path path_;
 };
 
-std::vector<std::uint8_t> バイト(const std::string& s) {
-    return {s.begin(), s.end()};
-}
+std::vector<std::uint8_t> バイト(const std::string& s) { return {s.begin(), s.end()}; }
 
 TEST(サウンド初期化, 失敗すると一度だけ警告し以後は黙って無音) {
     記録サウンドライブラリ lib;
@@ -172,9 +170,8 @@ TEST(サウンド後始末, 鳴らさなかった音楽は作らずに手放す)
     サウンド終了(s, lib);
     BGM開始(s, lib);
 
-    const std::vector<呼出> expected = {{"dsFree", 0},        {"dsFree", 0},
-                                        {"dsFree", 0},        {"dsFree", 0},
-                                        {"dsTerminate", 7},   {"dsPlayLooping", 0}};
+    const std::vector<呼出> expected = {{"dsFree", 0}, {"dsFree", 0},      {"dsFree", 0},
+                                        {"dsFree", 0}, {"dsTerminate", 7}, {"dsPlayLooping", 0}};
     EXPECT_EQ(lib.呼出記録, expected);
     EXPECT_TRUE(lib.画像.empty());
     EXPECT_TRUE(s.BGM画像.empty());

@@ -61,7 +61,7 @@ void 持駒を置く(局面& p, std::string_view hands) {
 
 int CSA駒(const std::string& k) {
     static const std::pair<const char*, int> table[] = {
-        {"FU", 歩}, {"TO", と}, {"KY", 香}, {"NY", 香成}, {"KE", 桂}, {"NK", 桂成}, {"GI", 銀},
+        {"FU", 歩},   {"TO", と}, {"KY", 香}, {"NY", 香成}, {"KE", 桂}, {"NK", 桂成}, {"GI", 銀},
         {"NG", 銀成}, {"KI", 金}, {"KA", 角}, {"UM", 角成}, {"HI", 飛}, {"RY", 飛成}, {"OU", 王}};
     for (const auto& [name, code] : table)
         if (k == name) return code;
@@ -124,7 +124,6 @@ int 手の合計(const 持駒型& hand) {
     for (int k = 1; k <= 7; ++k) n += hand[k];
     return n;
 }
-
 
 CSA指し手 CSAを読む(const std::string& line) {
     if (line.size() < 7) throw std::invalid_argument("short CSA move " + line);

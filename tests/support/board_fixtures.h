@@ -2,12 +2,12 @@
 #pragma once
 #include <initializer_list>
 #include <ostream>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "influence/influence_maps.h"
 #include "game/position.h"
+#include "influence/influence_maps.h"
 
 namespace yukora::test {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "game/clock_port.h"
 #include "game/board_view.h"
+#include "game/clock_port.h"
 
 namespace yukora::test {
 

@@ -1,10 +1,11 @@
+#include "usi/candidates.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <tuple>
 
 #include "rules/making_move.h"
-#include "usi/candidates.h"
 #include "usi/move_enumeration.h"
 #include "usi/position_command.h"
 #include "usi/think.h"
@@ -67,7 +68,8 @@ TEST(全候補, 一番はゲームの探索の手と点で候補は指せる手�
                 const int 取る駒 = pos.p.盤[c.指し手.先X][c.指し手.先Y];
                 if (取る駒 == 王 || 取る駒 == -王) continue;  // a position never takes a king
                 USI局面 after = pos;
-                EXPECT_EQ(USI指し手を指す(after, c.指し手), "") << sfen << " " << USI指し手書込(c.指し手);
+                EXPECT_EQ(USI指し手を指す(after, c.指し手), "")
+                    << sfen << " " << USI指し手書込(c.指し手);
             }
             EXPECT_EQ(listed, 指せる手(pos)) << sfen;
         }

@@ -1,8 +1,9 @@
+#include "usi/engine.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "usi/engine.h"
 #include "usi/score_text.h"
 
 namespace yukora {
@@ -29,10 +30,10 @@ private:
 TEST(USIエンジン, 知らない命令と誤った設定は誤りを知らせる) {
     対話 t;
     EXPECT_EQ(t.送る("hello world\n"), "info string error: unknown command hello\n");
-    for (const char* line : {"setoption name Level value 0", "setoption name Level value 4",
-                             "setoption name Level value x", "setoption name Level",
-                             "setoption name Depth value 2", "setoption Level value 2",
-                             "setoption"})
+    for (const char* line :
+         {"setoption name Level value 0", "setoption name Level value 4",
+          "setoption name Level value x", "setoption name Level", "setoption name Depth value 2",
+          "setoption Level value 2", "setoption"})
         EXPECT_TRUE(t.送る(std::string(line) + "\n").starts_with("info string error: ")) << line;
     EXPECT_EQ(t.送る("setoption name Level value 2\n"), "");
     EXPECT_EQ(t.送る("setoption name USI_Hash value 256\nsetoption name USI_Ponder value false\n"),

@@ -1,6 +1,7 @@
+#include "usi/king_safety.h"
+
 #include <gtest/gtest.h>
 
-#include "usi/king_safety.h"
 #include "usi/position_command.h"
 #include "usi_test_support.h"
 

@@ -1,8 +1,8 @@
+#include "usi/line_input.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "usi/line_input.h"
 
 namespace yukora {
 namespace {
@@ -27,7 +27,7 @@ TEST(行の組立, 行は切れ目によらず同じで長すぎる行だけが�
     const 例 cases[] = {
         {"", {}},
         {"\n", {""}},
-        {"go\r\nstop", {"go\r", "stop"}},                 // CR stays; a last line without newline
+        {"go\r\nstop", {"go\r", "stop"}},  // CR stays; a last line without newline
         {"abcd\nabcde\n\nxy", {"abcd", "<too long>", "", "xy"}},  // the limit is 4
         {"abcdefghij", {"<too long>"}},
         {"abcdefghij\nab\n", {"<too long>", "ab"}},

@@ -1,7 +1,8 @@
+#include "usi/perft_count.h"
+
 #include <gtest/gtest.h>
 
 #include "rules/perft.h"
-#include "usi/perft_count.h"
 #include "usi_test_support.h"
 
 namespace yukora {
@@ -22,9 +23,9 @@ private:
 const char* const 局面例[] = {
     test::平手SFEN,
     "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1",
-    "4k4/9/9/9/9/9/9/9/4K4 b RBGSNLPrbgsnlp 1",       // every kind in hand on both sides
+    "4k4/9/9/9/9/9/9/9/4K4 b RBGSNLPrbgsnlp 1",  // every kind in hand on both sides
     "ln1g3nl/1r1sk1g2/p1pp1p1pp/4p1p2/1p7/2P1P4/PPSP1PPPP/2G1K2R1/LN3GSNL w Bbs 1",
-    "4k4/2P3P2/9/9/9/9/9/2p3p2/4K4 b - 1",            // promotions to choose and to force
+    "4k4/2P3P2/9/9/9/9/9/2p3p2/4K4 b - 1",  // promotions to choose and to force
 };
 
 TEST(中断できるperft, 割込みが無ければ規則のperftと同じ数) {

@@ -27,8 +27,7 @@ struct 情報 {
     std::istringstream in(line);
     std::string w[6], key, kind, value, pv;
     for (auto& s : w) in >> s;
-    bool ok = w[0] == "info" && w[1] == "depth" && w[2] == "1" && w[3] == "seldepth" &&
-              w[4] == "1";
+    bool ok = w[0] == "info" && w[1] == "depth" && w[2] == "1" && w[3] == "seldepth" && w[4] == "1";
     if (w[5] == "multipv") {
         in >> r.multipv >> key;
     } else {
@@ -38,7 +37,7 @@ struct 情報 {
     in >> r.nodes >> score >> kind >> value >> pv >> r.pv;
     r.評価値 = kind + " " + value;
     r.形どおり = ok && key == "nodes" && in && in.eof() && r.nodes > 0 && score == "score" &&
-                (kind == "cp" || kind == "mate") && pv == "pv";
+                 (kind == "cp" || kind == "mate") && pv == "pv";
     return r;
 }
 
@@ -48,7 +47,7 @@ TEST(yukoraUSI, 王をどう動かしても取られる局面では読み筋を�
         const char* pv;  // the computer's own choice, still shown
     };
     const 例 cases[] = {
-        {"sfen 4k4/9/4P4/9/9/9/9/9/4K4 b G 1 moves G*5b", "5a6a"},  // mated
+        {"sfen 4k4/9/4P4/9/9/9/9/9/4K4 b G 1 moves G*5b", "5a6a"},   // mated
         {"sfen 4k4/9/4P4/9/9/9/9/9/4K4 b Gp 1 moves G*5b", "5a6a"},  // a pawn in hand is no help
         {"sfen 4k2r1/9/9/9/9/9/8p/9/8K b - 1", "1i1h"},  // not in check; only king moves into it
         {"sfen 4k3r/9/9/9/9/9/9/6g2/8K b - 1", "1i1h"},  // a rook check, nothing in hand

@@ -1,7 +1,6 @@
 // Reading through the pipe: the line length limit and memory, and ending a long perft by
 // "stop", "quit" or SIGTERM.
 #include <gtest/gtest.h>
-
 #include <signal.h>
 
 #include "engine_process.h"
@@ -20,7 +19,8 @@ constexpr bool 素の割り当て = true;
 #endif
 
 // Every kind in hand on both sides: perft 5 takes hours, so it is surely still counting.
-constexpr const char* 長いperft = "position sfen 4k4/9/9/9/9/9/9/9/4K4 b RBGSNLPrbgsnlp 1\nperft 5\n";
+constexpr const char* 長いperft =
+    "position sfen 4k4/9/9/9/9/9/9/9/4K4 b RBGSNLPrbgsnlp 1\nperft 5\n";
 
 // Writes a line of `n` bytes, `text` at its start, then short words ("a a a ...") or spaces.
 void 長い行を書く(対話エンジン& e, std::string_view text, std::size_t n, bool 語 = true) {
@@ -98,7 +98,8 @@ TEST(yukoraUSI, perftの最中のquitでその場で終わる) {
 
 TEST(yukoraUSI, SIGTERMでperftの最中でも待っている間でもすぐ終わる) {
     // Also when the parent left SIGTERM ignored or blocked: both are inherited through exec.
-    for (const SIGTERMの扱い 扱い : {SIGTERMの扱い::既定, SIGTERMの扱い::無視, SIGTERMの扱い::遮断}) {
+    for (const SIGTERMの扱い 扱い :
+         {SIGTERMの扱い::既定, SIGTERMの扱い::無視, SIGTERMの扱い::遮断}) {
         for (const bool 数えている : {true, false}) {
             対話エンジン e(扱い);
             e.書く(数えている ? 長いperft : "isready\n");

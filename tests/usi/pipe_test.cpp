@@ -12,8 +12,8 @@
 namespace yukora {
 namespace {
 
-using test::エンジンを走らせる;
 using test::SFEN反転;
+using test::エンジンを走らせる;
 using test::指し手反転;
 using test::行に分ける;
 
@@ -58,13 +58,13 @@ TEST(yukoraUSI, 拒んだpositionの後は局面が無くgoは誤りを知らせ
         "position sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL q - 1",
         "position sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - x",
         "position sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b",
-        "position startpos moves 7g7f 3c3d 2g2e 8b8z",                              // unparsable
-        "position startpos moves 7g7f 3c3d 8h2b+ 2b3c",                             // illegal
-        "position startpos moves 7g7f 3c3d 8h2b+ 3a2b P*5e",                        // no pawn
-        "position startpos moves 7g7f 3c3d 8h2b+ 3a2b B*3d",                        // occupied
-        "position sfen 4k4/2P6/9/9/9/9/9/9/4K4 b - 1 moves 7b7a",                   // must promote
-        "position startpos moves 7g7f+",                                            // cannot
-        "position sfen 4k4/4R4/9/9/9/9/9/9/4K4 b - 1 moves 5b5a",                   // takes a king
+        "position startpos moves 7g7f 3c3d 2g2e 8b8z",             // unparsable
+        "position startpos moves 7g7f 3c3d 8h2b+ 2b3c",            // illegal
+        "position startpos moves 7g7f 3c3d 8h2b+ 3a2b P*5e",       // no pawn
+        "position startpos moves 7g7f 3c3d 8h2b+ 3a2b B*3d",       // occupied
+        "position sfen 4k4/2P6/9/9/9/9/9/9/4K4 b - 1 moves 7b7a",  // must promote
+        "position startpos moves 7g7f+",                           // cannot
+        "position sfen 4k4/4R4/9/9/9/9/9/9/4K4 b - 1 moves 5b5a",  // takes a king
     };
     const std::string 局面なし =
         "info string error: no position: the last position command was refused";
@@ -79,7 +79,8 @@ TEST(yukoraUSI, 拒んだpositionの後は局面が無くgoは誤りを知らせ
         const std::size_t at = 3 + 6 * i;
         EXPECT_TRUE(lines[at].starts_with("info string error: ")) << bad[i];
         EXPECT_NE(lines[at], 局面なし) << bad[i];
-        for (const std::size_t k : {at + 1, at + 3, at + 4}) EXPECT_EQ(lines[k], 局面なし) << bad[i];
+        for (const std::size_t k : {at + 1, at + 3, at + 4})
+            EXPECT_EQ(lines[k], 局面なし) << bad[i];
         EXPECT_EQ(lines[at + 2], "bestmove resign") << bad[i];
         EXPECT_EQ(lines[at + 5], "bestmove resign") << bad[i];
     }
@@ -110,8 +111,8 @@ TEST(yukoraUSI, でたらめなバイト列でも落ちず固まらない) {
     std::mt19937 rng(8);
     std::string input;
     for (int i = 0; i < 200; ++i) {
-        const char* const starts[] = {"position sfen ", "position startpos moves ", "go ",
-                                      "setoption name ", "perft ", ""};
+        const char* const starts[] = {
+            "position sfen ", "position startpos moves ", "go ", "setoption name ", "perft ", ""};
         input += starts[rng() % std::size(starts)];
         const int n = static_cast<int>(rng() % 120);
         for (int k = 0; k < n; ++k) {
@@ -124,7 +125,8 @@ TEST(yukoraUSI, でたらめなバイト列でも落ちず固まらない) {
     const auto r = エンジンを走らせる(input, 120);
     EXPECT_FALSE(r.時間切れ);
     EXPECT_EQ(r.終了コード, 0);
-    EXPECT_TRUE(r.出力.ends_with("readyok\n")) << r.出力.substr(r.出力.size() > 300 ? r.出力.size() - 300 : 0);
+    EXPECT_TRUE(r.出力.ends_with("readyok\n"))
+        << r.出力.substr(r.出力.size() > 300 ? r.出力.size() - 300 : 0);
 }
 
 // The three lines of one "go": the score of the info line, the exact score and the move.
@@ -147,8 +149,8 @@ struct 情報行 {
         pv >> r.pv;
     r.評価値 = kind + " " + value;
     r.形どおり = in && in.eof() && info == "info" && depth == "depth" && d == "1" &&
-                seldepth == "seldepth" && sd == "1" && nodes == "nodes" && score == "score" &&
-                (kind == "cp" || kind == "mate") && pv == "pv";
+                 seldepth == "seldepth" && sd == "1" && nodes == "nodes" && score == "score" &&
+                 (kind == "cp" || kind == "mate") && pv == "pv";
     return r;
 }
 
@@ -192,8 +194,8 @@ TEST(yukoraUSI, 王を取る手と詰める打ちと成らねばならぬ手を�
         const char* cp;
     };
     const 例 cases[] = {
-        {"4k4/9/9/9/9/9/9/4g4/4K4 w - 1", "5h5i", "mate 1"},   // the king can be taken
-        {"4k4/9/9/9/9/9/4p4/9/4K4 w g 1", "G*5h", "mate 1"},   // a gold drop mates
+        {"4k4/9/9/9/9/9/9/4g4/4K4 w - 1", "5h5i", "mate 1"},    // the king can be taken
+        {"4k4/9/9/9/9/9/4p4/9/4K4 w g 1", "G*5h", "mate 1"},    // a gold drop mates
         {"4k4/9/9/9/9/9/9/6p2/4K1G2 w - 1", "3h3i+", nullptr},  // a pawn onto the last rank
     };
     std::vector<std::string> positions;
@@ -251,8 +253,8 @@ TEST(yukoraUSI, 同じ局面とレベルにはそれまでの対話によらず�
     for (const std::string& s : sfens) session += "position sfen " + s + "\ngo\n";
     session += "setoption name Level value 1\nsetoption name MultiPV value 5\n";
     for (const std::string& s : sfens) session += "position sfen " + s + "\ngo\n";
-    session += "setoption name Level value 3\nsetoption name MultiPV value 1\nusinewgame\n" + x +
-               "quit\n";
+    session +=
+        "setoption name Level value 3\nsetoption name MultiPV value 1\nusinewgame\n" + x + "quit\n";
     const auto lines = 行に分ける(エンジンを走らせる(session, 120).出力);
     const auto alone = 行に分ける(エンジンを走らせる(x + "quit\n").出力);
     ASSERT_EQ(alone.size(), 3u);

@@ -1,15 +1,14 @@
+#include "usi/position_command.h"
+
 #include <gtest/gtest.h>
 
-#include "usi/position_command.h"
 #include "game/position.h"
 #include "usi_test_support.h"
 
 namespace yukora {
 namespace {
 
-std::string 読む(const std::string& text, USI局面& pos) {
-    return position命令を読む(text, pos);
-}
+std::string 読む(const std::string& text, USI局面& pos) { return position命令を読む(text, pos); }
 
 TEST(position命令, startposに指し手を並べる) {
     USI局面 pos;
@@ -62,8 +61,8 @@ TEST(局面反転, 盤を半回転し駒の側と持駒を入れ替える) {
     const USI局面 pos = test::SFENの局面("4k4/7+R1/2+P6/9/+s8/9/9/9/4K3+b w R2GS2Pb3p 1");
     局面 q = pos.p;
     局面反転(q);
-    EXPECT_EQ(q.盤[2][8], 飛成);   // sente's dragon on 2b (8, 2) is now a top piece on (2, 8)
-    EXPECT_EQ(q.盤[5][1], 王);     // sente's king from 5i
+    EXPECT_EQ(q.盤[2][8], 飛成);  // sente's dragon on 2b (8, 2) is now a top piece on (2, 8)
+    EXPECT_EQ(q.盤[5][1], 王);    // sente's king from 5i
     EXPECT_EQ(q.盤[5][9], -王);
     EXPECT_EQ(q.盤[1][1], -角成);  // gote's horse from 1i (9, 9)
     EXPECT_EQ(q.COM持駒, pos.p.MAN持駒);

@@ -1,9 +1,10 @@
+#include "usi/think.h"
+
 #include <gtest/gtest.h>
 
 #include "computer/search.h"
 #include "influence/survey.h"
 #include "usi/position_command.h"
-#include "usi/think.h"
 #include "usi_test_support.h"
 
 namespace yukora {

@@ -1,6 +1,7 @@
+#include "usi/usi_move.h"
+
 #include <gtest/gtest.h>
 
-#include "usi/usi_move.h"
 #include "usi_test_support.h"
 
 namespace yukora {
@@ -40,15 +41,14 @@ TEST(USI指し手読込, 盤上の手と成りと打ちを座標に直す) {
 }
 
 TEST(USI指し手読込, 書き戻すと同じ文字列になる) {
-    for (const char* text : {"7g7f", "8h2b+", "P*5e", "L*1i", "N*9a", "S*5e", "G*5e", "B*5e",
-                             "R*5e", "1a9i", "9i1a+"})
+    for (const char* text :
+         {"7g7f", "8h2b+", "P*5e", "L*1i", "N*9a", "S*5e", "G*5e", "B*5e", "R*5e", "1a9i", "9i1a+"})
         EXPECT_EQ(USI指し手書込(読む(text)), text);
 }
 
 TEST(USI指し手読込, 指し手でない文字列は読まない) {
     for (const char* text : {"", "7g", "7g7", "7g7f7", "7g7f=", "0g7f", "7j7f", "7g7F", "p*5e",
-                             "K*5e", "X*5e", "P*5e+", "P-5e", "7g7f++", "resign", "7G7F",
-                             "P*0a"}) {
+                             "K*5e", "X*5e", "P*5e+", "P-5e", "7g7f++", "resign", "7G7F", "P*0a"}) {
         USI指し手 m;
         m.先X = 42;
         EXPECT_FALSE(USI指し手読込(text, m)) << text;
@@ -87,22 +87,22 @@ TEST(USI指し手を指す, 反則の手は理由を返し局面を変えない)
         const char* move;
     };
     const 例 cases[] = {
-        {test::平手SFEN, "3c3d"},                      // the opponent's piece
-        {test::平手SFEN, "5e5d"},                      // an empty origin
-        {test::平手SFEN, "7g7e"},                      // a pawn moving two squares
-        {test::平手SFEN, "8h2b+"},                     // the bishop's path is blocked
-        {test::平手SFEN, "7g7f+"},                     // promotion outside the zone
-        {test::平手SFEN, "6i7h+"},                     // a gold never promotes
-        {test::平手SFEN, "P*5e"},                      // nothing in hand
-        {"4k4/2P6/9/9/9/9/9/9/4K4 b - 1", "7b7a"},     // a pawn that must promote
-        {"4k4/9/9/2N6/9/9/9/9/4K4 b - 1", "7d8b"},     // a knight that must promote
-        {"4k4/9/9/9/9/9/9/2p6/4K4 w - 1", "7h7i"},     // gote's pawn that must promote
-        {"4k4/9/9/9/9/9/9/9/4K4 b P 1", "P*1a"},       // a pawn dropped where it cannot move
-        {"4k4/9/9/9/9/9/9/9/4K4 b N 1", "N*5b"},       // a knight likewise
-        {"4k4/9/9/9/9/9/9/9/4K4 w l 1", "L*1i"},       // gote's lance likewise
-        {"4k4/9/9/9/9/9/4P4/9/4K4 b P 1", "P*5e"},     // two pawns in a file
-        {"4k4/9/9/9/9/9/9/9/4K4 b P 1", "P*5i"},       // onto an occupied square
-        {"4k4/4R4/9/9/9/9/9/9/4K4 b - 1", "5b5a"},     // taking the king
+        {test::平手SFEN, "3c3d"},                   // the opponent's piece
+        {test::平手SFEN, "5e5d"},                   // an empty origin
+        {test::平手SFEN, "7g7e"},                   // a pawn moving two squares
+        {test::平手SFEN, "8h2b+"},                  // the bishop's path is blocked
+        {test::平手SFEN, "7g7f+"},                  // promotion outside the zone
+        {test::平手SFEN, "6i7h+"},                  // a gold never promotes
+        {test::平手SFEN, "P*5e"},                   // nothing in hand
+        {"4k4/2P6/9/9/9/9/9/9/4K4 b - 1", "7b7a"},  // a pawn that must promote
+        {"4k4/9/9/2N6/9/9/9/9/4K4 b - 1", "7d8b"},  // a knight that must promote
+        {"4k4/9/9/9/9/9/9/2p6/4K4 w - 1", "7h7i"},  // gote's pawn that must promote
+        {"4k4/9/9/9/9/9/9/9/4K4 b P 1", "P*1a"},    // a pawn dropped where it cannot move
+        {"4k4/9/9/9/9/9/9/9/4K4 b N 1", "N*5b"},    // a knight likewise
+        {"4k4/9/9/9/9/9/9/9/4K4 w l 1", "L*1i"},    // gote's lance likewise
+        {"4k4/9/9/9/9/9/4P4/9/4K4 b P 1", "P*5e"},  // two pawns in a file
+        {"4k4/9/9/9/9/9/9/9/4K4 b P 1", "P*5i"},    // onto an occupied square
+        {"4k4/4R4/9/9/9/9/9/9/4K4 b - 1", "5b5a"},  // taking the king
     };
     for (const auto& [sfen, move] : cases) {
         USI局面 pos = SFENの局面(sfen);

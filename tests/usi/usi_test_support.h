@@ -8,7 +8,8 @@
 
 namespace yukora::test {
 
-inline const char* const 平手SFEN = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1";
+inline const char* const 平手SFEN =
+    "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1";
 
 // Words separated by spaces.
 std::vector<std::string_view> 空白で分ける(std::string_view text);

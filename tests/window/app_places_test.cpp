@@ -24,7 +24,7 @@ std::string 中身(const fs::path& file) {
 }
 
 class 窓アプリ置き場 : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         char pattern[] = "/tmp/yukora-places-XXXXXX";
         root = mkdtemp(pattern);

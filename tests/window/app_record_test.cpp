@@ -7,16 +7,16 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QTimer>
 #include <QMouseEvent>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "game/move_list.h"
 #include "record/record_writer.h"
 #include "rules/initial_setup.h"
 #include "rules/making_move.h"
-#include "game/move_list.h"
 #include "window/app.h"
 #include "window/message_boxes.h"
 

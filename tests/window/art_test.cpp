@@ -1,3 +1,5 @@
+#include "window/art.h"
+
 #include <gtest/gtest.h>
 
 #include <QIcon>
@@ -5,7 +7,6 @@
 
 #include "display/pictures.h"
 #include "game/pieces.h"
-#include "window/art.h"
 #include "window/canvas_image.h"
 
 namespace yukora::window {
@@ -63,7 +64,8 @@ TEST(絵, 成駒の名は赤) {
 TEST(絵, 駒ごとに違う字) {
     for (int i = 絵_下の駒; i < 絵_上の駒; ++i)
         for (int j = i + 1; j < 絵_上の駒; ++j)
-            EXPECT_NE(絵を作る(i, 1.0), 絵を作る(j, 1.0)) << 絵一覧[i].名前 << " " << 絵一覧[j].名前;
+            EXPECT_NE(絵を作る(i, 1.0), 絵を作る(j, 1.0))
+                << 絵一覧[i].名前 << " " << 絵一覧[j].名前;
 }
 
 TEST(絵, 背景は格子の間隔で継ぎ目なく繰り返す) {

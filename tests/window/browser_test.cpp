@@ -49,7 +49,8 @@ TEST_F(開く役, 終了状態で表示できたかを知る) {
 }
 
 TEST_F(開く役, アドレスをそのまま一つの引数で渡す) {
-    const std::string opener = 台本("record", "printf '%s|%s' \"$#\" \"$1\" > \"$(dirname \"$0\")/got\"");
+    const std::string opener =
+        台本("record", "printf '%s|%s' \"$#\" \"$1\" > \"$(dirname \"$0\")/got\"");
     Qtブラウザ browser(opener);
     const std::string address = "file:///tmp/a%20b/Yukora%E5%B0%86%E6%A3%8B1.htm#about";
     ASSERT_TRUE(browser.表示(address));

@@ -20,11 +20,17 @@ TEST(描画面, 輪郭は一画素幅で桝の角から角まで) {
     描画面 s(1.0);
     // Cell (1, 1): twips (1620, 760)-(2190, 1420) are pixels (108, 51)-(146, 95).
     s.輪郭(12, 1620, 760, 2190, 1420);
-    for (const auto& [x, y] : {std::pair{108, 51}, {146, 51}, {108, 95}, {146, 95}, {127, 51},
-                               {127, 95}, {108, 73}, {146, 73}})
+    for (const auto& [x, y] : {std::pair{108, 51},
+                               {146, 51},
+                               {108, 95},
+                               {146, 95},
+                               {127, 51},
+                               {127, 95},
+                               {108, 73},
+                               {146, 73}})
         EXPECT_TRUE(明赤(画素色(s, x, y))) << x << "," << y;
-    for (const auto& [x, y] : {std::pair{107, 51}, {147, 51}, {108, 50}, {108, 96}, {127, 73},
-                               {109, 52}, {145, 94}})
+    for (const auto& [x, y] :
+         {std::pair{107, 51}, {147, 51}, {108, 50}, {108, 96}, {127, 73}, {109, 52}, {145, 94}})
         EXPECT_TRUE(黒(画素色(s, x, y))) << x << "," << y;
 }
 
@@ -42,7 +48,8 @@ TEST(描画面, 高解像度では輪郭も倍の太さ) {
 void 絵が置かれた(const 描画面& s, int 番号, int x, int y) {
     const QImage& pic = s.絵の画像(番号);
     const QImage block = s.画像().copy(x, y, pic.width(), pic.height());
-    EXPECT_EQ(block.convertToFormat(QImage::Format_RGB32), pic.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(block.convertToFormat(QImage::Format_RGB32),
+              pic.convertToFormat(QImage::Format_RGB32));
     EXPECT_TRUE(黒(画素色(s, x - 1, y)));
     EXPECT_TRUE(黒(画素色(s, x + pic.width(), y)));
     EXPECT_TRUE(黒(画素色(s, x, y - 1)));

@@ -100,15 +100,14 @@ TEST_F(見える窓, 箱の中のEscは箱が受ける) {
 
 TEST_F(見える窓, 右以外のボタンは左として伝わる) {
     const std::pair<Qt::MouseButton, const char*> 押す[] = {
-        {Qt::LeftButton, "押下 1"},    {Qt::RightButton, "押下 2"},
-        {Qt::MiddleButton, "押下 4"},  {Qt::BackButton, "押下 1"},
-        {Qt::ForwardButton, "押下 1"}, {Qt::ExtraButton4, "押下 1"},
+        {Qt::LeftButton, "押下 1"}, {Qt::RightButton, "押下 2"},   {Qt::MiddleButton, "押下 4"},
+        {Qt::BackButton, "押下 1"}, {Qt::ForwardButton, "押下 1"}, {Qt::ExtraButton4, "押下 1"},
     };
     for (const auto& [button, 期待] : 押す) {
         r.受けた.clear();
         const QPointF at(300, 200);
-        QMouseEvent e(QEvent::MouseButtonPress, at, w.キャンバス().mapToGlobal(at), button,
-                      button, Qt::NoModifier);
+        QMouseEvent e(QEvent::MouseButtonPress, at, w.キャンバス().mapToGlobal(at), button, button,
+                      Qt::NoModifier);
         QApplication::sendEvent(&w.キャンバス(), &e);
         EXPECT_EQ(r.受けた, (文字列列{期待})) << 期待;
     }
@@ -122,7 +121,8 @@ public:
     数える音(int* freed, int* ended) : 解放数(freed), 終了数(ended) {}
     std::int32_t dsInitialize(std::intptr_t) override { return 1; }
     std::int32_t dsTerminate(std::int32_t) override { return ++*終了数; }
-    std::int32_t dsCreateDSB(std::int32_t, const std::uint8_t*, std::size_t, std::int32_t) override {
+    std::int32_t dsCreateDSB(std::int32_t, const std::uint8_t*, std::size_t,
+                             std::int32_t) override {
         return 7;
     }
     std::int32_t dsFree(std::int32_t) override { return ++*解放数; }
@@ -187,7 +187,8 @@ TEST(終了シグナル, 箱が開いていても終わる) {
 }
 
 TEST(終了シグナル, 無くなれば元の扱いに戻る) {
-    struct sigaction before {}, after {};
+    struct sigaction before {
+    }, after{};
     sigaction(SIGTERM, nullptr, &before);
     {
         終了シグナル 受付([](int) {});
@@ -241,9 +242,9 @@ TEST_F(書込中の窓, 見出しや欄を押しても閉じず窓を押すと�
     箱を閉じる boxes;  // a press on the board before a game: "「対局」で始めて下さい"
     ASSERT_TRUE(開いている());
     棋譜パネル部品& p = app->棋譜パネル();
-    std::vector<QWidget*> 部品 = {p.Label1(0), p.Label1(1), p.Label1(2), p.Label1(3),
-                                  p.欄(棋譜欄::Text1), p.欄(棋譜欄::Text4), p.Drive1(),
-                                  p.Dir1()->viewport()};
+    std::vector<QWidget*> 部品 = {p.Label1(0), p.Label1(1),         p.Label1(2),
+                                  p.Label1(3), p.欄(棋譜欄::Text1), p.欄(棋譜欄::Text4),
+                                  p.Drive1(),  p.Dir1()->viewport()};
     for (QWidget* w : 部品) {
         押す(w);
         EXPECT_TRUE(開いている()) << w->objectName().toStdString();

@@ -67,7 +67,8 @@ class 開かない音 final : public サウンドライブラリ {
 public:
     std::int32_t dsInitialize(std::intptr_t) override { return 0; }
     std::int32_t dsTerminate(std::int32_t) override { return 0; }
-    std::int32_t dsCreateDSB(std::int32_t, const std::uint8_t*, std::size_t, std::int32_t) override {
+    std::int32_t dsCreateDSB(std::int32_t, const std::uint8_t*, std::size_t,
+                             std::int32_t) override {
         return 0;
     }
     std::int32_t dsFree(std::int32_t) override { return 0; }

@@ -1,20 +1,19 @@
+#include "window/main_window.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "window/app.h"
-
-#include <unistd.h>
-
-#include <filesystem>
-#include <memory>
-#include "window/main_window.h"
 
 namespace yukora::window {
 namespace {
@@ -41,23 +40,40 @@ struct 項目の期待 {
 
 // Every item of the menu, with its caption and check state at start.
 const 項目の期待 全項目[] = {
-    {"TAIKYOKU", "対局", false, false},      {"MATCH_MAN", "対局(人間)", false, false},
-    {"START", "スタート", false, false},     {"START2", "対局(COM)", false, false},
-    {"SENTE", "先手", false, false},         {"GOTE", "後手", false, false},
-    {"LEVEL", "COM対局ﾚﾍﾞﾙ", false, false}, {"LEVEL1", "LEVEL1", true, false},
-    {"LEVEL2", "LEVEL2", true, false},       {"LEVEL3", "LEVEL3", true, true},
-    {"OWARI", "終わり", false, false},       {"STOP", "局面", false, false},
-    {"CANCEL", "最初", false, false},        {"REVERSE", "反転", false, false},
-    {"REPLAY", "戻", false, false},          {"AFTER", "進", false, false},
-    {"LBEL_UP", "△", false, false},         {"LEBEL_DOWN", "▽", false, false},
-    {"KIFU", "棋譜", false, false},          {"KIFU_READ", "読込", false, false},
-    {"KIFU_WRITE", "書込", false, false},    {"OPTION", "ｵﾌﾟｼｮﾝ", false, false},
-    {"HAIKEI_GA", "背景画", false, false},   {"MIDORI", "緑", true, false},
-    {"TATAMI", "畳", true, true},            {"TAKE", "竹", true, false},
-    {"UCHU", "宇宙", true, false},           {"RENGA", "煉瓦", true, false},
-    {"SIDOU", "移動指導", true, false},      {"KEIKA", "経過時間", true, false},
-    {"BGM", "BGM", true, false},             {"SONOTA", "その他", false, false},
-    {"KAISETU", "解説", false, false},       {"VER", "バージョン情報", false, false},
+    {"TAIKYOKU", "対局", false, false},
+    {"MATCH_MAN", "対局(人間)", false, false},
+    {"START", "スタート", false, false},
+    {"START2", "対局(COM)", false, false},
+    {"SENTE", "先手", false, false},
+    {"GOTE", "後手", false, false},
+    {"LEVEL", "COM対局ﾚﾍﾞﾙ", false, false},
+    {"LEVEL1", "LEVEL1", true, false},
+    {"LEVEL2", "LEVEL2", true, false},
+    {"LEVEL3", "LEVEL3", true, true},
+    {"OWARI", "終わり", false, false},
+    {"STOP", "局面", false, false},
+    {"CANCEL", "最初", false, false},
+    {"REVERSE", "反転", false, false},
+    {"REPLAY", "戻", false, false},
+    {"AFTER", "進", false, false},
+    {"LBEL_UP", "△", false, false},
+    {"LEBEL_DOWN", "▽", false, false},
+    {"KIFU", "棋譜", false, false},
+    {"KIFU_READ", "読込", false, false},
+    {"KIFU_WRITE", "書込", false, false},
+    {"OPTION", "ｵﾌﾟｼｮﾝ", false, false},
+    {"HAIKEI_GA", "背景画", false, false},
+    {"MIDORI", "緑", true, false},
+    {"TATAMI", "畳", true, true},
+    {"TAKE", "竹", true, false},
+    {"UCHU", "宇宙", true, false},
+    {"RENGA", "煉瓦", true, false},
+    {"SIDOU", "移動指導", true, false},
+    {"KEIKA", "経過時間", true, false},
+    {"BGM", "BGM", true, false},
+    {"SONOTA", "その他", false, false},
+    {"KAISETU", "解説", false, false},
+    {"VER", "バージョン情報", false, false},
 };
 
 std::vector<std::string> 見出し(const QList<QAction*>& actions) {
@@ -94,9 +110,7 @@ TEST(主窓, メニューの並び) {
     主窓 w(image);
     EXPECT_EQ(見出し(w.menuBar()->actions()),
               (文字列列{"対局", "局面", "戻", "進", "△", "▽", "棋譜", "ｵﾌﾟｼｮﾝ", "その他"}));
-    auto 子 = [&](const char* control) {
-        return 見出し(w.項目(control)->menu()->actions());
-    };
+    auto 子 = [&](const char* control) { return 見出し(w.項目(control)->menu()->actions()); };
     EXPECT_EQ(子("TAIKYOKU"), (文字列列{"対局(人間)", "対局(COM)", "COM対局ﾚﾍﾞﾙ", "終わり"}));
     EXPECT_EQ(子("MATCH_MAN"), (文字列列{"スタート"}));
     EXPECT_EQ(子("START2"), (文字列列{"先手", "後手"}));

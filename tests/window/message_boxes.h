@@ -22,7 +22,7 @@ public:
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 文言.push_back(box->text().toStdString());
                 箱.push_back({box->text().toStdString(), box->windowTitle().toStdString(),
-                             box->icon(), ボタンの文字(*box)});
+                              box->icon(), ボタンの文字(*box)});
                 box->done(QMessageBox::Yes);
             }
         });

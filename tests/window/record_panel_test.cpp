@@ -288,7 +288,8 @@ TEST(ドライブ一覧, 機械の根と配下の判定) {
     const auto all = 取得_ドライブ一覧();
     ASSERT_FALSE(all.empty());
     EXPECT_EQ(all.front().根.toStdString(), "/");
-    for (const ドライブ& d : all) EXPECT_TRUE(fs::is_directory(d.根.toStdString())) << d.根.toStdString();
+    for (const ドライブ& d : all)
+        EXPECT_TRUE(fs::is_directory(d.根.toStdString())) << d.根.toStdString();
 
     EXPECT_TRUE(配下か("/media/usb", "/media/usb"));
     EXPECT_TRUE(配下か("/media/usb/棋譜", "/media/usb"));

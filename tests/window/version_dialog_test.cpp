@@ -1,3 +1,5 @@
+#include "window/version_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -6,7 +8,6 @@
 
 #include "window/qt_browser.h"
 #include "window/version_art.h"
-#include "window/version_dialog.h"
 
 namespace yukora::window {
 namespace {

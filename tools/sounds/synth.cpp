@@ -26,13 +26,11 @@ std::size_t 標本数(double seconds) {
     return static_cast<std::size_t>(std::llround(seconds * 標本化周波数));
 }
 
-double 音高(int note) {
-    return 440.0 * std::pow(2.0, (note - 69) / 12.0);
-}
+double 音高(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
 
 // A sine by rotation: one complex multiplication a sample instead of a call to sin.
 class 発振器 {
-  public:
+public:
     explicit 発振器(double freq)
         : c_(std::cos(二π * freq / 標本化周波数)), s_(std::sin(二π * freq / 標本化周波数)) {}
     double 次() {
@@ -43,7 +41,7 @@ class 発振器 {
         return out;
     }
 
-  private:
+private:
     double c_, s_;
     double x_ = 1, y_ = 0;
 };

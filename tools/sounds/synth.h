@@ -32,11 +32,11 @@ void 加算_持続正弦(標本列& out, 配置 at, double freq, double amp, dou
 
 // Deterministic white noise in [-1, 1).
 class 雑音 {
-  public:
+public:
     explicit 雑音(std::uint32_t seed) : state_(seed) {}
     float 次();
 
-  private:
+private:
     std::uint32_t state_;
 };
 

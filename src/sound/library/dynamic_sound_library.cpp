@@ -26,9 +26,7 @@ static_assert(std::is_same_v<動的サウンドライブラリ::初期化関数,
 static_assert(std::is_same_v<動的サウンドライブラリ::作成関数, decltype(&::dsCreateDSB)>);
 static_assert(std::is_same_v<動的サウンドライブラリ::操作関数, decltype(&::dsPlay)>);
 
-std::string 動的サウンドライブラリ::ファイル名() {
-    return YUKORA_SOUND_LIBRARY_FILE;
-}
+std::string 動的サウンドライブラリ::ファイル名() { return YUKORA_SOUND_LIBRARY_FILE; }
 
 std::filesystem::path 動的サウンドライブラリ::既定のパス() {
     std::error_code ec;
@@ -38,7 +36,8 @@ std::filesystem::path 動的サウンドライブラリ::既定のパス() {
 
 動的サウンドライブラリ::動的サウンドライブラリ() : ファイル_(既定のパス()) {}
 
-動的サウンドライブラリ::動的サウンドライブラリ(const std::filesystem::path& file) : ファイル_(file) {}
+動的サウンドライブラリ::動的サウンドライブラリ(const std::filesystem::path& file)
+    : ファイル_(file) {}
 
 bool 動的サウンドライブラリ::読込済み() {
     読込();

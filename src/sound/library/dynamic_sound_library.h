@@ -11,7 +11,7 @@
 namespace yukora {
 
 class 動的サウンドライブラリ final : public サウンドライブラリ {
-  public:
+public:
     // The library beside the running executable.
     動的サウンドライブラリ();
     explicit 動的サウンドライブラリ(const std::filesystem::path& file);
@@ -42,7 +42,7 @@ class 動的サウンドライブラリ final : public サウンドライブラ�
     using 作成関数 = std::int32_t (*)(std::int32_t, const void*, std::uint32_t, std::int32_t);
     using 操作関数 = std::int32_t (*)(std::int32_t);
 
-  private:
+private:
     // Opens the file the first time.
     void 読込();
 

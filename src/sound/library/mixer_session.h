@@ -10,7 +10,7 @@ struct Mix_Chunk;
 namespace yukora::ds {
 
 class ミキサー {
-  public:
+public:
     std::int32_t 開く();
     std::int32_t 閉じる(std::int32_t library);
     std::int32_t バッファ作成(std::int32_t library, const void* image, std::uint32_t size);
@@ -18,7 +18,7 @@ class ミキサー {
     std::int32_t 再生(std::int32_t buffer, bool looping);
     std::int32_t 停止(std::int32_t buffer);
 
-  private:
+private:
     struct バッファ {
         Mix_Chunk* chunk = nullptr;
         int channel = 0;

@@ -1,7 +1,8 @@
 // Reading CSA: the ways a start is given, statements, times, ends, and where reading stops.
+#include "record/csa_reader.h"
+
 #include <gtest/gtest.h>
 
-#include "record/csa_reader.h"
 #include "record/kifu/kifu_support.h"
 
 namespace yukora {
@@ -42,8 +43,8 @@ const 読める例 読める例一覧[] = {
      "ln1g1g1nl/1r4sk1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b s", 3,
      "ln1g1g1nl/1r4sk1/pppppp+Bpp/4s4/9/2P6/PP1PPPPPP/7R1/LNSGKGSNL w P", 終局理由::詰み},
     {"駒を一つずつと残り全部", "P-11OU\nP+13FU23KI59OU\nP+00HI00AL\n+\n+1312TO\n%-ILLEGAL_ACTION\n",
-     "8k/9/7GP/9/9/9/9/9/4K4 b 2R2B3G4S4N4L17P", 1,
-     "8k/8+P/7G1/9/9/9/9/9/4K4 w 2R2B3G4S4N4L17P", 終局理由::反則負け},
+     "8k/9/7GP/9/9/9/9/9/4K4 b 2R2B3G4S4N4L17P", 1, "8k/8+P/7G1/9/9/9/9/9/4K4 w 2R2B3G4S4N4L17P",
+     終局理由::反則負け},
 };
 
 class CSA読込 : public ::testing::TestWithParam<読める例> {};
@@ -62,8 +63,9 @@ TEST_P(CSA読込, 開始と指し手と終局が読める) {
 INSTANTIATE_TEST_SUITE_P(例, CSA読込, ::testing::ValuesIn(読める例一覧));
 
 TEST(CSA読込, 名前と棋戦と時間) {
-    const 読込結果 r = CSAを読む(行に("N+先手 太郎\nN-後手 花子\n$EVENT:名人戦\n$START_TIME:2024/01/02 10:00:00\n"
-                                      "$SITE:どこか\nPI\n+\n+7776FU\nT125\n-3334FU\nT3\n"));
+    const 読込結果 r =
+        CSAを読む(行に("N+先手 太郎\nN-後手 花子\n$EVENT:名人戦\n$START_TIME:2024/01/02 10:00:00\n"
+                       "$SITE:どこか\nPI\n+\n+7776FU\nT125\n-3334FU\nT3\n"));
     ASSERT_FALSE(r.エラー);
     EXPECT_EQ(r.記録.先手名, "先手 太郎");
     EXPECT_EQ(r.記録.後手名, "後手 花子");
@@ -95,7 +97,8 @@ const 読めない例 読めない例一覧[] = {
     {"動いた駒が合わない", "+7776GI\n", 1, 1, "does not match", 0},
     {"成れない所で成る", "+7776TO\n", 1, 1, "cannot promote", 0},
     {"知らない駒", "+7776XX\n", 1, 1, "cannot be read", 0},
-    {"指し手の後の局面", "PI\n+\n+7776FU\nP1 *  *  *  *  *  *  *  *  *\n", 4, 2, "position line", 1},
+    {"指し手の後の局面", "PI\n+\n+7776FU\nP1 *  *  *  *  *  *  *  *  *\n", 4, 2, "position line",
+     1},
     {"ない駒を落とす", "PI55KA\n+\n", 1, 0, "not there", 0},
     {"王のない局面", "P-11OU\n+\n", 2, 0, "king", 0},
     {"何もない", "hello\n", 0, 0, "no CSA record", 0},

@@ -1,5 +1,7 @@
 // The game of the move list as a record: which side is 先手, handicaps, a turned board, the
 // clocks, a king taken, and the record back into the list.
+#include "record/game_record.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,15 +9,14 @@
 #include <iterator>
 
 #include "computer/handicap.h"
+#include "game/board_view.h"
+#include "game/position.h"
 #include "record/csa_reader.h"
 #include "record/game_end.h"
-#include "record/game_record.h"
 #include "record/kifu/kifu_support.h"
 #include "record/real_game.h"
 #include "record/record_move.h"
-#include "game/board_view.h"
 #include "rules/making_move.h"
-#include "game/position.h"
 #include "support/board_fixtures.h"
 
 namespace yukora {
@@ -45,7 +46,8 @@ std::vector<記録の手> 手だけ(std::vector<記録の手> moves) {
 
 // One move as the board input makes it: the position stored first, no clocks.
 void 指す(並べた対局& g, int 元X, int 元Y, int 先X, int 先Y) {
-    手順保存(g.list, g.p, g.s.数, g.s.時間.MAN時間, g.s.時間.MAN時間, g.s.時間.COM時間, g.s.時間.COM時間);
+    手順保存(g.list, g.p, g.s.数, g.s.時間.MAN時間, g.s.時間.MAN時間, g.s.時間.COM時間,
+             g.s.時間.COM時間);
     描画なし view;
     駒移動(g.p, g.s.番, view, 元X, 元Y, 先X, 先Y, g.p.盤[元X][元Y]);
     ++g.s.数.手順番号;
@@ -117,8 +119,8 @@ TEST(対局の記録, 上の先手は下に回して書く) {
 }
 
 struct 駒落ちの例 {
-    int 段数;       // handicap steps: up for the computer's pieces, down for the human's
-    int MAN番;      // 1: the bottom side moves first
+    int 段数;   // handicap steps: up for the computer's pieces, down for the human's
+    int MAN番;  // 1: the bottom side moves first
     const char* 開始;
 };
 
@@ -135,7 +137,8 @@ class 駒落ちの記録 : public ::testing::TestWithParam<駒落ちの例> {};
 TEST_P(駒落ちの記録, 落とした側が上) {
     const 駒落ちの例& c = GetParam();
     並べた対局 g = 新しい対局(c.MAN番);
-    for (int i = 0; i < (c.段数 < 0 ? -c.段数 : c.段数); ++i) c.段数 > 0 ? ハンデ上げ(g.p, g.s) : ハンデ下げ(g.p, g.s);
+    for (int i = 0; i < (c.段数 < 0 ? -c.段数 : c.段数); ++i)
+        c.段数 > 0 ? ハンデ上げ(g.p, g.s) : ハンデ下げ(g.p, g.s);
     const bool 下から = c.MAN番 == 1;
     指す(g, 5, 下から ? 9 : 1, 5, 下から ? 8 : 2);  // the first mover's king steps forward
     const 読込結果 r = 対局を記録に(g.list, g.p, g.s, 見出し, "", 終局理由::中断);

@@ -1,7 +1,8 @@
 // Reading KIF: starts, notation, what is skipped, and where reading stops.
+#include "record/kif_reader.h"
+
 #include <gtest/gtest.h>
 
-#include "record/kif_reader.h"
 #include "record/kifu/kifu_support.h"
 
 namespace yukora {
@@ -49,8 +50,7 @@ const 読める例 読める例一覧[] = {
      "変化：2手\n"
      "   2 ８四歩(83)\n",
      平手SFEN, 2, "lnsgkgsnl/1r5b1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL b -"},
-    {"手合割の名前",
-     "手合割：二枚落ち\n上手：甲\n下手：乙\n   1 ５二玉(51)\n",
+    {"手合割の名前", "手合割：二枚落ち\n上手：甲\n下手：乙\n   1 ５二玉(51)\n",
      "lnsgkgsnl/9/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w -", 1,
      "lnsg1gsnl/4k4/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b -"},
     {"盤面図と持駒と後手番",
@@ -107,15 +107,16 @@ TEST_P(KIF読込, 開始と指し手が読める) {
 INSTANTIATE_TEST_SUITE_P(例, KIF読込, ::testing::ValuesIn(読める例一覧));
 
 TEST(KIF読込, 見出しと時間と終局) {
-    const 読込結果 r = KIFを読む(行に("開始日時：2024/01/02(火) 10:00:00\n"
-                                      "棋戦：竜王戦\n"
-                                      "先手：先手 太郎\n"
-                                      "後手：後手 花子\n"
-                                      "表題：読まない\n"
-                                      "   1 ７六歩(77)   ( 1:05/00:01:05)\n"
-                                      "   2 ３四歩(33)   (12:03/00:12:03)\n"
-                                      "   3 詰\n"
-                                      "   4 ２六歩(27)\n"));
+    const 読込結果 r =
+        KIFを読む(行に("開始日時：2024/01/02(火) 10:00:00\n"
+                       "棋戦：竜王戦\n"
+                       "先手：先手 太郎\n"
+                       "後手：後手 花子\n"
+                       "表題：読まない\n"
+                       "   1 ７六歩(77)   ( 1:05/00:01:05)\n"
+                       "   2 ３四歩(33)   (12:03/00:12:03)\n"
+                       "   3 詰\n"
+                       "   4 ２六歩(27)\n"));
     ASSERT_FALSE(r.エラー);
     EXPECT_EQ(r.記録.開始日時, "2024/01/02(火) 10:00:00");
     EXPECT_EQ(r.記録.棋戦, "竜王戦");
@@ -148,7 +149,8 @@ const char* const 八段の盤面図 =
     "   1 ５八玉(59)\n";
 
 const 読めない例 読めない例一覧[] = {
-    {"規則に反する手", "   1 ７六歩(77)\n   2 ３四歩(33)\n   3 ２四歩(27)\n", 3, 3, "cannot go there", 2},
+    {"規則に反する手", "   1 ７六歩(77)\n   2 ３四歩(33)\n   3 ２四歩(27)\n", 3, 3,
+     "cannot go there", 2},
     {"元の駒が違う", "   1 ７六銀(77)\n", 1, 1, "not the one named", 0},
     {"手数が飛ぶ", "   1 ７六歩(77)\n   3 ３四歩(33)\n", 2, 2, "out of order", 1},
     {"最初の同", "   1 同　歩(77)\n", 1, 1, "同", 0},

@@ -1,9 +1,10 @@
 // The encoding of a record file found from its bytes, and its numerals and piece names.
+#include "record/kifu_text.h"
+
 #include <gtest/gtest.h>
 
-#include "record/kifu_notation.h"
-#include "record/kifu_text.h"
 #include "game/pieces.h"
+#include "record/kifu_notation.h"
 
 namespace yukora {
 namespace {
@@ -42,7 +43,8 @@ TEST_P(文字コード判定, バイト列から) {
 INSTANTIATE_TEST_SUITE_P(例, 文字コード判定, ::testing::ValuesIn(文字コードの例一覧));
 
 TEST(文字コード判定, 書くときはCRLFでShift_JISにない字は断る) {
-    EXPECT_EQ(棋譜テキストを書く({"先手：甲", "V2.2"}, 文字コード::SJIS), "\x90\xE6\x8E\xE8\x81\x46\x8D\x62\r\nV2.2\r\n");
+    EXPECT_EQ(棋譜テキストを書く({"先手：甲", "V2.2"}, 文字コード::SJIS),
+              "\x90\xE6\x8E\xE8\x81\x46\x8D\x62\r\nV2.2\r\n");
     EXPECT_EQ(棋譜テキストを書く({"先手：甲"}, 文字コード::UTF8), "先手：甲\r\n");
     EXPECT_FALSE(棋譜テキストを書く({"先手：𠮷"}, 文字コード::SJIS));
 }

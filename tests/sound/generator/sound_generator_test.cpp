@@ -18,9 +18,7 @@ std::uint32_t 読込_整数(const std::vector<std::uint8_t>& b, std::size_t at, 
     return v;
 }
 
-double 秒(const 標本列& s) {
-    return static_cast<double>(s.size()) / 標本化周波数;
-}
+double 秒(const 標本列& s) { return static_cast<double>(s.size()) / 標本化周波数; }
 
 // Power-weighted mean frequency of the samples from `from` seconds on, over 0.1 s.
 double 重心周波数(const 標本列& s, double from) {

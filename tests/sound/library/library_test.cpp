@@ -2,8 +2,8 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <chrono>
+#include <csignal>
 #include <thread>
 #include <vector>
 
@@ -34,7 +34,7 @@ bool 再生数になる(int count, std::chrono::milliseconds limit) {
 }
 
 class 音ライブラリ : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         library_ = dsInitialize(0);
         ASSERT_NE(library_, 0) << "no audio device, even the dummy one";
