@@ -23,8 +23,9 @@ QFont 窓の書体を作る() {
     QFont::insertSubstitution(QString::fromUtf8(窓の書体), QString::fromUtf8(絵の書体));
     // Asked for by the face's own name: a name no font has sends every new size and script
     // through fontconfig's whole fallback search before the substitute is found.
+    // The default style strategy, as the pictures' kanji have: fontconfig decides antialiasing
+    // either way, and fonts that are equal share one glyph engine.
     QFont f(QString::fromUtf8(絵の書体));
-    f.setStyleStrategy(QFont::PreferAntialias);
     f.setPixelSize(12);  // 9 points at 96 dpi
     return f;
 }
