@@ -1,7 +1,10 @@
 // The display: the window's composition procedures, drawn through the screen port.
 #pragma once
+#include <array>
+#include <cstdint>
 #include <string_view>
 
+#include "display/influence_tint.h"
 #include "game/board_view.h"
 #include "game/clock_port.h"
 #include "game/dialog_port.h"
@@ -69,14 +72,29 @@ public:
     // Forwarded to the flow's handicap caption (nothing without it).
     void 描画_ハンデレベル(int n);
 
+    // The influence display: with `on`, tints every square from a survey of a copy of the
+    // position and shows both sides' counts; without it, none. Redraws the squares whose tint
+    // changed and then every coloured outline, so marks on the board stay as they were.
+    void 勢力地色を合わせる(bool on);
+    // The tints the board is drawn with now.
+    const 地色表& 地色() const { return 地色_; }
+    // The colour of the outline last drawn around cell (x, y) of the board or of a hand stand,
+    // 0 once a picture was drawn over it.
+    int 輪郭色(int x, int y) const;
+
 private:
     void 背景(double x, double y) { 描画_絵(状態.背景画番号, x, y); }
+    void 勢力の数を描く(const 勢力地色& t, double x, double y);
+    std::int8_t* 輪郭の記録(double x, double y);
 
     画面& 画面_;
     時計& 時計_;
     const 局面& 局面_;
     const 進行状態& 進行_;
     再描画の付随* 付随_ = nullptr;
+    地色表 地色_{};
+    // Outline colours of the whole cells from column -1 to 11 and row 0 to 10, [x + 1][y].
+    std::array<std::array<std::int8_t, 11>, 13> 輪郭色_{};
 };
 
 // Refused in record mode. Otherwise rotates the board by half a turn with every piece changing

@@ -10,10 +10,20 @@ namespace yukora {
 
 void 表示::描画_絵(int code, double x, double y) {
     const int n = 絵番号(code);
-    if (n >= 0) 画面_.絵(n, 桝のX(x), 桝のY(y));
+    if (n < 0) return;
+    std::int8_t* kept = 輪郭の記録(x, y);
+    if (kept != nullptr) *kept = 0;
+    // A square of the board carries its influence tint; everything else is drawn as it is.
+    const bool 盤の桝 =
+        kept != nullptr && 盤上か(static_cast<int>(x), static_cast<int>(y)) && n < 絵_背景;
+    const 勢力地色 t = 盤の桝 ? 地色_[static_cast<int>(x)][static_cast<int>(y)] : 勢力地色{};
+    if (t.濃さ > 0) 画面_.地色付きの絵(n, 桝のX(x), 桝のY(y), t.色, t.濃さ);
+    else 画面_.絵(n, 桝のX(x), 桝のY(y));
+    if (盤の桝) 勢力の数を描く(t, x, y);
 }
 
 void 表示::描画_桝輪郭(int colour, double x, double y) {
+    if (std::int8_t* kept = 輪郭の記録(x, y)) *kept = static_cast<std::int8_t>(colour);
     画面_.輪郭(colour, 桝のX(x), 桝のY(y), 桝のX(x + 1), 桝のY(y + 1));
 }
 

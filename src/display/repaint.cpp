@@ -70,6 +70,8 @@ void 表示::描画_棋譜読込み部分消去() {
         背景(i, 10);
         描画_桝輪郭(色_黒, i, 9);
     }
+    // The band's tiles cover the lower edge of the bottom hand's rook slot.
+    描画_桝輪郭(色_黒, 11, 9);
 }
 
 void 表示::描画_ハンデレベル(int n) {

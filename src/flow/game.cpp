@@ -90,6 +90,7 @@ void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesy
     読込_環境設定ファイル(設定フォルダ(), 状態.設定, 表示_.状態.背景画番号, 表示_, *this);
     オプション印を映す();
     初期設定();
+    勢力表示を合わせる();
 }
 
 void ゲーム::サウンド準備() {
@@ -121,12 +122,22 @@ void ゲーム::閉じる() { 終了処理(); }
 
 void ゲーム::マウス押下(int button, int X, int Y) {
     サウンド準備();
+    ヒント枠を消す();
     Form_MouseDown(button, 0, static_cast<float>(X), static_cast<float>(Y));
+    勢力表示を合わせる();
 }
 
+void ゲーム::勢力表示を合わせる() { 表示_.勢力地色を合わせる(状態.設定.印.SEIRYOKU); }
+
 void ゲーム::メニュー選択(メニュー操作 item) {
-    using enum メニュー操作;
     サウンド準備();
+    ヒント枠を消す();
+    メニューの命令(item);
+    勢力表示を合わせる();
+}
+
+void ゲーム::メニューの命令(メニュー操作 item) {
+    using enum メニュー操作;
     switch (item) {
         case TAIKYOKU:
         case STOP:
@@ -154,8 +165,10 @@ void ゲーム::メニュー選択(メニュー操作 item) {
         case SIDOU: SIDOU_Click(); break;
         case KEIKA: KEIKA_Click(); break;
         case BGM: BGM_Click(); break;
+        case SEIRYOKU: SEIRYOKU_Click(); break;
         case KAISETU: KAISETU_Click(); break;
         case VER: VER_Click(); break;
+        case HINT: HINT_Click(); break;
         case MATCH_MAN:
         case START2:
         case LEVEL:

@@ -84,6 +84,10 @@ public:
     void BGM_Click();
     void KAISETU_Click();
     void VER_Click();
+    // The influence display on the board, on or off.
+    void SEIRYOKU_Click();
+    // The computer's choice for the side to move, outlined and named; nothing is played.
+    void HINT_Click();
 
     void 効果音(音 which);
     表示& 表示部() { return 表示_; }
@@ -93,12 +97,17 @@ private:
     class 手番の出力;
 
     void 初期設定();
+    void メニューの命令(メニュー操作 item);
     void 人の手を指す(int button);
     void 手持ちの駒を選ぶ(int c, int r);
     void 盤の駒を選ぶ(int c, int r);
     void 移動先を選ぶ(int c, int r, int button);
     void com_ban();
     void 局面を項目から戻す(int j);
+    // The influence display brought in step with the position (nothing while it is off).
+    void 勢力表示を合わせる();
+    // The outlines of the last hint, back to the colours they replaced.
+    void ヒント枠を消す();
     std::string 設定フォルダ() const { return 設定フォルダ_.string(); }
     // Shows the option check marks on the menu.
     void オプション印を映す();
@@ -113,6 +122,12 @@ private:
     std::filesystem::path 設定フォルダ_;
     bool 終了処理済_ = false;
     bool サウンド準備済_ = false;
+    // The two cells a hint outlined and the outline colours they had before.
+    struct ヒント枠 {
+        bool 有り = false;
+        int 元X = 0, 元Y = 0, 元色 = 0, 先X = 0, 先Y = 0, 先色 = 0;
+    };
+    ヒント枠 ヒント枠_;
     std::unique_ptr<手番の出力> 手番出力_;
 };
 

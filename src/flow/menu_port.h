@@ -38,17 +38,20 @@ enum class メニュー操作 {
     SIDOU,
     KEIKA,
     BGM,
+    SEIRYOKU,
     SONOTA,
     KAISETU,
     VER,
+    HINT,
 };
 
-inline constexpr std::array<std::string_view, 34> 操作の名前{
-    "TAIKYOKU", "MATCH_MAN", "START",   "START2",     "SENTE",   "GOTE",      "LEVEL",
-    "LEVEL1",   "LEVEL2",    "LEVEL3",  "OWARI",      "STOP",    "CANCEL",    "REVERSE",
-    "REPLAY",   "AFTER",     "LBEL_UP", "LEBEL_DOWN", "KIFU",    "KIFU_READ", "KIFU_WRITE",
-    "OPTION",   "HAIKEI_GA", "MIDORI",  "TATAMI",     "TAKE",    "UCHU",      "RENGA",
-    "SIDOU",    "KEIKA",     "BGM",     "SONOTA",     "KAISETU", "VER"};
+inline constexpr std::array<std::string_view, 36> 操作の名前{
+    "TAIKYOKU", "MATCH_MAN", "START",      "START2",  "SENTE",     "GOTE",
+    "LEVEL",    "LEVEL1",    "LEVEL2",     "LEVEL3",  "OWARI",     "STOP",
+    "CANCEL",   "REVERSE",   "REPLAY",     "AFTER",   "LBEL_UP",   "LEBEL_DOWN",
+    "KIFU",     "KIFU_READ", "KIFU_WRITE", "OPTION",  "HAIKEI_GA", "MIDORI",
+    "TATAMI",   "TAKE",      "UCHU",       "RENGA",   "SIDOU",     "KEIKA",
+    "BGM",      "SEIRYOKU",  "SONOTA",     "KAISETU", "VER",       "HINT"};
 
 // The control name of an item ("LEVEL3").
 constexpr std::string_view 操作名(メニュー操作 c) { return 操作の名前[static_cast<int>(c)]; }

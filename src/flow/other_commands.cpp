@@ -18,8 +18,10 @@ void ゲーム::Command1_Click() {
 }
 
 void ゲーム::File1_Click(const std::string& name) {
+    ヒント枠を消す();
     yukora::File1_Click(name, 状態.盤面, 状態.進行, 状態.手順, 窓口_.timer, 表示_, 窓口_.screen,
                         窓口_.panel, 窓口_.dialog);
+    勢力表示を合わせる();
 }
 
 int ゲーム::Drive1_Change(bool readable) { return yukora::Drive1_Change(窓口_.dialog, readable); }
@@ -35,6 +37,7 @@ void ゲーム::オプション印を映す() {
     menu.印設定(メニュー操作::SIDOU, 印.SIDOU);
     menu.印設定(メニュー操作::KEIKA, 印.KEIKA);
     menu.印設定(メニュー操作::BGM, 印.BGM);
+    menu.印設定(メニュー操作::SEIRYOKU, 印.SEIRYOKU);
 }
 
 void ゲーム::背景_Click(int n) {
@@ -59,6 +62,12 @@ void ゲーム::SIDOU_Click() {
 void ゲーム::BGM_Click() {
     yukora::BGM_Click(状態.設定, *this, 設定フォルダ());
     オプション印を映す();
+}
+
+void ゲーム::SEIRYOKU_Click() {
+    yukora::SEIRYOKU_Click(状態.設定, 設定フォルダ());
+    オプション印を映す();
+    勢力表示を合わせる();
 }
 
 void ゲーム::KAISETU_Click() { yukora::KAISETU_Click(窓口_.browser, 窓口_.dialog, 起動フォルダ_); }

@@ -66,6 +66,10 @@ std::string 文字列変換(int value) {
     return std::string(駒名(value));
 }
 
+std::string 記譜(int x, int y, int piece) {
+    return 文字列変換(10 - x) + 文字列変換(y + 1000) + 文字列変換(piece);
+}
+
 void 描画_移動駒種類(表示& view, double x, double y, std::string_view text, int colour) {
     view.描画_数値(x, y, text, colour, 0, 12);
 }

@@ -79,4 +79,9 @@ void BGM_Click(設定状態& st, BGM演奏& music, const std::string& folder) {
     書込_環境設定ファイル(folder, st);
 }
 
+void SEIRYOKU_Click(設定状態& st, const std::string& folder) {
+    st.印.SEIRYOKU = !st.印.SEIRYOKU;
+    書込_環境設定ファイル(folder, st);
+}
+
 }  // namespace yukora

@@ -24,4 +24,7 @@ void SIDOU_Click(設定状態& st, 盤描画& view, const std::string& folder);
 // Music on or off.
 void BGM_Click(設定状態& st, BGM演奏& music, const std::string& folder);
 
+// The influence display on or off; the board follows when the flow next brings it in step.
+void SEIRYOKU_Click(設定状態& st, const std::string& folder);
+
 }  // namespace yukora

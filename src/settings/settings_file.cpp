@@ -48,6 +48,8 @@ void 一行を適用(const std::string& key, const std::string& value, 設定状
     } else if (key == "BGM") {
         st.印.BGM = value == "ON";
         if (st.印.BGM) music.ループ再生();
+    } else if (key == "勢力表示") {
+        st.印.SEIRYOKU = value == "ON";
     }
 }
 
@@ -80,6 +82,7 @@ std::vector<std::string> 環境設定の行(const オプション印& 印) {
     lines.push_back(印.SIDOU ? "移動指導=ON" : "移動指導=OFF");
     lines.push_back(印.KEIKA ? "経過時間=ON" : "経過時間=OFF");
     lines.push_back(印.BGM ? "BGM=ON" : "BGM=OFF");
+    lines.push_back(印.SEIRYOKU ? "勢力表示=ON" : "勢力表示=OFF");
     return lines;
 }
 

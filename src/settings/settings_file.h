@@ -10,7 +10,7 @@
 
 namespace yukora {
 
-// The most bytes of a settings file that are read: the writer's four lines take about 50,
+// The most bytes of a settings file that are read: the writer's lines take about 70,
 // the rest leaves room for a hand-edited file. What lies beyond is ignored unread.
 inline constexpr std::size_t 環境設定の上限 = 1024;
 

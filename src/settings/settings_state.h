@@ -17,6 +17,7 @@ struct オプション印 {
     bool SIDOU = false;
     bool KEIKA = false;
     bool BGM = false;
+    bool SEIRYOKU = false;  // the influence display on the board
 };
 
 // The background number 背景画番号 (2..6 once set, 0 before) belongs to the display; the

@@ -20,6 +20,13 @@ std::array<QImage, 絵の数> 全部の絵を作る(qreal dpr) {
     return all;
 }
 
+QImage 地の覆いを作る(int 番号, QSize size) {
+    if (番号 >= 絵_下の駒 && 番号 < 絵_背景) return 駒の地(絵一覧.at(番号).駒, size);
+    QImage all(size, QImage::Format_Alpha8);
+    all.fill(番号 == 絵_空桝 ? 255 : 0);
+    return all;
+}
+
 QIcon アイコンを作る() { return アイコンの絵(); }
 
 }  // namespace yukora::window

@@ -15,6 +15,11 @@ QImage 絵を作る(int 番号, qreal dpr, const QImage& 空桝 = QImage());
 // All 35, in the order of 絵一覧.
 std::array<QImage, 絵の数> 全部の絵を作る(qreal dpr);
 
+// Where picture `番号`, made at `size` device pixels, shows the bare board (alpha 255) and
+// where something stands on it (0): the whole empty square, around a piece, nowhere on a
+// background tile or the logo.
+QImage 地の覆いを作る(int 番号, QSize size);
+
 // The 32 × 32 window icon.
 QIcon アイコンを作る();
 

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "display/grid.h"
@@ -13,6 +14,9 @@ namespace {
 
 // Far enough for the background tiles of a maximised window (17610 × 11995 twips).
 constexpr int 画像幅twips = 17610, 画像高さtwips = 11995;
+
+// Opacity of the tint at strength 1..3.
+double 地色の不透明度(int 濃さ) { return 0.16 * std::min(濃さ, 3); }
 
 QColor 色(int n) {
     const 色値 c = パレット色(n);
@@ -55,13 +59,41 @@ const QImage& 描画面::絵の画像(int 番号) const {
 
 void 描画面::絵(int 番号, int X, int Y) {
     if (番号 < 0 || 番号 >= 絵の数) return;
-    const QImage& src = 絵の画像(番号);
+    画像に置く(絵の画像(番号), X, Y);
+}
+
+void 描画面::画像に置く(const QImage& src, int X, int Y) {
     const QPoint at(画素(X), 画素(Y));
     QPainter p(&画像_);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(at, src);
     p.end();
     変更(QRect(at, src.size()));
+}
+
+void 描画面::地色付きの絵(int 番号, int X, int Y, int 色番号, int 濃さ) {
+    if (番号 < 0 || 番号 >= 絵の数) return;
+    if (濃さ <= 0) return 絵(番号, X, Y);
+    // The tint as a layer, cut to the ground, laid over a copy of the picture.
+    QImage layer(絵の画像(番号).size(), QImage::Format_ARGB32_Premultiplied);
+    QColor c = 色(色番号);
+    c.setAlphaF(地色の不透明度(濃さ));
+    layer.fill(c);
+    QPainter lp(&layer);
+    lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    lp.drawImage(0, 0, 地の覆い(番号));
+    lp.end();
+    QImage img = 絵の画像(番号).copy();
+    QPainter p(&img);
+    p.drawImage(0, 0, layer);
+    p.end();
+    画像に置く(img, X, Y);
+}
+
+const QImage& 描画面::地の覆い(int 番号) {
+    QImage& mask = 覆い_[番号];
+    if (mask.isNull()) mask = 地の覆いを作る(番号, 絵の画像(番号).size());
+    return mask;
 }
 
 void 描画面::輪郭(int 色番号, int X1, int Y1, int X2, int Y2) {

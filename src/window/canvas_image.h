@@ -20,6 +20,7 @@ public:
     explicit 描画面(qreal dpr);
 
     void 絵(int 番号, int X, int Y) override;
+    void 地色付きの絵(int 番号, int X, int Y, int 色, int 濃さ) override;
     void 輪郭(int 色, int X1, int Y1, int X2, int Y2) override;
     void 文字(int X, int Y, std::string_view text, int 大きさ, int 色) override;
     void 太字(bool on) override;
@@ -39,10 +40,14 @@ public:
 
 private:
     void 変更(const QRect& device);
+    void 画像に置く(const QImage& src, int X, int Y);
+    // Where picture `番号` shows the bare board, made at its first use.
+    const QImage& 地の覆い(int 番号);
 
     qreal dpr_;
     QImage 画像_;
     mutable std::array<QImage, 絵の数> 絵_;  // null until first needed
+    std::array<QImage, 絵の数> 覆い_;
     QFont 書体_;
 };
 

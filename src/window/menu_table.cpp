@@ -7,7 +7,7 @@ namespace {
 
 using enum メニュー操作;
 
-constexpr std::array<メニュー項目, 34> 表{{
+constexpr std::array<メニュー項目, 36> 表{{
     {TAIKYOKU, "対局", std::nullopt, true, false, false},
     {MATCH_MAN, "対局(人間)", TAIKYOKU, true, false, false},
     {START, "スタート", MATCH_MAN, false, false, false},
@@ -39,9 +39,11 @@ constexpr std::array<メニュー項目, 34> 表{{
     {SIDOU, "移動指導", OPTION, false, true, false},
     {KEIKA, "経過時間", OPTION, false, true, false},
     {BGM, "BGM", OPTION, false, true, false},
+    {SEIRYOKU, "勢力表示", OPTION, false, true, false},
     {SONOTA, "その他", std::nullopt, true, false, false},
     {KAISETU, "解説", SONOTA, false, false, false},
     {VER, "バージョン情報", SONOTA, false, false, false},
+    {HINT, "ヒント", SONOTA, false, false, false},
 }};
 
 }  // namespace

@@ -47,6 +47,16 @@ bool 成駒か(int code) {
     return a == と || a == 香成 || a == 桂成 || a == 銀成 || a == 角成 || a == 飛成;
 }
 
+QTransform 向きを作る(const QRectF& area, bool 逆さ) {
+    QTransform 向き;
+    if (逆さ) {
+        向き.translate(area.center().x(), area.center().y());
+        向き.rotate(180);
+        向き.translate(-area.center().x(), -area.center().y());
+    }
+    return 向き;
+}
+
 QPainterPath 五角形(const QRectF& r) {
     const double cx = r.center().x(), W = r.width(), H = r.height();
     QPainterPath path;
@@ -57,6 +67,13 @@ QPainterPath 五角形(const QRectF& r) {
     path.lineTo(cx - 0.39 * W, r.top() + 0.22 * H);
     path.closeSubpath();
     return path;
+}
+
+// Where piece `code` stands in its cell, centred, in logical pixels.
+QRectF 駒の場所(int code) {
+    const auto& 字 = 字を探す(code);
+    const double H = 40.0 * 字.大きさ, W = 33.0 * 字.大きさ;
+    return QRectF(19.0 - W / 2, 22.0 - H / 2, W, H);
 }
 
 }  // namespace
@@ -75,12 +92,7 @@ QImage 空桝の絵(qreal dpr) {
 
 void 駒を描く(QPainter& p, const QRectF& area, const QString& text, const QColor& ink, bool 逆さ) {
     // Everything is drawn pointing up; the turn only changes where it lands.
-    QTransform 向き;
-    if (逆さ) {
-        向き.translate(area.center().x(), area.center().y());
-        向き.rotate(180);
-        向き.translate(-area.center().x(), -area.center().y());
-    }
+    const QTransform 向き = 向きを作る(area, 逆さ);
     const QPainterPath body = 向き.map(五角形(area));
     // A soft shadow to the lower right lifts the piece off the board.
     p.fillPath(body.translated(0.9, 0.9), QColor(70, 40, 10, 120));
@@ -126,11 +138,28 @@ QImage 駒の絵(int code, qreal dpr, QImage img) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(dpr, dpr);
-    const double H = 40.0 * 字.大きさ, W = 33.0 * 字.大きさ;
-    const QRectF area(19.0 - W / 2, 22.0 - H / 2, W, H);  // centred in the cell
+    const QRectF area = 駒の場所(code);
     const QColor ink = 成駒か(code) ? QColor(200, 20, 20) : QColor(25, 18, 10);
     駒を描く(p, area, QString::fromUtf8(字.text), ink, code > 0);
     return img;
+}
+
+QImage 駒の地(int code, QSize size) {
+    QImage body(size, QImage::Format_ARGB32_Premultiplied);
+    body.fill(Qt::transparent);
+    QPainter p(&body);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size.width() / double(駒絵_幅), size.height() / double(駒絵_高さ));
+    const QRectF area = 駒の場所(code);
+    p.fillPath(向きを作る(area, code > 0).map(五角形(area)), Qt::black);
+    p.end();
+    QImage ground(size, QImage::Format_Alpha8);
+    for (int y = 0; y < size.height(); ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(body.constScanLine(y));
+        uchar* out = ground.scanLine(y);
+        for (int x = 0; x < size.width(); ++x) out[x] = static_cast<uchar>(255 - qAlpha(in[x]));
+    }
+    return ground;
 }
 
 }  // namespace yukora::window

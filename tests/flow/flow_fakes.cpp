@@ -29,6 +29,10 @@ void 試験台::押す(int x, int y, int button) {
     game->Form_MouseDown(button, 0, 1050.0f + 570.0f * x + 285.0f, 100.0f + 660.0f * y + 330.0f);
 }
 
+void 試験台::窓で押す(int x, int y, int button) {
+    game->マウス押下(button, 1050 + 570 * x + 285, 100 + 660 * y + 330);
+}
+
 std::vector<std::string> 試験台::鳴った音() const {
     std::vector<std::string> out;
     for (const auto& c : 音.呼出記録)

@@ -72,6 +72,9 @@ public:
 
     // The twip point in the middle of cell (x, y).
     void 押す(int x, int y, int button = ボタン_左);
+    // The same press as the window reports it, and a menu command likewise.
+    void 窓で押す(int x, int y, int button = ボタン_左);
+    void 選ぶ(メニュー操作 item) { game->メニュー選択(item); }
     // Which sounds were played, by file name, in order.
     std::vector<std::string> 鳴った音() const;
     void 音を消す() { 音.呼出記録.clear(); }

@@ -59,6 +59,7 @@ class 文字を記録する画面 final : public 画面 {
 public:
     std::vector<印字記録> 印字一覧;
     void 絵(int, int, int) override {}
+    void 地色付きの絵(int, int, int, int, int) override {}
     void 輪郭(int, int, int, int, int) override {}
     void 文字(int X, int Y, std::string_view text, int 大きさ, int 色) override {
         印字一覧.push_back({X, Y, std::string(text), 大きさ, 色});

@@ -124,17 +124,44 @@ TEST_F(環境設定, 設定ファイルの名のフォルダは読めずに既�
     EXPECT_TRUE(st.印.KEIKA);
 }
 
-TEST_F(環境設定, 書込は印から四行を決まった順に書く) {
+TEST_F(環境設定, 四行五行六行のファイルを読み勢力表示は六行目でも読む) {
+    const std::string 四行 = "背景画=煉瓦\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=OFF\r\n";
+    struct 例 {
+        std::string 後;     // what follows the four lines of today
+        bool 前, 勢力表示;  // the mark before reading and after
+    };
+    const 例 cases[] = {
+        {"", false, false},  // a file of today leaves the display off
+        {"勢力表示=ON\r\n", false, true},
+        {"表示倍率=150\r\n", false, false},
+        {"表示倍率=150\r\n勢力表示=ON\r\n", false, true},
+        {"表示倍率=150\r\n勢力表示=OFF\r\n", true, false},
+        {"表示倍率=150\r\n勢力表示=on\r\n", true, false},
+    };
+    for (const 例& c : cases) {
+        st = 設定状態{};
+        st.印.SEIRYOKU = c.前;
+        置く(四行 + c.後);
+        読む();
+        EXPECT_EQ(st.印.SEIRYOKU, c.勢力表示) << c.後;
+        EXPECT_EQ(背景の印(), "----煉") << c.後;
+        EXPECT_TRUE(st.印.SIDOU) << c.後;
+        EXPECT_EQ(ファイル(), 四行 + c.後) << "read, not rewritten";
+    }
+}
+
+TEST_F(環境設定, 書込は印から決まった順に一行ずつ書く) {
     st.印 = 印なし();
     st.印.UCHU = true;
     st.印.KEIKA = true;
     書込_環境設定ファイル(dir.場所(), st);
-    EXPECT_EQ(ファイル(), "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n");
+    EXPECT_EQ(ファイル(),
+              "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n勢力表示=OFF\r\n");
 
     st.印 = 印なし();
-    st.印.SIDOU = st.印.BGM = true;
+    st.印.SIDOU = st.印.BGM = st.印.SEIRYOKU = true;
     書込_環境設定ファイル(dir.場所(), st);
-    EXPECT_EQ(ファイル(), "移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n");
+    EXPECT_EQ(ファイル(), "移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n勢力表示=ON\r\n");
 
     // With two checks, the first in the order 緑, 竹, 畳, 宇宙, 煉瓦 is written.
     st.印.RENGA = st.印.TAKE = st.印.TATAMI = true;
@@ -259,7 +286,7 @@ TEST_F(環境設定, シンボリックリンクの設定ファイルはリン�
     書込_環境設定ファイル(dir.場所(), st);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.中(環境設定ファイル名)));
     EXPECT_EQ(SJISから変換(dir.読む("conf/shogi.ini")).value_or("?"),
-              "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n");
+              "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n勢力表示=OFF\r\n");
     EXPECT_EQ(dir.一覧(), std::string(環境設定ファイル名) + " conf");
     読む();  // and read through it
     EXPECT_EQ(背景画番号, 5);

@@ -68,6 +68,43 @@ TEST(描画面, 絵は左上を桝の点に合わせて原寸で写す) {
     絵が置かれた(u, 絵_ロゴ, 961, 13);
 }
 
+TEST(描画面, 地色は盤の地だけに付き駒はそのまま) {
+    for (const qreal dpr : {1.0, 2.0}) {
+        描画面 plain(dpr), tinted(dpr);
+        const int 歩の絵 = 絵番号(-10);
+        plain.絵(歩の絵, 1620, 760);
+        const QImage& pic = plain.絵の画像(歩の絵);
+        const int x0 = plain.画素(1620), y0 = plain.画素(760);
+        QColor last;
+        for (int 濃さ = 1; 濃さ <= 3; ++濃さ) {
+            tinted.地色付きの絵(歩の絵, 1620, 760, 9, 濃さ);  // light blue
+            // The corner shows the board: bluer with every shade, never less red than black.
+            const QColor corner = 画素色(tinted, x0 + 1, y0 + 1);
+            const QColor bare = 画素色(plain, x0 + 1, y0 + 1);
+            EXPECT_GT(corner.blue(), bare.blue()) << dpr << " " << 濃さ;
+            EXPECT_LT(corner.red(), bare.red()) << dpr << " " << 濃さ;
+            if (last.isValid()) {
+                EXPECT_GT(corner.blue(), last.blue()) << dpr << " " << 濃さ;
+            }
+            last = corner;
+            // The middle of the piece, its kanji included, is the picture's own.
+            for (int dy = -4; dy <= 4; ++dy)
+                for (int dx = -4; dx <= 4; ++dx) {
+                    const int x = x0 + pic.width() / 2 + dx, y = y0 + pic.height() / 2 + dy;
+                    EXPECT_EQ(画素色(tinted, x, y), 画素色(plain, x, y)) << dpr << " " << x;
+                }
+        }
+        // The empty square is tinted all over; strength 0 is the plain picture.
+        tinted.地色付きの絵(絵_空桝, 1620, 760, 12, 2);
+        const int mx = x0 + pic.width() / 2, my = y0 + pic.height() / 2;
+        plain.絵(絵_空桝, 1620, 760);
+        EXPECT_GT(画素色(tinted, mx, my).red(), 画素色(plain, mx, my).red() - 1);
+        EXPECT_LT(画素色(tinted, mx, my).green(), 画素色(plain, mx, my).green());
+        tinted.地色付きの絵(絵_空桝, 1620, 760, 12, 0);
+        絵が置かれた(tinted, 絵_空桝, x0, y0);
+    }
+}
+
 TEST(描画面, 表示を通して描いた桝と輪郭が重なる) {
     描画面 s(1.0);
     test::表示試験::進む時計 clock;

@@ -71,9 +71,11 @@ const 項目の期待 全項目[] = {
     {"SIDOU", "移動指導", true, false},
     {"KEIKA", "経過時間", true, false},
     {"BGM", "BGM", true, false},
+    {"SEIRYOKU", "勢力表示", true, false},
     {"SONOTA", "その他", false, false},
     {"KAISETU", "解説", false, false},
     {"VER", "バージョン情報", false, false},
+    {"HINT", "ヒント", false, false},
 };
 
 std::vector<std::string> 見出し(const QList<QAction*>& actions) {
@@ -117,9 +119,9 @@ TEST(主窓, メニューの並び) {
     EXPECT_EQ(子("LEVEL"), (文字列列{"LEVEL1", "LEVEL2", "LEVEL3"}));
     EXPECT_EQ(子("STOP"), (文字列列{"最初", "反転"}));
     EXPECT_EQ(子("KIFU"), (文字列列{"読込", "書込"}));
-    EXPECT_EQ(子("OPTION"), (文字列列{"背景画", "移動指導", "経過時間", "BGM"}));
+    EXPECT_EQ(子("OPTION"), (文字列列{"背景画", "移動指導", "経過時間", "BGM", "勢力表示"}));
     EXPECT_EQ(子("HAIKEI_GA"), (文字列列{"緑", "畳", "竹", "宇宙", "煉瓦"}));
-    EXPECT_EQ(子("SONOTA"), (文字列列{"解説", "バージョン情報"}));
+    EXPECT_EQ(子("SONOTA"), (文字列列{"解説", "バージョン情報", "ヒント"}));
     EXPECT_EQ(w.項目("REPLAY")->menu(), nullptr);
 }
 

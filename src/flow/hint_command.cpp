@@ -1,0 +1,54 @@
+// "ヒント": the computer's own choice for the side to move, shown but not played.
+#include "computer/side_search.h"
+#include "flow/game.h"
+#include "record/notation.h"
+
+namespace yukora {
+namespace {
+
+constexpr const char* ヒント題 = "ヒント";
+constexpr int 色_ヒント = 13;  // light magenta, apart from the selection and the last move
+
+// Why there is no hint now; none when the side to move may ask.
+const char* 断る理由(const 進行状態& s) {
+    if (s.番.棋譜モード == 1) return "棋譜ﾓｰﾄﾞではできません";
+    if (s.番.手番 == 0) return "「対局」で始めて下さい";
+    if (s.番.勝者 != 0) return "新規に対局してください";
+    if (s.番.対局モード == 1 && s.番.手番 == s.番.COM番) return "ｺﾝﾋﾟｭｰﾀの番です";
+    return nullptr;
+}
+
+}  // namespace
+
+void ゲーム::HINT_Click() {
+    const 進行状態& s = 状態.進行;
+    if (const char* 理由 = 断る理由(s)) {
+        効果音(音::禁止);
+        窓口_.dialog.メッセージ(理由, ヒント題);
+        return;
+    }
+    // The search runs on a copy of the position, in a state of its own.
+    const 手番側の探索結果 r = 手番側の探索(状態.盤面, s.番.手番 == s.番.MAN番, s.強さ.レベル);
+    if (!r.手.有り) {
+        効果音(音::禁止);
+        窓口_.dialog.メッセージ("指せる手がありません", ヒント題);
+        return;
+    }
+    const COM指し手& mv = r.手;
+    // The top hand shows kind k on row 8 - k; a bottom drop already names its slot's row.
+    const int 元Y = mv.元X == 敵持駒列 ? 8 - mv.元Y : mv.元Y;
+    ヒント枠_ = {
+        true, mv.元X, 元Y, 表示_.輪郭色(mv.元X, 元Y), mv.先X, mv.先Y, 表示_.輪郭色(mv.先X, mv.先Y)};
+    表示_.描画_桝輪郭(色_ヒント, mv.元X, 元Y);
+    表示_.描画_桝輪郭(色_ヒント, mv.先X, mv.先Y);
+    窓口_.dialog.メッセージ(記譜(mv.先X, mv.先Y, mv.駒後), ヒント題);
+}
+
+void ゲーム::ヒント枠を消す() {
+    if (!ヒント枠_.有り) return;
+    ヒント枠_.有り = false;
+    表示_.描画_桝輪郭(ヒント枠_.先色, ヒント枠_.先X, ヒント枠_.先Y);
+    表示_.描画_桝輪郭(ヒント枠_.元色, ヒント枠_.元X, ヒント枠_.元Y);
+}
+
+}  // namespace yukora
