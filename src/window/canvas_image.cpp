@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "display/grid.h"
 #include "game/palette.h"
@@ -64,11 +65,28 @@ void 描画面::絵(int 番号, int X, int Y) {
 
 void 描画面::画像に置く(const QImage& src, int X, int Y) {
     const QPoint at(画素(X), 画素(Y));
-    QPainter p(&画像_);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(at, src);
-    p.end();
+    if (src.format() == 画像_.format() && src.devicePixelRatio() == 1.0) {
+        写す(src, at);
+    } else {
+        QPainter p(&画像_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(at, src);
+        p.end();
+    }
     変更(QRect(at, src.size()));
+}
+
+// The rows of `src` as they are, clipped to the image: what a painter in source mode does
+// with a picture of the image's own format, without setting one up for each of the tiles.
+void 描画面::写す(const QImage& src, QPoint at) {
+    const QRect r = QRect(at, src.size()) & 画像_.rect();
+    if (r.isEmpty()) return;
+    const int 画素の幅 = src.depth() / 8;
+    const qsizetype 行の長さ = 画像_.bytesPerLine();
+    uchar* to = 画像_.bits() + r.top() * 行の長さ + r.left() * 画素の幅;
+    const uchar* from = src.constScanLine(r.top() - at.y()) + (r.left() - at.x()) * 画素の幅;
+    for (int y = 0; y < r.height(); ++y, to += 行の長さ, from += src.bytesPerLine())
+        std::memcpy(to, from, static_cast<std::size_t>(r.width() * 画素の幅));
 }
 
 void 描画面::地色付きの絵(int 番号, int X, int Y, int 色番号, int 濃さ) {

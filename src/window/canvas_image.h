@@ -41,6 +41,7 @@ public:
 private:
     void 変更(const QRect& device);
     void 画像に置く(const QImage& src, int X, int Y);
+    void 写す(const QImage& src, QPoint at);
     // Where picture `番号` shows the bare board, made at its first use.
     const QImage& 地の覆い(int 番号);
 
