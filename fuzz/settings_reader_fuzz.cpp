@@ -1,6 +1,7 @@
 // Any bytes as a settings file: no more than the limit is read, exactly one background stays
-// checked, the globals follow the check marks, and what the writer makes of the result reads
-// back to the same marks.
+// checked, the zoom is one of the menu's, the globals follow the check marks, and what the
+// writer makes of the result reads back to the same marks.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -32,7 +33,8 @@ int 背景の印の数(const yukora::オプション印& m) {
 
 bool 同じ印(const yukora::オプション印& a, const yukora::オプション印& b) {
     return a.MIDORI == b.MIDORI && a.TATAMI == b.TATAMI && a.TAKE == b.TAKE && a.UCHU == b.UCHU &&
-           a.RENGA == b.RENGA && a.SIDOU == b.SIDOU && a.KEIKA == b.KEIKA && a.BGM == b.BGM;
+           a.RENGA == b.RENGA && a.SIDOU == b.SIDOU && a.KEIKA == b.KEIKA && a.BGM == b.BGM &&
+           a.表示倍率 == b.表示倍率;
 }
 
 }  // namespace
@@ -50,6 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     必ず(背景画番号 == 0 || (背景画番号 >= 2 && 背景画番号 <= 6));
     必ず(st.移動指導フラグ == (st.印.SIDOU ? 1 : 0));
     必ず(st.印.SIDOU ? st.指導色 == 15 : st.指導色 == 0 || st.指導色 == 2);
+    必ず(st.印.表示倍率 == 表示倍率_合わせる ||
+         std::find(表示倍率一覧.begin(), 表示倍率一覧.end(), st.印.表示倍率) != 表示倍率一覧.end());
 
     const auto bytes = SJIS行書式(環境設定の行(st.印));
     必ず(bytes.has_value());

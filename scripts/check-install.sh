@@ -43,7 +43,7 @@ trap cleanup EXIT
 
 ini=Yukora将棋1.ini
 # What the game writes when it finds no settings file, read back from Shift-JIS.
-reading_defaults=$'背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r'
+reading_defaults=$'背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n表示倍率=100\r'
 settings_are_defaults() { [[ "$(iconv -f CP932 -t UTF-8 "$1")" == "$reading_defaults" ]]; }
 
 # One virtual display for every start. Xvfb picks a free display number itself, which

@@ -55,6 +55,33 @@ void 画面_再描画(benchmark::State& state) {
 }
 BENCHMARK(画面_再描画)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
+// The full repaint at a zoom of the menu (percent), on a screen of pixel ratio 1.
+void 画面_再描画_表示倍率(benchmark::State& state) {
+    窓アプリ app(1.0, std::filesystem::temp_directory_path(),
+                 std::make_unique<yukora::window::無音ライブラリ>());
+    app.開始();
+    app.窓().表示倍率設定(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        app.表示部().画面_再描画();
+        benchmark::DoNotOptimize(app.画像().画像().constBits());
+    }
+}
+BENCHMARK(画面_再描画_表示倍率)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond);
+
+// Choosing a zoom: the pictures made at the new size and the screen drawn again on them,
+// from 100 % to the zoom and back.
+void 表示倍率の切替(benchmark::State& state) {
+    窓アプリ app(1.0, std::filesystem::temp_directory_path(),
+                 std::make_unique<yukora::window::無音ライブラリ>());
+    app.開始();
+    for (auto _ : state) {
+        app.窓().表示倍率設定(static_cast<int>(state.range(0)));
+        app.窓().表示倍率設定(100);
+        benchmark::DoNotOptimize(app.画像().画像().constBits());
+    }
+}
+BENCHMARK(表示倍率の切替)->Arg(200)->Arg(300)->Unit(benchmark::kMillisecond);
+
 // One picture drawn from nothing: the empty square, a pawn, a promoted rook, a king, a tile of
 // each background and the logo.
 void 絵を作る(benchmark::State& state) {

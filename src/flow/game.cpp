@@ -87,8 +87,12 @@ void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesy
     窓口_.menu.印設定(メニュー操作::LEVEL3, true);
     状態.進行.番.MAN番 = -1;
     状態.進行.番.COM番 = 1;
-    読込_環境設定ファイル(設定フォルダ(), 状態.設定, 表示_.状態.背景画番号, 表示_, *this);
+    const int 初回の倍率 = 窓口_.倍率 ? 窓口_.倍率->初回の表示倍率() : 表示倍率_既定;
+    読込_環境設定ファイル(設定フォルダ(), 状態.設定, 表示_.状態.背景画番号, 表示_, *this,
+                          初回の倍率);
     オプション印を映す();
+    // Before the first repaint, so that it is drawn at the size it is shown.
+    if (窓口_.倍率) 窓口_.倍率->表示倍率設定(状態.設定.印.表示倍率);
     初期設定();
     勢力表示を合わせる();
 }
@@ -157,6 +161,7 @@ void ゲーム::メニューの命令(メニュー操作 item) {
         case LEBEL_DOWN: LEBEL_DOWN_Click(); break;
         case KIFU_READ: KIFU_READ_Click(); break;
         case KIFU_WRITE: KIFU_WRITE_Click(); break;
+        case KIF_WRITE: KIF_WRITE_Click(); break;
         case MIDORI: 背景_Click(背景_緑); break;
         case TATAMI: 背景_Click(背景_畳); break;
         case TAKE: 背景_Click(背景_竹); break;
@@ -169,12 +174,20 @@ void ゲーム::メニューの命令(メニュー操作 item) {
         case KAISETU: KAISETU_Click(); break;
         case VER: VER_Click(); break;
         case HINT: HINT_Click(); break;
+        case BAIRITU100: 表示倍率_Click(100); break;
+        case BAIRITU125: 表示倍率_Click(125); break;
+        case BAIRITU150: 表示倍率_Click(150); break;
+        case BAIRITU200: 表示倍率_Click(200); break;
+        case BAIRITU250: 表示倍率_Click(250); break;
+        case BAIRITU300: 表示倍率_Click(300); break;
+        case AWASERU: 表示倍率_Click(表示倍率_合わせる); break;
         case MATCH_MAN:
         case START2:
         case LEVEL:
         case KIFU:
         case HAIKEI_GA:
-        case SONOTA: break;
+        case SONOTA:
+        case BAIRITU: break;
     }
 }
 

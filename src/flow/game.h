@@ -74,6 +74,7 @@ public:
     // Records, from the menu and the record panel.
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
+    void KIF_WRITE_Click();
     void Command1_Click();
     void File1_Click(const std::string& name);
     int Drive1_Change(bool readable);
@@ -82,6 +83,7 @@ public:
     void 背景_Click(int n);
     void SIDOU_Click();
     void BGM_Click();
+    void 表示倍率_Click(int 倍率);
     void KAISETU_Click();
     void VER_Click();
     // The influence display on the board, on or off.

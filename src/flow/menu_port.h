@@ -28,6 +28,7 @@ enum class メニュー操作 {
     KIFU,
     KIFU_READ,
     KIFU_WRITE,
+    KIF_WRITE,
     OPTION,
     HAIKEI_GA,
     MIDORI,
@@ -43,15 +44,24 @@ enum class メニュー操作 {
     KAISETU,
     VER,
     HINT,
+    BAIRITU,
+    BAIRITU100,
+    BAIRITU125,
+    BAIRITU150,
+    BAIRITU200,
+    BAIRITU250,
+    BAIRITU300,
+    AWASERU,
 };
 
-inline constexpr std::array<std::string_view, 36> 操作の名前{
-    "TAIKYOKU", "MATCH_MAN", "START",      "START2",  "SENTE",     "GOTE",
-    "LEVEL",    "LEVEL1",    "LEVEL2",     "LEVEL3",  "OWARI",     "STOP",
-    "CANCEL",   "REVERSE",   "REPLAY",     "AFTER",   "LBEL_UP",   "LEBEL_DOWN",
-    "KIFU",     "KIFU_READ", "KIFU_WRITE", "OPTION",  "HAIKEI_GA", "MIDORI",
-    "TATAMI",   "TAKE",      "UCHU",       "RENGA",   "SIDOU",     "KEIKA",
-    "BGM",      "SEIRYOKU",  "SONOTA",     "KAISETU", "VER",       "HINT"};
+inline constexpr std::array<std::string_view, 45> 操作の名前{
+    "TAIKYOKU",   "MATCH_MAN",  "START",     "START2",     "SENTE",      "GOTE",       "LEVEL",
+    "LEVEL1",     "LEVEL2",     "LEVEL3",    "OWARI",      "STOP",       "CANCEL",     "REVERSE",
+    "REPLAY",     "AFTER",      "LBEL_UP",   "LEBEL_DOWN", "KIFU",       "KIFU_READ",  "KIFU_WRITE",
+    "KIF_WRITE",  "OPTION",     "HAIKEI_GA", "MIDORI",     "TATAMI",     "TAKE",       "UCHU",
+    "RENGA",      "SIDOU",      "KEIKA",     "BGM",        "SEIRYOKU",   "SONOTA",     "KAISETU",
+    "VER",        "HINT",       "BAIRITU",   "BAIRITU100", "BAIRITU125", "BAIRITU150", "BAIRITU200",
+    "BAIRITU250", "BAIRITU300", "AWASERU"};
 
 // The control name of an item ("LEVEL3").
 constexpr std::string_view 操作名(メニュー操作 c) { return 操作の名前[static_cast<int>(c)]; }
@@ -60,6 +70,19 @@ constexpr std::string_view 操作名(メニュー操作 c) { return 操作の名
 constexpr メニュー操作 レベル項目(int n) {
     return static_cast<メニュー操作>(static_cast<int>(メニュー操作::LEVEL1) + n - 1);
 }
+
+// The zoom items of the "表示倍率" menu with the zoom each stands for (0: fit the window).
+struct 倍率の項目 {
+    メニュー操作 item;
+    int 倍率;
+};
+inline constexpr std::array<倍率の項目, 7> 倍率項目一覧{{{メニュー操作::BAIRITU100, 100},
+                                                         {メニュー操作::BAIRITU125, 125},
+                                                         {メニュー操作::BAIRITU150, 150},
+                                                         {メニュー操作::BAIRITU200, 200},
+                                                         {メニュー操作::BAIRITU250, 250},
+                                                         {メニュー操作::BAIRITU300, 300},
+                                                         {メニュー操作::AWASERU, 0}}};
 
 class メニュー {
 public:

@@ -1,6 +1,7 @@
 // Record, option, help and version commands: the game's side of the other subsystems.
 #include "flow/game.h"
 #include "help/help_page.h"
+#include "record/kifu_panel.h"
 #include "record/panel_commands.h"
 #include "record/record_reader.h"
 #include "record/record_writer.h"
@@ -13,12 +14,27 @@ void ゲーム::KIFU_READ_Click() { yukora::KIFU_READ_Click(窓口_.panel); }
 
 void ゲーム::KIFU_WRITE_Click() { yukora::KIFU_WRITE_Click(窓口_.panel, 窓口_.dialog, 状態.進行); }
 
+void ゲーム::KIF_WRITE_Click() { yukora::KIF_WRITE_Click(窓口_.panel); }
+
+// A name ending in ".kif", ".kifu" or ".csa" saves in that format; any other is a ".棋譜" file.
 void ゲーム::Command1_Click() {
+    if (他形式の名前か(窓口_.panel.文字列(棋譜欄::Text1))) {
+        他形式で保存(状態.手順, 状態.盤面, 状態.進行, 窓口_.panel, 窓口_.dialog);
+        return;
+    }
+    // "KIF･CSA書込" opens the panel for games that ".棋譜" does not hold.
+    if (棋譜書込を断る(窓口_.dialog, 状態.進行)) return;
     yukora::Command1_Click(状態.手順, 状態.進行, 窓口_.panel, 窓口_.dialog);
 }
 
 void ゲーム::File1_Click(const std::string& name) {
     ヒント枠を消す();
+    if (他形式の名前か(name)) {
+        他形式を読込(name, 状態.盤面, 状態.進行, 状態.手順, 窓口_.timer, 表示_, 窓口_.screen,
+                     窓口_.panel, 窓口_.dialog);
+        勢力表示を合わせる();
+        return;
+    }
     yukora::File1_Click(name, 状態.盤面, 状態.進行, 状態.手順, 窓口_.timer, 表示_, 窓口_.screen,
                         窓口_.panel, 窓口_.dialog);
     勢力表示を合わせる();
@@ -38,6 +54,7 @@ void ゲーム::オプション印を映す() {
     menu.印設定(メニュー操作::KEIKA, 印.KEIKA);
     menu.印設定(メニュー操作::BGM, 印.BGM);
     menu.印設定(メニュー操作::SEIRYOKU, 印.SEIRYOKU);
+    for (const auto& [item, 倍率] : 倍率項目一覧) menu.印設定(item, 印.表示倍率 == 倍率);
 }
 
 void ゲーム::背景_Click(int n) {
@@ -68,6 +85,16 @@ void ゲーム::SEIRYOKU_Click() {
     yukora::SEIRYOKU_Click(状態.設定, 設定フォルダ());
     オプション印を映す();
     勢力表示を合わせる();
+}
+
+void ゲーム::表示倍率_Click(int 倍率) {
+    // Without a window that zooms the choice is still kept in the file.
+    class 倍率なし final : public 表示倍率の窓 {
+        void 表示倍率設定(int) override {}
+        int 初回の表示倍率() const override { return 表示倍率_既定; }
+    } none;
+    yukora::表示倍率_Click(状態.設定, 倍率, 窓口_.倍率 ? *窓口_.倍率 : none, 設定フォルダ());
+    オプション印を映す();
 }
 
 void ゲーム::KAISETU_Click() { yukora::KAISETU_Click(窓口_.browser, 窓口_.dialog, 起動フォルダ_); }

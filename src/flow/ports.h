@@ -9,6 +9,7 @@
 #include "game/screen_port.h"
 #include "help/ports.h"
 #include "record/record_panel.h"
+#include "settings/settings_ports.h"
 #include "sound/sound_library_port.h"
 
 namespace yukora {
@@ -23,8 +24,9 @@ struct ゲームの窓口 {
     サウンドライブラリ& sound;
     ブラウザ& browser;
     版情報窓& version;
-    std::function<void()> 終了;  // ends the program
-    std::intptr_t 窓番号 = 0;    // the window the sound library is opened for
+    std::function<void()> 終了;    // ends the program
+    std::intptr_t 窓番号 = 0;      // the window the sound library is opened for
+    表示倍率の窓* 倍率 = nullptr;  // the window's zoom; none keeps everything at 100 %
 };
 
 }  // namespace yukora

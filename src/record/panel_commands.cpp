@@ -31,15 +31,20 @@ void KIFU_READ_Click(棋譜パネル& panel) {
     描画_棋譜_IO(panel, 1);
 }
 
-void KIFU_WRITE_Click(棋譜パネル& panel, ダイアログ& dialog, const 進行状態& s) {
+bool 棋譜書込を断る(ダイアログ& dialog, const 進行状態& s) {
     if (s.番.反転済 == 1) {
         dialog.メッセージ("反転後は書き込みできません", "棋譜書込");
-        return;
+        return true;
     }
     if (s.強さ.ハンデ設定済 == 1) {
         dialog.メッセージ("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
-        return;
+        return true;
     }
+    return false;
+}
+
+void KIFU_WRITE_Click(棋譜パネル& panel, ダイアログ& dialog, const 進行状態& s) {
+    if (棋譜書込を断る(dialog, s)) return;
     描画_可視(panel, true, true, false);
     描画_棋譜_IO(panel, 0);
 }

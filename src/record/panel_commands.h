@@ -22,6 +22,10 @@ void 棋譜パネル_閉じる(棋譜パネル& panel);
 // "読込": the three lists, no text boxes.
 void KIFU_READ_Click(棋譜パネル& panel);
 
+// The ".棋譜" file holds neither a turned board nor a handicap start: tells the user and
+// returns true when the game is one of those.
+bool 棋譜書込を断る(ダイアログ& dialog, const 進行状態& s);
+
 // "書込": refused on a turned board or after a handicap was set; else the drive and folder
 // lists with the text boxes, keeping what was typed.
 void KIFU_WRITE_Click(棋譜パネル& panel, ダイアログ& dialog, const 進行状態& s);

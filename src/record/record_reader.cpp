@@ -21,6 +21,8 @@ int 見出しX(const std::string& text) {
     return static_cast<int>(std::lround(取得_棋譜のX座標(text)));
 }
 
+}  // namespace
+
 void 見出しを印字(画面& screen, const std::vector<std::string>& lines) {
     if (lines.size() > 0)
         screen.文字(見出しX(lines[0]) - 3000, 盤の下Y, lines[0], 見出し文字サイズ, 色_明赤);
@@ -29,10 +31,11 @@ void 見出しを印字(画面& screen, const std::vector<std::string>& lines) {
         screen.文字(見出しX(lines[2]), 盤の下Y, lines[2], 見出し文字サイズ, 色_白);
 }
 
-// Only names inside the file list's folder are opened.
 bool 一覧の名前か(const std::string& name) {
     return !name.empty() && name.find('/') == std::string::npos && name != "." && name != "..";
 }
+
+namespace {
 
 std::string 開けない知らせ(開く結果 opened) {
     switch (opened) {
@@ -80,6 +83,8 @@ void File1_Click(const std::string& name, 局面& p, 進行状態& s, 手順リ�
     描画_可視(panel, false, false, false);
     初期設定(p, s, timer, view);
     s.番.棋譜モード = 1;
+    // Entry 0 is the start the file's entries follow from: the usual one.
+    list.項目(0) = 手順記録{p.盤, p.MAN持駒, p.COM持駒};
     開く結果 opened = 開く結果::ない;
     棋譜内容 c;
     if (一覧の名前か(name)) {

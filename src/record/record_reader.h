@@ -22,6 +22,13 @@ namespace yukora {
 void File1_Click(const std::string& name, 局面& p, 進行状態& s, 手順リスト& list, タイマー& timer,
                  盤描画& view, 画面& screen, 棋譜パネル& panel, ダイアログ& dialog);
 
+// Prints the header lines read: the title below the board, then the top player's name
+// above it and the bottom player's below it.
+void 見出しを印字(画面& screen, const std::vector<std::string>& lines);
+
+// Only names inside the file list's folder are opened.
+bool 一覧の名前か(const std::string& name);
+
 // The texts of the boxes (title "棋譜") that tell how reading went, in order: why nothing
 // was read, or that all or only part of the record was read and how to step through it.
 std::vector<std::string> 棋譜読込の知らせ(開く結果 opened, const 棋譜内容& c);

@@ -84,4 +84,10 @@ void SEIRYOKU_Click(設定状態& st, const std::string& folder) {
     書込_環境設定ファイル(folder, st);
 }
 
+void 表示倍率_Click(設定状態& st, int 倍率, 表示倍率の窓& window, const std::string& folder) {
+    st.印.表示倍率 = 倍率;
+    書込_環境設定ファイル(folder, st);
+    window.表示倍率設定(st.印.表示倍率);
+}
+
 }  // namespace yukora

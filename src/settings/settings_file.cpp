@@ -27,6 +27,19 @@ bool 背景の印か(const オプション印& 印, int n) {
     }
 }
 
+// "100" … "300" of the listed zooms, or "合わせる".
+std::string 表示倍率の値(int 倍率) {
+    return 倍率 == 表示倍率_合わせる ? "合わせる" : std::to_string(倍率);
+}
+
+void 表示倍率を読む(const std::string& value, オプション印& 印) {
+    if (value == "合わせる") 印.表示倍率 = 表示倍率_合わせる;
+    for (const int z : 表示倍率一覧)
+        if (value == std::to_string(z)) 印.表示倍率 = z;
+}
+
+std::string 表示倍率の行(int 倍率) { return "表示倍率=" + 表示倍率の値(倍率); }
+
 void 背景を適用(設定状態& st, int& 背景画番号, 背景描画& bg, int n) {
     チェック設定(st.印, n);
     bg.描画_背景(n);
@@ -50,6 +63,8 @@ void 一行を適用(const std::string& key, const std::string& value, 設定状
         if (st.印.BGM) music.ループ再生();
     } else if (key == "勢力表示") {
         st.印.SEIRYOKU = value == "ON";
+    } else if (key == "表示倍率") {
+        表示倍率を読む(value, st.印);
     }
 }
 
@@ -82,12 +97,13 @@ std::vector<std::string> 環境設定の行(const オプション印& 印) {
     lines.push_back(印.SIDOU ? "移動指導=ON" : "移動指導=OFF");
     lines.push_back(印.KEIKA ? "経過時間=ON" : "経過時間=OFF");
     lines.push_back(印.BGM ? "BGM=ON" : "BGM=OFF");
+    lines.push_back(表示倍率の行(印.表示倍率));
     lines.push_back(印.SEIRYOKU ? "勢力表示=ON" : "勢力表示=OFF");
     return lines;
 }
 
 void 読込_環境設定ファイル(const std::string& folder, 設定状態& st, int& 背景画番号, 背景描画& bg,
-                           BGM演奏& music) {
+                           BGM演奏& music, int 初回の表示倍率) {
     {
         ファイル行入力 in((folder.empty() ? "." : folder) + "/" + 環境設定ファイル名);
         if (in.開いた()) {
@@ -96,16 +112,21 @@ void 読込_環境設定ファイル(const std::string& folder, 設定状態& st
         }
     }
     // The defaults apply even where the file cannot be created; they are then not kept.
-    書く(folder, {"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"});
+    書く(folder,
+         {"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF", 表示倍率の行(初回の表示倍率)});
     背景を適用(st, 背景画番号, bg, 背景_竹);
     st.印.SIDOU = false;
     st.印.KEIKA = true;
     st.印.BGM = false;
+    st.印.表示倍率 = 初回の表示倍率;
 }
 
 void 書込_環境設定ファイル(const std::string& folder, 設定状態& st) {
     if (書く(folder, 環境設定の行(st.印))) return;
-    if (!書く(folder, {"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"})) return;
+    // The zoom is no option of that fallback: the one chosen is kept.
+    if (!書く(folder,
+              {"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON", 表示倍率の行(st.印.表示倍率)}))
+        return;
     チェック設定(st.印, 背景_緑);
     st.印.SIDOU = false;
     st.印.KEIKA = true;

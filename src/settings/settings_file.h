@@ -10,7 +10,7 @@
 
 namespace yukora {
 
-// The most bytes of a settings file that are read: the writer's lines take about 70,
+// The most bytes of a settings file that are read: the writer's six lines take about 85,
 // the rest leaves room for a hand-edited file. What lies beyond is ignored unread.
 inline constexpr std::size_t 環境設定の上限 = 1024;
 
@@ -23,14 +23,14 @@ void 読込_環境設定(行入力& in, 設定状態& st, int& 背景画番号, 
 std::vector<std::string> 環境設定の行(const オプション印& 印);
 
 // Reads the settings file of `folder` once at start-up; when it is missing or cannot be
-// read, writes it anew with the reading defaults (bamboo, guidance off, clocks on, no music)
-// and applies them.
+// read, writes it anew with the reading defaults (bamboo, guidance off, clocks on, no music,
+// the zoom `初回の表示倍率`) and applies them. A file without a zoom line means 100 %.
 void 読込_環境設定ファイル(const std::string& folder, 設定状態& st, int& 背景画番号, 背景描画& bg,
-                           BGM演奏& music);
+                           BGM演奏& music, int 初回の表示倍率 = 表示倍率_既定);
 
 // Rewrites the file from the check marks; when that fails, writes the writing defaults
-// (green, guidance off, clocks on, music on) and sets the marks to match. When no file can
-// be written at all the options stay as they are.
+// (green, guidance off, clocks on, music on, the zoom as it is) and sets the marks to match. When
+// no file can be written at all the options stay as they are.
 void 書込_環境設定ファイル(const std::string& folder, 設定状態& st);
 
 }  // namespace yukora

@@ -34,16 +34,21 @@ namespace yukora::window {
     };
     ゲーム_ = std::make_unique<ゲーム>(
         ゲームの窓口{画像_, 時計_, タイマー_, ダイアログ_, 窓_, *パネル_, *音_, ブラウザ_, 版情報_,
-                     [this] { 終わる(); }, static_cast<std::intptr_t>(窓_.winId())});
+                     [this] { 終わる(); }, static_cast<std::intptr_t>(窓_.winId()), &窓_});
     タイマー_.時刻 = [this] { ゲーム_->Timer1_Timer(); };
     パネル_->ファイル選択 = [this](const std::string& name) { ゲーム_->File1_Click(name); };
     パネル_->保存 = [this] { ゲーム_->Command1_Click(); };
     パネル_->ドライブ変更 = [this](bool readable) { return ゲーム_->Drive1_Change(readable); };
     窓_.受け手設定(ゲーム_.get());
+    窓_.キャンバス().倍率変更 = [this] {
+        パネル_->倍率設定(窓_.キャンバス().表示倍率(), 窓_.キャンバス().原点());
+    };
+    版情報_.倍率 = [this] { return 窓_.キャンバス().表示倍率(); };
 }
 
 窓アプリ::~窓アプリ() {
     窓_.受け手設定(nullptr);
+    窓_.キャンバス().倍率変更 = nullptr;
     タイマー_.時刻 = nullptr;
 }
 

@@ -27,40 +27,120 @@ QColor 色(int n) {
 QFont 窓の書体を作る() {
     QFont::insertSubstitution(QString::fromUtf8(窓の書体), QString::fromUtf8(絵の書体));
     // Asked for by the face's own name: a name no font has sends every new size and script
-    // through fontconfig's whole fallback search before the substitute is found.
-    // The default style strategy, as the pictures' kanji have: fontconfig decides antialiasing
-    // either way, and fonts that are equal share one glyph engine.
+    // through fontconfig's whole fallback search before the substitute is found. The default
+    // style strategy, as the pictures' kanji have: fontconfig decides antialiasing either way,
+    // and fonts that are equal share one glyph engine.
     QFont f(QString::fromUtf8(絵の書体));
     f.setPixelSize(12);  // 9 points at 96 dpi
     return f;
 }
 
-}  // namespace
-
-描画面::描画面(qreal dpr)
-    : dpr_(dpr),
-      画像_(static_cast<int>(std::ceil(画像幅twips * dpr / 画素あたりtwip)),
-            static_cast<int>(std::ceil(画像高さtwips * dpr / 画素あたりtwip)),
-            QImage::Format_RGB32),
-      書体_(窓の書体を作る()) {
-    画像_.fill(色(色_黒));  // the window's background colour
+QImage 空の画像(qreal ratio) {
+    QImage img(static_cast<int>(std::ceil(画像幅twips * ratio / 画素あたりtwip)),
+               static_cast<int>(std::ceil(画像高さtwips * ratio / 画素あたりtwip)),
+               QImage::Format_RGB32);
+    img.fill(色(色_黒));  // the window's background colour
+    return img;
 }
 
-int 描画面::画素(int twips) const {
-    return static_cast<int>(std::floor(twips * dpr_ / 画素あたりtwip + 0.5));
+}  // namespace
+
+描画面::描画面(qreal dpr, 絵の作り手 maker)
+    : dpr_(dpr), 作り手_(std::move(maker)), 画像_(空の画像(dpr)), 書体_(窓の書体を作る()) {
+    絵を用意();
+}
+
+void 描画面::絵を用意() {
+    if (作り手_) 絵_ = 作り手_(倍率());
+    else 絵_ = {};
 }
 
 const QImage& 描画面::絵の画像(int 番号) const {
     QImage& pic = 絵_.at(番号);
     // The pieces share the empty square's wood, worked out once.
     if (pic.isNull())
-        pic = 絵一覧[番号].駒 != 0 ? 絵を作る(番号, dpr_, 絵の画像(絵_空桝)) : 絵を作る(番号, dpr_);
+        pic = 絵一覧[番号].駒 != 0 ? 絵を作る(番号, 倍率(), 絵の画像(絵_空桝))
+                                   : 絵を作る(番号, 倍率());
     return pic;
+}
+
+int 描画面::画素(int twips) const {
+    return static_cast<int>(std::floor(twips * 倍率() / 画素あたりtwip + 0.5));
+}
+
+void 描画面::表示倍率設定(qreal zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    画像_ = 空の画像(倍率());
+    絵を用意();
+    覆い_ = {};  // made again at the new size when first used
+    const bool bold = 書体_.bold();
+    for (const 描画命令& c : 記録_.命令()) {
+        switch (c.kind) {
+            case 描画命令::種類::絵: 絵を描く(c.番号, c.X, c.Y); break;
+            case 描画命令::種類::地色付きの絵:
+                地色付きの絵を描く(c.番号, c.X, c.Y, c.色, c.濃さ);
+                break;
+            case 描画命令::種類::輪郭: 輪郭を描く(c.番号, c.X, c.Y, c.X2, c.Y2); break;
+            case 描画命令::種類::文字:
+                文字を描く(c.X, c.Y, c.文字列, c.大きさ, c.番号, c.太字);
+                break;
+        }
+    }
+    書体_.setBold(bold);
+    変更(画像_.rect());
 }
 
 void 描画面::絵(int 番号, int X, int Y) {
     if (番号 < 0 || 番号 >= 絵の数) return;
+    記録_.絵(番号, X, Y);
+    絵を描く(番号, X, Y);
+}
+
+void 描画面::地色付きの絵(int 番号, int X, int Y, int 色番号, int 濃さ) {
+    if (番号 < 0 || 番号 >= 絵の数) return;
+    if (濃さ <= 0) return 絵(番号, X, Y);
+    記録_.地色付きの絵(番号, X, Y, 色番号, 濃さ);
+    地色付きの絵を描く(番号, X, Y, 色番号, 濃さ);
+}
+
+void 描画面::輪郭(int 色番号, int X1, int Y1, int X2, int Y2) {
+    記録_.輪郭(色番号, X1, Y1, X2, Y2);
+    輪郭を描く(色番号, X1, Y1, X2, Y2);
+}
+
+void 描画面::文字(int X, int Y, std::string_view text, int 大きさ, int 色番号) {
+    const auto 墨 = 文字を描く(X, Y, text, 大きさ, 色番号, 書体_.bold());
+    記録_.文字(X, Y, text, 大きさ, 色番号, 書体_.bold(), 墨);
+}
+
+void 描画面::絵を描く(int 番号, int X, int Y) {
+    // Only the background tiles reach left of or above the client area.
+    if (X < 0 || Y < 0) 地の絵_ = 番号;
     画像に置く(絵の画像(番号), X, Y);
+}
+
+void 描画面::地色付きの絵を描く(int 番号, int X, int Y, int 色番号, int 濃さ) {
+    // The tint as a layer, cut to the ground, laid over a copy of the picture.
+    QImage layer(絵の画像(番号).size(), QImage::Format_ARGB32_Premultiplied);
+    QColor c = 色(色番号);
+    c.setAlphaF(地色の不透明度(濃さ));
+    layer.fill(c);
+    QPainter lp(&layer);
+    lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    lp.drawImage(0, 0, 地の覆い(番号));
+    lp.end();
+    QImage img = 絵の画像(番号).copy();
+    QPainter p(&img);
+    p.drawImage(0, 0, layer);
+    p.end();
+    画像に置く(img, X, Y);
+}
+
+const QImage& 描画面::地の覆い(int 番号) {
+    QImage& mask = 覆い_[番号];
+    if (mask.isNull()) mask = 地の覆いを作る(番号, 絵の画像(番号).size());
+    return mask;
 }
 
 void 描画面::画像に置く(const QImage& src, int X, int Y) {
@@ -89,34 +169,9 @@ void 描画面::写す(const QImage& src, QPoint at) {
         std::memcpy(to, from, static_cast<std::size_t>(r.width() * 画素の幅));
 }
 
-void 描画面::地色付きの絵(int 番号, int X, int Y, int 色番号, int 濃さ) {
-    if (番号 < 0 || 番号 >= 絵の数) return;
-    if (濃さ <= 0) return 絵(番号, X, Y);
-    // The tint as a layer, cut to the ground, laid over a copy of the picture.
-    QImage layer(絵の画像(番号).size(), QImage::Format_ARGB32_Premultiplied);
-    QColor c = 色(色番号);
-    c.setAlphaF(地色の不透明度(濃さ));
-    layer.fill(c);
-    QPainter lp(&layer);
-    lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-    lp.drawImage(0, 0, 地の覆い(番号));
-    lp.end();
-    QImage img = 絵の画像(番号).copy();
-    QPainter p(&img);
-    p.drawImage(0, 0, layer);
-    p.end();
-    画像に置く(img, X, Y);
-}
-
-const QImage& 描画面::地の覆い(int 番号) {
-    QImage& mask = 覆い_[番号];
-    if (mask.isNull()) mask = 地の覆いを作る(番号, 絵の画像(番号).size());
-    return mask;
-}
-
-void 描画面::輪郭(int 色番号, int X1, int Y1, int X2, int Y2) {
+void 描画面::輪郭を描く(int 色番号, int X1, int Y1, int X2, int Y2) {
     const int x1 = 画素(X1), y1 = 画素(Y1), x2 = 画素(X2), y2 = 画素(Y2);
-    const int w = qMax(1, qRound(dpr_));
+    const int w = qMax(1, qRound(倍率()));
     const QColor c = 色(色番号);
     QPainter p(&画像_);
     p.fillRect(QRect(x1, y1, x2 - x1 + w, w), c);
@@ -127,9 +182,11 @@ void 描画面::輪郭(int 色番号, int X1, int Y1, int X2, int Y2) {
     変更(QRect(x1, y1, x2 - x1 + w, y2 - y1 + w));
 }
 
-void 描画面::文字(int X, int Y, std::string_view text, int 大きさ, int 色番号) {
+std::array<int, 4> 描画面::文字を描く(int X, int Y, std::string_view text, int 大きさ, int 色番号,
+                                      bool bold) {
     QFont f = 書体_;
-    f.setPixelSize(qMax(1, qRound(大きさ * 96.0 / 72.0 * dpr_)));
+    f.setBold(bold);
+    f.setPixelSize(qMax(1, qRound(大きさ * 96.0 / 72.0 * 倍率())));
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const QFontMetrics fm(f, &画像_);
     const QPoint top(画素(X), 画素(Y));
@@ -140,6 +197,15 @@ void 描画面::文字(int X, int Y, std::string_view text, int 大きさ, int �
     p.drawText(QPoint(top.x(), top.y() + fm.ascent()), s);
     p.end();
     変更(QRect(top, QSize(fm.horizontalAdvance(s) + fm.maxWidth() / 2 + 2, fm.height() + 2)));
+    // The strokes; antialiasing may touch a pixel more right and below, and left and above
+    // only when they reach past the point.
+    QRect ink = fm.boundingRect(s).translated(0, fm.ascent()).adjusted(0, 0, 1, 1);
+    if (ink.left() < 0) ink.setLeft(ink.left() - 1);
+    if (ink.top() < 0) ink.setTop(ink.top() - 1);
+    auto twips = [this](int px) {
+        return static_cast<int>(std::lround(px * 画素あたりtwip / 倍率()));
+    };
+    return {twips(ink.left()), twips(ink.top()), twips(ink.right() + 1), twips(ink.bottom() + 1)};
 }
 
 void 描画面::太字(bool on) { 書体_.setBold(on); }

@@ -3,11 +3,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "display/grid.h"
+#include "settings/settings_state.h"
+#include "window/art.h"
 #include "window/menu_table.h"
+#include "window/zoom.h"
 
 namespace yukora::window {
 
@@ -73,11 +78,44 @@ bool 主窓::印あり(std::string_view control) const {
 }
 
 void 主窓::初期配置() {
+    配置済_ = true;
     if (isMaximized()) return;
-    const QSize 外(9800 / 画素あたりtwip, 8000 / 画素あたりtwip);
-    const QSize 枠 = frameGeometry().size() - geometry().size();
     move(0, 0);
-    resize(外 - 枠);
+    大きさを倍率に合わせる();
+}
+
+void 主窓::表示倍率設定(int 倍率) {
+    画布_->表示倍率設定(倍率);
+    if (isMaximized() || isFullScreen() || (配置済_ && 倍率 == 表示倍率_合わせる)) return;
+    大きさを倍率に合わせる();
+}
+
+int 主窓::初回の表示倍率() const {
+    const QScreen* s = screen();
+    if (s == nullptr) return 表示倍率_既定;
+    return 初回の倍率(s->availableGeometry().size(),
+                      QSize(窓幅twips / 画素あたりtwip, 窓高さtwips / 画素あたりtwip));
+}
+
+void 主窓::大きさを倍率に合わせる() {
+    const int 倍率 =
+        画布_->表示倍率の項目() == 表示倍率_合わせる ? 初回の表示倍率() : 画布_->表示倍率の項目();
+    const QSize 外(窓幅twips / 画素あたりtwip, 窓高さtwips / 画素あたりtwip);
+    const QSize 枠 = frameGeometry().size() - geometry().size();
+    // The menu bar keeps its height; the canvas below it grows with the zoom.
+    const int menu = menuBar()->sizeHint().height();
+    const QSize 中 = 外 - 枠 - QSize(0, menu);
+    QSize size(qRound(中.width() * 倍率 / 100.0), qRound(中.height() * 倍率 / 100.0) + menu);
+    const QScreen* s = screen();
+    if (倍率 > 表示倍率_既定 && s != nullptr)
+        size = size.boundedTo(s->availableGeometry().size() - 枠);
+    resize(size);
+    // The canvas learns its size now, so that a fitting zoom is drawn once, at its size.
+    if (layout() != nullptr) {
+        layout()->invalidate();
+        layout()->activate();
+    }
+    画布_->合わせ直す();
 }
 
 bool 主窓::eventFilter(QObject* watched, QEvent* e) {

@@ -7,6 +7,7 @@
 
 #include "flow/menu_port.h"
 #include "flow/window_events.h"
+#include "settings/settings_ports.h"
 #include "window/canvas_image.h"
 #include "window/canvas_widget.h"
 
@@ -14,15 +15,20 @@ namespace yukora::window {
 
 inline constexpr const char* 窓の題 = "Yukora 将棋Ⅰ";
 
-class 主窓 final : public QMainWindow, public メニュー {
+class 主窓 final : public QMainWindow, public メニュー, public 表示倍率の窓 {
 public:
     explicit 主窓(描画面& image);
 
     // Who receives menu commands, presses, keys and the close; none until the game is wired.
     void 受け手設定(窓イベント* receiver) { 受け手_ = receiver; }
 
-    // At (0, 0) with an outer size of 9800 × 8000 twips, unless maximised.
+    // At (0, 0) with an outer size of 9800 × 8000 twips times the zoom, unless maximised.
     void 初期配置();
+
+    // The canvas takes the zoom; once placed, the window grows or shrinks with a listed zoom
+    // (within the screen) unless it is maximised. To fit the window it keeps its size.
+    void 表示倍率設定(int 倍率) override;
+    int 初回の表示倍率() const override;
 
     void 印設定(メニュー操作 item, bool checked) override;
     bool 印あり(メニュー操作 item) const override;
@@ -42,10 +48,13 @@ protected:
 private:
     void メニューを作る();
     void 伝える(メニュー操作 item);
+    // The outer size for the canvas's zoom (to fit the window: the first-start zoom's).
+    void 大きさを倍率に合わせる();
 
     画布* 画布_;
     std::map<std::string_view, QAction*, std::less<>> 項目_;
     窓イベント* 受け手_ = nullptr;
+    bool 配置済_ = false;
 };
 
 }  // namespace yukora::window

@@ -7,7 +7,7 @@ namespace {
 
 using enum メニュー操作;
 
-constexpr std::array<メニュー項目, 36> 表{{
+constexpr std::array<メニュー項目, 45> 表{{
     {TAIKYOKU, "対局", std::nullopt, true, false, false},
     {MATCH_MAN, "対局(人間)", TAIKYOKU, true, false, false},
     {START, "スタート", MATCH_MAN, false, false, false},
@@ -29,6 +29,7 @@ constexpr std::array<メニュー項目, 36> 表{{
     {KIFU, "棋譜", std::nullopt, true, false, false},
     {KIFU_READ, "読込", KIFU, false, false, false},
     {KIFU_WRITE, "書込", KIFU, false, false, false},
+    {KIF_WRITE, "KIF･CSA書込", KIFU, false, false, false},
     {OPTION, "ｵﾌﾟｼｮﾝ", std::nullopt, true, false, false},
     {HAIKEI_GA, "背景画", OPTION, true, false, false},
     {MIDORI, "緑", HAIKEI_GA, false, true, false},
@@ -40,6 +41,14 @@ constexpr std::array<メニュー項目, 36> 表{{
     {KEIKA, "経過時間", OPTION, false, true, false},
     {BGM, "BGM", OPTION, false, true, false},
     {SEIRYOKU, "勢力表示", OPTION, false, true, false},
+    {BAIRITU, "表示倍率", OPTION, true, false, false},
+    {BAIRITU100, "100%", BAIRITU, false, true, true},
+    {BAIRITU125, "125%", BAIRITU, false, true, false},
+    {BAIRITU150, "150%", BAIRITU, false, true, false},
+    {BAIRITU200, "200%", BAIRITU, false, true, false},
+    {BAIRITU250, "250%", BAIRITU, false, true, false},
+    {BAIRITU300, "300%", BAIRITU, false, true, false},
+    {AWASERU, "ウィンドウに合わせる", BAIRITU, false, true, false},
     {SONOTA, "その他", std::nullopt, true, false, false},
     {KAISETU, "解説", SONOTA, false, false, false},
     {VER, "バージョン情報", SONOTA, false, false, false},

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -14,12 +15,13 @@
 namespace yukora::window {
 namespace {
 
-// Straight-grained board wood; (lx, ly) in logical pixels. `縞` is the part that depends on
-// lx alone, 3 sin(2.3 lx + 0.4), worked out once per column.
-QRgb 盤の色(double lx, double ly, double 縞) {
+// Straight-grained board wood; (lx, ly) in logical pixels, the grain `細かさ` cells to one.
+// `縞` is the part that depends on lx alone, 3 sin(2.3 lx + 0.4), worked out once per column.
+QRgb 盤の色(double lx, double ly, double 縞, int 細かさ) {
     const QColor base(226, 186, 112);
     const double 木目 = 5.0 * std::sin(lx * 0.85 + 1.7 * std::sin(ly * 0.11 + lx * 0.05)) + 縞;
-    const double 粒 = 雑音(static_cast<int>(lx), static_cast<int>(ly), 11) * 6.0 - 3.0;
+    const double 粒 =
+        雑音(static_cast<int>(lx * 細かさ), static_cast<int>(ly * 細かさ), 11) * 6.0 - 3.0;
     return 明るさ(base, 木目 + 粒).rgb();
 }
 
@@ -80,12 +82,15 @@ QRectF 駒の場所(int code) {
 
 QImage 空桝の絵(qreal dpr) {
     const int w = qRound(駒絵_幅 * dpr), h = qRound(駒絵_高さ * dpr);
+    // The grain about one device pixel fine at any size.
+    const int 細かさ = std::max(1, static_cast<int>(std::lround(dpr)));
     QImage img(w, h, QImage::Format_RGB32);
     std::vector<double> 縞(static_cast<std::size_t>(w));
     for (int x = 0; x < w; ++x) 縞[x] = 3.0 * std::sin((x + 0.5) / dpr * 2.3 + 0.4);
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < w; ++x) line[x] = 盤の色((x + 0.5) / dpr, (y + 0.5) / dpr, 縞[x]);
+        for (int x = 0; x < w; ++x)
+            line[x] = 盤の色((x + 0.5) / dpr, (y + 0.5) / dpr, 縞[x], 細かさ);
     }
     return img;
 }

@@ -11,12 +11,6 @@
 namespace yukora::window {
 namespace {
 
-// A control's place in twips of the client area, as pixels of the canvas.
-QRect 画素(int left, int top, int width, int height) {
-    return QRect(left / 画素あたりtwip, top / 画素あたりtwip, width / 画素あたりtwip,
-                 height / 画素あたりtwip);
-}
-
 struct 欄の配置 {
     const char* 見出し;  // the caption beside the box
     int top;
@@ -30,9 +24,9 @@ constexpr 欄の配置 欄配置[4] = {
     {"対 局 名：", 2400},   // Label1(3), Text2
 };
 
-QFont パネルの書体() {
+QFont パネルの書体(qreal zoom) {
     QFont f(QString::fromUtf8(絵の書体));
-    f.setPixelSize(12);  // 9 points at 96 dpi, as the window's texts
+    f.setPixelSize(qMax(1, qRound(12 * zoom)));  // 9 points at 96 dpi, as the window's texts
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
 }
@@ -40,16 +34,15 @@ QFont パネルの書体() {
 // The record files of `folder`, by name.
 QStringList 棋譜ファイル一覧(const QString& folder) {
     if (folder.isEmpty()) return {};
-    return QDir(folder).entryList({QStringLiteral("*.棋譜")}, QDir::Files,
-                                  QDir::Name | QDir::IgnoreCase);
+    const QStringList kinds{QStringLiteral("*.棋譜"), QStringLiteral("*.kif"),
+                            QStringLiteral("*.kifu"), QStringLiteral("*.csa")};
+    return QDir(folder).entryList(kinds, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 template <class T>
-T* 置く(QWidget* parent, const QRect& where, const char* name) {
+T* 置く(QWidget* parent, const char* name) {
     auto* w = new T(parent);
     w->setObjectName(QString::fromUtf8(name));
-    w->setGeometry(where);
-    w->setFont(パネルの書体());
     // A press on a control, a caption included, is not a press on the window: the canvas
     // behind would close the panel and act on the board.
     w->setAttribute(Qt::WA_NoMousePropagation);
@@ -83,33 +76,39 @@ void 棋譜パネル部品::用意() {
 }
 
 void 棋譜パネル部品::部品を作る(QWidget* parent) {
-    Drive1_ = 置く<ドライブ一覧>(parent, 画素(240, 360, 2535, 300), "Drive1");
-    Dir1_ = 置く<フォルダ一覧>(parent, 画素(240, 600, 2535, 1710), "Dir1");
-    File1_ = 置く<QListWidget>(parent, 画素(240, 2280, 2535, 930), "File1");
+    Drive1_ = 置く<ドライブ一覧>(parent, "Drive1");
+    Dir1_ = 置く<フォルダ一覧>(parent, "Dir1");
+    File1_ = 置く<QListWidget>(parent, "File1");
     File1_->setSelectionMode(QAbstractItemView::SingleSelection);
     File1_->setUniformItemSizes(true);
     File1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    配置_ = {{Drive1_.data(), QRect(240, 360, 2535, 300)},
+             {Dir1_.data(), QRect(240, 600, 2535, 1710)},
+             {File1_.data(), QRect(240, 2280, 2535, 930)}};
 
     const char* 欄名[4] = {"Text1", "Text4", "Text3", "Text2"};
     for (int i = 0; i < 4; ++i) {
         const int top = 欄配置[i].top;
-        QLabel* label =
-            置く<QLabel>(parent, 画素(120, top, 855, 255), ("Label1_" + std::to_string(i)).c_str());
+        QLabel* label = 置く<QLabel>(parent, ("Label1_" + std::to_string(i)).c_str());
         label->setText(QString::fromUtf8(欄配置[i].見出し));
         label->setAutoFillBackground(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setIndent(1);
         Label1_[static_cast<std::size_t>(i)] = label;
-        QLineEdit* text = 置く<QLineEdit>(parent, 画素(960, top, 2295, 270), 欄名[i]);
+        QLineEdit* text = 置く<QLineEdit>(parent, 欄名[i]);
         text->setTextMargins(1, 0, 1, 0);
         // Text1 at index 0 … Text4 at index 3.
         const int n = 欄名[i][4] - '1';
         Text_[static_cast<std::size_t>(n)] = text;
         if (n > 0) text->setMaxLength(見出しの最大文字数);  // the header lines of a record
+        配置_.emplace_back(label, QRect(120, top, 855, 255));
+        配置_.emplace_back(text, QRect(960, top, 2295, 270));
     }
-    Command1_ = 置く<QPushButton>(parent, 画素(3360, 3360, 855, 375), "Command1");
+    Command1_ = 置く<QPushButton>(parent, "Command1");
     Command1_->setText(QStringLiteral("RETURN"));
     Command1_->setAutoDefault(false);
+    配置_.emplace_back(Command1_.data(), QRect(3360, 3360, 855, 375));
+    倍率設定(倍率_, 原点_);
 
     QObject::connect(Drive1_, &QComboBox::activated, Drive1_,
                      [this](int index) { ドライブを選んだ(index); });
@@ -120,6 +119,24 @@ void 棋譜パネル部品::部品を作る(QWidget* parent) {
     QObject::connect(Command1_, &QPushButton::clicked, Command1_, [this] {
         if (保存) 保存();
     });
+}
+
+void 棋譜パネル部品::倍率設定(qreal zoom, QPointF origin) {
+    倍率_ = zoom;
+    原点_ = origin;
+    if (!作成済_) return;
+    const qreal k = zoom / 画素あたりtwip;
+    auto at = [&](qreal o, int twips) { return qRound(o + twips * k); };
+    const QFont font = パネルの書体(zoom);
+    for (auto& [w, r] : 配置_) {
+        if (!w) continue;
+        const int left = at(origin.x(), r.left()), top = at(origin.y(), r.top());
+        w->setGeometry(left, top, at(origin.x(), r.left() + r.width()) - left,
+                       at(origin.y(), r.top() + r.height()) - top);
+        w->setFont(font);
+    }
+    Dir1_->setIndentation(qRound(9 * zoom));
+    Dir1_->setIconSize(QSize(qRound(14 * zoom), qRound(14 * zoom)));
 }
 
 void 棋譜パネル部品::ドライブを選んだ(int index) {

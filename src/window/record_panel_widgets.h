@@ -1,5 +1,6 @@
 // The record panel as child widgets of the window's canvas: Drive1, Dir1, File1, the four
-// Label1 captions, Text1..Text4 and Command1, at their twip positions (15 twips = 1 pixel).
+// Label1 captions, Text1..Text4 and Command1, at their twip positions (15 twips = 1 pixel at
+// 100 %; they move and grow with the zoom, their fonts too).
 #pragma once
 #include <QComboBox>
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "record/record_panel.h"
 #include "window/drive_list.h"
@@ -54,6 +57,10 @@ public:
     QLabel* Label1(int index) { return 用意(), Label1_.at(static_cast<std::size_t>(index)); }
     QPushButton* Command1() { return 用意(), Command1_; }
 
+    // Places every control for the zoom `zoom`, the client area's origin at `origin` (logical
+    // pixels of the parent).
+    void 倍率設定(qreal zoom, QPointF origin);
+
 private:
     // Makes the widgets the first time.
     void 用意();
@@ -68,8 +75,13 @@ private:
     std::array<QPointer<QLabel>, 4> Label1_;
     std::array<QPointer<QLineEdit>, 4> Text_;  // Text1..Text4
     QPointer<QPushButton> Command1_;
+    // Every control with its place in twips.
+    std::vector<std::pair<QPointer<QWidget>, QRect>> 配置_;
     QWidget* 親_;
     bool 作成済_ = false;
+    // The zoom and origin the controls are placed for, kept until they are made.
+    qreal 倍率_ = 1.0;
+    QPointF 原点_;
     QString File1フォルダ_;
 };
 

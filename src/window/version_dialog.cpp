@@ -11,9 +11,9 @@
 namespace yukora::window {
 namespace {
 
-QRect 画素(int left, int top, int width, int height) {
-    return QRect(left / 画素あたりtwip, top / 画素あたりtwip, width / 画素あたりtwip,
-                 height / 画素あたりtwip);
+QRect 画素(qreal zoom, int left, int top, int width, int height) {
+    auto at = [zoom](int twips) { return qRound(twips * zoom / 画素あたりtwip); };
+    return QRect(at(left), at(top), at(left + width) - at(left), at(top + height) - at(top));
 }
 
 QPushButton* ボタン(QDialog* parent, const char* name, const char* caption, const QRect& where) {
@@ -26,16 +26,17 @@ QPushButton* ボタン(QDialog* parent, const char* name, const char* caption, c
 
 }  // namespace
 
-版情報画面::版情報画面(QWidget* parent)
+版情報画面::版情報画面(QWidget* parent, qreal zoom)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      Command1_(ボタン(this, "Command1", "ホームページ", 画素(600, 1080, 1575, 375))),
-      Command2_(ボタン(this, "Command2", "O K", 画素(2880, 1080, 1575, 375))) {
+      Command1_(ボタン(this, "Command1", "ホームページ", 画素(zoom, 600, 1080, 1575, 375))),
+      Command2_(ボタン(this, "Command2", "O K", 画素(zoom, 2880, 1080, 1575, 375))),
+      zoom_(zoom) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("バージョン情報"));
     setModal(true);
-    setFixedSize(版情報_幅, 版情報_高さ);
+    setFixedSize(qRound(版情報_幅 * zoom), qRound(版情報_高さ * zoom));
     QFont f(QString::fromUtf8(絵の書体));
-    f.setPixelSize(12);
+    f.setPixelSize(qMax(1, qRound(12 * zoom)));
     setFont(f);
     Command2_->setDefault(true);
     connect(Command1_, &QPushButton::clicked, this, [this] {
@@ -47,11 +48,12 @@ QPushButton* ボタン(QDialog* parent, const char* name, const char* caption, c
 
 void 版情報画面::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.scale(zoom_, zoom_);  // drawn anew at the size, not enlarged
     版情報を描く(p);
 }
 
 bool 版情報ダイアログ::表示() {
-    版情報画面 form(親_);
+    版情報画面 form(親_, 倍率 ? 倍率() : 1.0);
     if (表示中) QTimer::singleShot(0, &form, [this, &form] { 表示中(form); });
     form.exec();
     return form.ホームページ();

@@ -8,10 +8,11 @@
 
 namespace yukora::window {
 
-// Form2 itself: 333 × 102 pixels of client area (4995 × 1530 twips).
+// Form2 itself: 333 × 102 pixels of client area (4995 × 1530 twips) at 100 %; at another
+// zoom the picture is drawn at that size and the buttons and their font grow with it.
 class 版情報画面 final : public QDialog {
 public:
-    explicit 版情報画面(QWidget* parent = nullptr);
+    explicit 版情報画面(QWidget* parent = nullptr, qreal zoom = 1.0);
     QPushButton* Command1() const { return Command1_; }  // "ホームページ"
     QPushButton* Command2() const { return Command2_; }  // "O K"
     // True once it was closed with "ホームページ".
@@ -23,6 +24,7 @@ protected:
 private:
     QPushButton* Command1_;
     QPushButton* Command2_;
+    qreal zoom_;
     bool ホームページ_ = false;
 };
 
@@ -35,6 +37,8 @@ public:
 
     // Runs inside the dialog's own event loop once it is open (a test presses a button here).
     std::function<void(版情報画面&)> 表示中;
+    // The zoom of the main window, which the dialog takes.
+    std::function<qreal()> 倍率;
 
 private:
     QWidget* 親_;

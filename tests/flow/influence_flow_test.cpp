@@ -33,8 +33,9 @@ TEST(勢力表示, メニューで入れると初期局面の桝が強い側の�
     t.screen.消去();
     t.選ぶ(メニュー操作::SEIRYOKU);
     EXPECT_TRUE(t.menu.印あり(メニュー操作::SEIRYOKU));
-    EXPECT_EQ(設定ファイル(t),
-              "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n勢力表示=ON\r\n");
+    EXPECT_EQ(
+        設定ファイル(t),
+        "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n表示倍率=100\r\n勢力表示=ON\r\n");
     const 地色表 shown = t.screen.盤の地色();
     // Known squares of the starting position: (x, y) counted from the left and the top.
     struct 例 {
@@ -53,8 +54,9 @@ TEST(勢力表示, メニューで入れると初期局面の桝が強い側の�
     t.選ぶ(メニュー操作::SEIRYOKU);
     EXPECT_FALSE(t.menu.印あり(メニュー操作::SEIRYOKU));
     EXPECT_EQ(t.screen.盤の地色(), 地色表{});
-    EXPECT_EQ(設定ファイル(t),
-              "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n勢力表示=OFF\r\n");
+    EXPECT_EQ(
+        設定ファイル(t),
+        "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n表示倍率=100\r\n勢力表示=OFF\r\n");
 }
 
 TEST(勢力表示, 設定ファイルで入っていれば起動した盤から色が付く) {

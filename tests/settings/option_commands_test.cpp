@@ -49,7 +49,8 @@ TEST_F(オプション, 宇宙を選ぶとファイルの一行目になり画�
     EXPECT_EQ(背景の印の数(), 1);
     EXPECT_EQ(背景画番号, 5);
     EXPECT_EQ(ファイル(),
-              "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n勢力表示=OFF\r\n");
+              "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n勢力表示="
+              "OFF\r\n");
     EXPECT_EQ(view.呼出し, std::vector<std::string>{"再描画"});
 }
 
@@ -57,8 +58,9 @@ TEST_F(オプション, 印の付いた背景を選んでも番号は変えず�
     // The initial menu has 畳 checked while no background was set yet.
     TATAMI_Click(st, 背景画番号, view, dir.場所());
     EXPECT_EQ(背景画番号, 0);
-    EXPECT_EQ(ファイル(),
-              "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n勢力表示=OFF\r\n");
+    EXPECT_EQ(
+        ファイル(),
+        "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n勢力表示=OFF\r\n");
     EXPECT_EQ(view.呼出し, std::vector<std::string>{"再描画"});
 
     MIDORI_Click(st, 背景画番号, view, dir.場所());
@@ -76,8 +78,9 @@ TEST_F(オプション, 移動指導を入れると白で切ると黒の輪郭�
     EXPECT_EQ(st.移動指導フラグ, 1);
     EXPECT_EQ(st.指導色, 15);
     EXPECT_TRUE(view.呼出し.empty());
-    EXPECT_EQ(ファイル(),
-              "背景画=畳\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=OFF\r\n勢力表示=OFF\r\n");
+    EXPECT_EQ(
+        ファイル(),
+        "背景画=畳\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n勢力表示=OFF\r\n");
 
     SIDOU_Click(st, view, dir.場所());
     EXPECT_FALSE(st.印.SIDOU);
@@ -93,31 +96,36 @@ TEST_F(オプション, 移動指導を入れると白で切ると黒の輪郭�
         EXPECT_TRUE(has("輪郭 0 -1 " + std::to_string(k)));
         EXPECT_TRUE(has("輪郭 0 11 " + std::to_string(k + 2)));
     }
-    EXPECT_EQ(ファイル(),
-              "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n勢力表示=OFF\r\n");
+    EXPECT_EQ(
+        ファイル(),
+        "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n勢力表示=OFF\r\n");
 }
 
 TEST_F(オプション, BGMは入れるとループ再生し切ると止めてファイルに残す) {
     BGM_Click(st, music, dir.場所());
     EXPECT_TRUE(st.印.BGM);
-    EXPECT_EQ(ファイル(),
-              "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=ON\r\n勢力表示=OFF\r\n");
+    EXPECT_EQ(
+        ファイル(),
+        "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=ON\r\n表示倍率=100\r\n勢力表示=OFF\r\n");
     BGM_Click(st, music, dir.場所());
     EXPECT_FALSE(st.印.BGM);
     EXPECT_EQ(music.操作, (std::vector<std::string>{"ループ再生", "停止"}));
-    EXPECT_EQ(ファイル(),
-              "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n勢力表示=OFF\r\n");
+    EXPECT_EQ(
+        ファイル(),
+        "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n勢力表示=OFF\r\n");
 }
 
 TEST_F(オプション, 勢力表示は入れ切りして最後の行に残す) {
     SEIRYOKU_Click(st, dir.場所());
     EXPECT_TRUE(st.印.SEIRYOKU);
-    EXPECT_EQ(ファイル(),
-              "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n勢力表示=ON\r\n");
+    EXPECT_EQ(
+        ファイル(),
+        "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n勢力表示=ON\r\n");
     SEIRYOKU_Click(st, dir.場所());
     EXPECT_FALSE(st.印.SEIRYOKU);
-    EXPECT_EQ(ファイル(),
-              "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n勢力表示=OFF\r\n");
+    EXPECT_EQ(
+        ファイル(),
+        "背景画=畳\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n勢力表示=OFF\r\n");
 }
 
 }  // namespace

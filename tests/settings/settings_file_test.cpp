@@ -44,7 +44,8 @@ protected:
     }
 };
 
-const std::string 読込の既定 = "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n";
+const std::string 読込の既定 =
+    "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n表示倍率=100\r\n";
 
 TEST_F(環境設定, BGMだけのファイルは音楽を始め他の印を付けず背景画番号は0のまま) {
     置く("BGM=ON\r\n");
@@ -156,12 +157,14 @@ TEST_F(環境設定, 書込は印から決まった順に一行ずつ書く) {
     st.印.KEIKA = true;
     書込_環境設定ファイル(dir.場所(), st);
     EXPECT_EQ(ファイル(),
-              "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n勢力表示=OFF\r\n");
+              "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n表示倍率=100\r\n勢力表示="
+              "OFF\r\n");
 
     st.印 = 印なし();
     st.印.SIDOU = st.印.BGM = st.印.SEIRYOKU = true;
     書込_環境設定ファイル(dir.場所(), st);
-    EXPECT_EQ(ファイル(), "移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n勢力表示=ON\r\n");
+    EXPECT_EQ(ファイル(),
+              "移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n表示倍率=100\r\n勢力表示=ON\r\n");
 
     // With two checks, the first in the order 緑, 竹, 畳, 宇宙, 煉瓦 is written.
     st.印.RENGA = st.印.TAKE = st.印.TATAMI = true;
@@ -171,15 +174,19 @@ TEST_F(環境設定, 書込は印から決まった順に一行ずつ書く) {
 TEST_F(環境設定, 書込に失敗すると緑と音楽ありの既定を書いて印を合わせる) {
     st.印 = 印なし();
     st.印.RENGA = true;
+    st.印.表示倍率 = 表示倍率_合わせる;
     背景画番号 = 6;
     st.移動指導フラグ = 1;
     st.指導色 = 15;
     {
-        // The file wanted (50 bytes) does not fit; the shorter defaults (46 bytes) do.
-        test::棋譜試験::書込上限 full(48);
+        // The file wanted (69 bytes) does not fit; the shorter defaults (65 bytes) do.
+        test::棋譜試験::書込上限 full(67);
         書込_環境設定ファイル(dir.場所(), st);
     }
-    EXPECT_EQ(ファイル(), "背景画=緑\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n");
+    // The zoom chosen is kept.
+    EXPECT_EQ(ファイル(),
+              "背景画=緑\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n表示倍率=合わせる\r\n");
+    EXPECT_EQ(st.印.表示倍率, 表示倍率_合わせる);
     EXPECT_EQ(背景の印(), "緑----");
     EXPECT_FALSE(st.印.SIDOU);
     EXPECT_TRUE(st.印.KEIKA);
@@ -286,7 +293,8 @@ TEST_F(環境設定, シンボリックリンクの設定ファイルはリン�
     書込_環境設定ファイル(dir.場所(), st);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.中(環境設定ファイル名)));
     EXPECT_EQ(SJISから変換(dir.読む("conf/shogi.ini")).value_or("?"),
-              "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n勢力表示=OFF\r\n");
+              "背景画=宇宙\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n表示倍率=100\r\n勢力表示="
+              "OFF\r\n");
     EXPECT_EQ(dir.一覧(), std::string(環境設定ファイル名) + " conf");
     読む();  // and read through it
     EXPECT_EQ(背景画番号, 5);

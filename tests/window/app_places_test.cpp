@@ -51,10 +51,11 @@ TEST_F(窓アプリ置き場, 音はデータから設定は設定フォルダ�
         EXPECT_EQ(std::string(lib.画像[0].begin(), lib.画像[0].end()), "RIFF-piece");
         // Missing at the first start: written with the reading defaults.
         EXPECT_EQ(中身(設定 / 環境設定ファイル名),
-                  "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n");
+                  "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n表示倍率=100\r\n");
         app.窓().項目("SIDOU")->trigger();
         EXPECT_EQ(中身(設定 / 環境設定ファイル名),
-                  "背景画=竹\r\n移動指導=ON\r\n経過時間=ON\r\nBGM=OFF\r\n勢力表示=OFF\r\n");
+                  "背景画=竹\r\n移動指導=ON\r\n経過時間=ON\r\nBGM=OFF\r\n表示倍率=100\r\n勢力表示="
+                  "OFF\r\n");
         EXPECT_EQ(app.棋譜パネル().File1フォルダ(), 棋譜.string());
     }
     EXPECT_FALSE(fs::exists(データ / 環境設定ファイル名));

@@ -124,5 +124,30 @@ TEST(窓アプリ棋譜, 大きさの制限を超える保存はディスク不�
     fs::remove_all(folder);
 }
 
+// The file list shows KIF, KIFU and CSA records beside ".棋譜" ones; a click on one loads it.
+TEST(窓アプリ棋譜, 一覧にKIFとCSAも並びクリックで読み込む) {
+    箱を閉じる boxes;
+    char pattern[] = "/tmp/yukora-app-XXXXXX";
+    const fs::path folder = mkdtemp(pattern);
+    for (const char* name : {"a.csa", "b.KIF", "c.kifu", "d.txt", "e.棋譜", "f.kif.bak"})
+        std::ofstream(folder / name, std::ios::binary) << "V2.2\nPI\n+\n+7776FU\n-3334FU\n";
+    {
+        窓アプリ app(1.0, folder, std::make_unique<無音ライブラリ>());
+        app.開始();
+        app.窓().項目("KIFU_READ")->trigger();
+        QListWidget* files = app.棋譜パネル().File1();
+        std::vector<std::string> shown;
+        for (int i = 0; i < files->count(); ++i)
+            shown.push_back(files->item(i)->text().toStdString());
+        EXPECT_EQ(shown, (std::vector<std::string>{"a.csa", "b.KIF", "c.kifu", "e.棋譜"}));
+        クリック(files, 0);
+        EXPECT_EQ(app.進行().番.棋譜モード, 1);
+        EXPECT_EQ(app.進行().数.手順最終, 2);
+        app.窓().項目("AFTER")->trigger();
+        EXPECT_EQ(app.局面部().盤[3][6], -歩);
+    }
+    fs::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace yukora::window

@@ -62,6 +62,7 @@ const 項目の期待 全項目[] = {
     {"KIFU", "棋譜", false, false},
     {"KIFU_READ", "読込", false, false},
     {"KIFU_WRITE", "書込", false, false},
+    {"KIF_WRITE", "KIF･CSA書込", false, false},
     {"OPTION", "ｵﾌﾟｼｮﾝ", false, false},
     {"HAIKEI_GA", "背景画", false, false},
     {"MIDORI", "緑", true, false},
@@ -77,6 +78,14 @@ const 項目の期待 全項目[] = {
     {"KAISETU", "解説", false, false},
     {"VER", "バージョン情報", false, false},
     {"HINT", "ヒント", false, false},
+    {"BAIRITU", "表示倍率", false, false},
+    {"BAIRITU100", "100%", true, true},
+    {"BAIRITU125", "125%", true, false},
+    {"BAIRITU150", "150%", true, false},
+    {"BAIRITU200", "200%", true, false},
+    {"BAIRITU250", "250%", true, false},
+    {"BAIRITU300", "300%", true, false},
+    {"AWASERU", "ウィンドウに合わせる", true, false},
 };
 
 std::vector<std::string> 見出し(const QList<QAction*>& actions) {
@@ -118,8 +127,11 @@ TEST(主窓, メニューの並び) {
     EXPECT_EQ(子("START2"), (文字列列{"先手", "後手"}));
     EXPECT_EQ(子("LEVEL"), (文字列列{"LEVEL1", "LEVEL2", "LEVEL3"}));
     EXPECT_EQ(子("STOP"), (文字列列{"最初", "反転"}));
-    EXPECT_EQ(子("KIFU"), (文字列列{"読込", "書込"}));
-    EXPECT_EQ(子("OPTION"), (文字列列{"背景画", "移動指導", "経過時間", "BGM", "勢力表示"}));
+    EXPECT_EQ(子("KIFU"), (文字列列{"読込", "書込", "KIF･CSA書込"}));
+    EXPECT_EQ(子("OPTION"),
+              (文字列列{"背景画", "移動指導", "経過時間", "BGM", "勢力表示", "表示倍率"}));
+    EXPECT_EQ(子("BAIRITU"),
+              (文字列列{"100%", "125%", "150%", "200%", "250%", "300%", "ウィンドウに合わせる"}));
     EXPECT_EQ(子("HAIKEI_GA"), (文字列列{"緑", "畳", "竹", "宇宙", "煉瓦"}));
     EXPECT_EQ(子("SONOTA"), (文字列列{"解説", "バージョン情報", "ヒント"}));
     EXPECT_EQ(w.項目("REPLAY")->menu(), nullptr);

@@ -1,0 +1,182 @@
+#include "record/kifu_panel.h"
+
+#include "record/file_replace.h"
+#include "record/game_end.h"
+#include "record/game_record.h"
+#include "record/handicap_names.h"
+#include "record/kifu_files.h"
+#include "record/line_reader.h"
+#include "record/panel_commands.h"
+#include "record/record_reader.h"
+#include "record/record_writer.h"
+#include "rules/initial_setup.h"
+
+namespace yukora {
+namespace {
+
+constexpr const char* 空白題 = "  ";
+constexpr const char* 保存題 = "棋譜保存";
+constexpr const char* 棋譜題 = "棋譜";
+
+// More than any record holds; what lies beyond is not read.
+constexpr std::size_t 読込の上限 = 16u << 20;
+
+bool 他形式か(棋譜形式 f) {
+    return f == 棋譜形式::KIF || f == 棋譜形式::KIFU || f == 棋譜形式::CSA;
+}
+
+// The name without its extension is empty: a hidden file the list would not show.
+bool 拡張子だけか(const std::string& name) {
+    const size_t dot = name.rfind('.');
+    return dot == 0 || dot == std::string::npos;
+}
+
+// The error of a record that cannot be written, for the user.
+std::string 書けない理由(const 書込結果& w) {
+    if (w.理由.rfind("move ", 0) == 0) return "記録にできない手があります";
+    return "「対局名」「先手」「後手」にShift-JISで保存できない文字があります";
+}
+
+// The bytes of the file, at most 読込の上限; the lines are joined by LF.
+開く結果 ファイルを読む(const std::string& path, std::string& bytes) {
+    ファイル行入力 in(path);
+    in.入力の上限(読込の上限);
+    std::string line;
+    while (in.次の行(line)) {
+        bytes += line;
+        bytes += '\n';
+    }
+    return in.結果();
+}
+
+std::string 行の説明(const 読込エラー& e) {
+    return e.行 > 0 ? "(" + std::to_string(e.行) + "行目)" : std::string();
+}
+
+// Board and hands of entry 0, drawn when they are not the usual start 初期設定 drew.
+void 開始を盤に(const 手順リスト& list, 局面& p, const 手番型& 番, 盤描画& view) {
+    const 手順記録& e = list.参照(0);
+    const bool same = p.盤 == e.盤 && p.MAN持駒 == e.MAN持駒 && p.COM持駒 == e.COM持駒;
+    p.盤 = e.盤;
+    p.MAN持駒 = e.MAN持駒;
+    p.COM持駒 = e.COM持駒;
+    p.MAN持駒数 = 調査_持駒数(p, 番, 番.MAN番);
+    p.COM持駒数 = 調査_持駒数(p, 番, 番.COM番);
+    if (!same) view.画面_再描画();
+}
+
+// Nothing to keep or to step through: no move from the usual start. Any other start, a
+// handicap or a turned board, is worth a record of its own.
+bool 空の記録か(const 対局記録& r) {
+    if (!r.手.empty()) return false;
+    const 手合割* h = 手合割を局面で探す(r.開始);
+    return h != nullptr && h->落とす駒.empty() && r.開始.手番 == 先手;
+}
+
+// Neither a move nor a start worth loading could be read.
+bool 読めなかったか(const 読込結果& r) {
+    return r.記録.手.empty() && (r.エラー || 空の記録か(r.記録));
+}
+
+}  // namespace
+
+bool 他形式の名前か(const std::string& name) { return 他形式か(拡張子の形式(name)); }
+
+void KIF_WRITE_Click(棋譜パネル& panel) {
+    描画_可視(panel, true, true, false);
+    描画_棋譜_IO(panel, 0);
+}
+
+int 他形式で保存(const 手順リスト& list, const 局面& p, const 進行状態& s, 棋譜パネル& panel,
+                 ダイアログ& dialog) {
+    const std::string name = panel.文字列(棋譜欄::Text1);
+    if (拡張子だけか(name)) {
+        dialog.メッセージ("ﾌｧｲﾙ名が入力されていません", 空白題);
+        return 0;
+    }
+    if (const std::string why = ファイル名の問題(name); !why.empty()) {
+        dialog.メッセージ(why, 保存題);
+        return 0;
+    }
+    const 棋譜見出し h{panel.文字列(棋譜欄::Text2), panel.文字列(棋譜欄::Text3),
+                       panel.文字列(棋譜欄::Text4)};
+    const 読込結果 r = 対局を記録に(list, p, s, h, "", 終局を調べる(p, s));
+    if (r.エラー) {
+        dialog.メッセージ("棋譜ﾌｧｲﾙを保存できませんでした\n\n" + std::to_string(r.エラー->手数) +
+                              "手目を記録にできません",
+                          保存題);
+        return 0;
+    }
+    if (空の記録か(r.記録)) {
+        dialog.メッセージ("保存するデータがありません", 保存題);
+        return 0;
+    }
+    const 書込結果 w = 棋譜を書く(r.記録, 拡張子の形式(name));
+    if (!w.理由.empty()) {
+        dialog.メッセージ(書けない理由(w), 保存題);
+        return 0;
+    }
+    if (const int err = ファイル置換(panel.File1フォルダ(), name, w.内容); err != 0) {
+        dialog.メッセージ("棋譜ﾌｧｲﾙを保存できませんでした\n\n" + 書込エラー説明(err), 保存題);
+        return 0;
+    }
+    棋譜パネル_閉じる(panel);
+    panel.File1更新();
+    dialog.メッセージ("棋譜を書き込みました", 空白題);
+    return 1;
+}
+
+std::vector<std::string> 他形式読込の知らせ(const 読込結果& r) {
+    const int n = static_cast<int>(r.記録.手.size());
+    if (読めなかったか(r)) {
+        std::string text = "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません";
+        if (r.エラー && r.エラー->行 > 0)
+            text += "\n\n" + std::to_string(r.エラー->行) + "行目が読めません";
+        return {text};
+    }
+    std::string first = " 読み込みました";
+    if (r.エラー) {
+        const int 手数 = r.エラー->手数 > 0 ? r.エラー->手数 : n + 1;
+        first = std::to_string(n) + "手まで読み込みました\n\n" + std::to_string(手数) + "手目" +
+                行の説明(*r.エラー) + "が読めないか指せない手です";
+    }
+    return {first, "棋譜を '進 'で進めて下さい"};
+}
+
+void 他形式を読込(const std::string& name, 局面& p, 進行状態& s, 手順リスト& list, タイマー& timer,
+                  盤描画& view, 画面& screen, 棋譜パネル& panel, ダイアログ& dialog) {
+    描画_可視(panel, false, false, false);
+    std::string bytes;
+    開く結果 opened = 開く結果::ない;
+    if (一覧の名前か(name)) {
+        const std::string folder = panel.File1フォルダ();
+        opened = ファイルを読む((folder.empty() ? "." : folder) + "/" + name, bytes);
+    }
+    if (opened != 開く結果::開いた) {
+        for (const std::string& text : 棋譜読込の知らせ(opened, {}))
+            dialog.メッセージ(text, 棋譜題);
+        return;
+    }
+    読込結果 r = 棋譜を読む(bytes, 拡張子の形式(name));
+    if (読めなかったか(r)) {
+        // Nothing to step through: the game on the board stays.
+        for (const std::string& text : 他形式読込の知らせ(r)) dialog.メッセージ(text, 棋譜題);
+        return;
+    }
+    初期設定(p, s, timer, view);
+    s.番.棋譜モード = 1;
+    const int n = 記録を手順に(r.記録, list);
+    if (n < static_cast<int>(r.記録.手.size())) {
+        r.記録.手.resize(static_cast<size_t>(n));
+        if (!r.エラー) r.エラー = 読込エラー{0, n + 1, "an illegal move"};
+    }
+    開始を盤に(list, p, s.番, view);
+    見出しを印字(screen, {r.記録.棋戦, r.記録.後手名, r.記録.先手名});
+    s.数.手順番号 = 0;
+    s.数.手数 = 0;
+    s.数.手順最終 = n;
+    for (const std::string& text : 他形式読込の知らせ(r)) dialog.メッセージ(text, 棋譜題);
+    s.番.手番 = r.記録.開始.手番;
+}
+
+}  // namespace yukora

@@ -1,0 +1,40 @@
+// KIF, KIFU and CSA files through the record panel, chosen by the extension of the name.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "game/board_view.h"
+#include "game/clock_port.h"
+#include "game/dialog_port.h"
+#include "game/move_list.h"
+#include "game/position.h"
+#include "game/screen_port.h"
+#include "game/state.h"
+#include "record/kifu_record.h"
+#include "record/record_panel.h"
+
+namespace yukora {
+
+// True when the name ends in ".kif", ".kifu" or ".csa" (either case).
+bool 他形式の名前か(const std::string& name);
+
+// "KIF･CSA書込": the write panel as "書込" opens it, also on a turned board and after a
+// handicap was set, since these formats hold any start.
+void KIF_WRITE_Click(棋譜パネル& panel);
+
+// Saves the game on the board into the file Text1 names, in the format of its extension,
+// in the folder the file list shows. Returns 1 when written.
+int 他形式で保存(const 手順リスト& list, const 局面& p, const 進行状態& s, 棋譜パネル& panel,
+                 ダイアログ& dialog);
+
+// The boxes (title "棋譜") that tell how reading went: why nothing was read, or that all or
+// only part of the record was read (the move and the line that stopped it).
+std::vector<std::string> 他形式読込の知らせ(const 読込結果& r);
+
+// Loads the file `name` of the folder the file list shows into record mode, like a ".棋譜"
+// file. A start other than the usual one loads even without moves. When nothing can be
+// read the game on the board stays as it is.
+void 他形式を読込(const std::string& name, 局面& p, 進行状態& s, 手順リスト& list, タイマー& timer,
+                  盤描画& view, 画面& screen, 棋譜パネル& panel, ダイアログ& dialog);
+
+}  // namespace yukora
