@@ -51,8 +51,16 @@ QImage 空の画像(qreal ratio) {
 }
 
 void 描画面::絵を用意() {
-    if (作り手_) 絵_ = 作り手_(倍率());
-    else 絵_ = {};
+    if (作り手_) {
+        絵_ = 作り手_(倍率());
+        return;
+    }
+    絵_ = {};
+    // A piece's kanji is cut from the same FreeType face as the window's texts, and comes out
+    // a little different at its edges after them (the face keeps its hinting state). Once texts
+    // were drawn, a new zoom therefore makes all the pictures at once, before drawing again.
+    if (文字あり_)
+        for (int i = 0; i < 絵の数; ++i) 絵の画像(i);
 }
 
 const QImage& 描画面::絵の画像(int 番号) const {
@@ -184,6 +192,7 @@ void 描画面::輪郭を描く(int 色番号, int X1, int Y1, int X2, int Y2) {
 
 std::array<int, 4> 描画面::文字を描く(int X, int Y, std::string_view text, int 大きさ, int 色番号,
                                       bool bold) {
+    文字あり_ = true;
     QFont f = 書体_;
     f.setBold(bold);
     f.setPixelSize(qMax(1, qRound(大きさ * 96.0 / 72.0 * 倍率())));

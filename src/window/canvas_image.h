@@ -76,6 +76,7 @@ private:
     絵の作り手 作り手_;
     QImage 画像_;
     mutable std::array<QImage, 絵の数> 絵_;  // null until first needed
+    bool 文字あり_ = false;                  // a text was drawn
     std::array<QImage, 絵の数> 覆い_;
     QFont 書体_;
     int 地の絵_ = -1;
