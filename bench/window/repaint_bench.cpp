@@ -10,7 +10,9 @@
 #include <sstream>
 #include <string>
 
+#include "display/pictures.h"
 #include "window/app.h"
+#include "window/art.h"
 
 namespace {
 
@@ -79,6 +81,19 @@ void 表示倍率の切替(benchmark::State& state) {
     }
 }
 BENCHMARK(表示倍率の切替)->Arg(200)->Arg(300)->Unit(benchmark::kMillisecond);
+
+// One picture drawn from nothing: the empty square, a pawn, a promoted rook, a king, a tile of
+// each background and the logo.
+void 絵を作る(benchmark::State& state) {
+    const int 番号 = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        QImage pic = yukora::window::絵を作る(番号, 1.0);
+        benchmark::DoNotOptimize(pic.constBits());
+    }
+    state.SetLabel(yukora::絵一覧[番号].名前);
+}
+BENCHMARK(絵を作る)->DenseRange(29, 34)->Arg(0)->Arg(1)->Arg(13)->Arg(14)->Unit(
+    benchmark::kMicrosecond);
 
 }  // namespace
 

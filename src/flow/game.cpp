@@ -61,8 +61,13 @@ private:
 
 ゲーム::~ゲーム() = default;
 
-void ゲーム::ループ再生() { BGM開始(状態.音, 窓口_.sound); }
-void ゲーム::停止() { BGM停止(状態.音, 窓口_.sound); }
+// Before the sound is ready the option alone says whether the music is to play.
+void ゲーム::ループ再生() {
+    if (サウンド準備済_) BGM開始(状態.音, 窓口_.sound);
+}
+void ゲーム::停止() {
+    if (サウンド準備済_) BGM停止(状態.音, 窓口_.sound);
+}
 
 void ゲーム::効果音(音 which) { 音再生(状態.音, 窓口_.sound, which); }
 
@@ -73,8 +78,6 @@ void ゲーム::com_ban() {
 }
 
 void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesystem::path& settings) {
-    サウンド初期化(状態.音, 窓口_.sound, 窓口_.dialog, 窓口_.窓番号);
-    読込_サウンド(状態.音, 窓口_.sound, 窓口_.dialog, folder);
     起動フォルダ_ = folder;
     設定フォルダ_ = settings.empty() ? folder : settings;
     状態.進行.番.棋譜モード = 0;
@@ -94,6 +97,14 @@ void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesy
     勢力表示を合わせる();
 }
 
+void ゲーム::サウンド準備() {
+    if (サウンド準備済_ || 終了処理済_) return;
+    サウンド準備済_ = true;
+    サウンド初期化(状態.音, 窓口_.sound, 窓口_.dialog, 窓口_.窓番号);
+    読込_サウンド(状態.音, 窓口_.sound, 窓口_.dialog, 起動フォルダ_);
+    if (状態.設定.印.BGM) ループ再生();
+}
+
 void ゲーム::終了処理() {
     if (終了処理済_) return;
     終了処理済_ = true;
@@ -107,12 +118,14 @@ void ゲーム::OWARI_Click() {
 }
 
 void ゲーム::キー押下(int code) {
+    サウンド準備();
     if (code == キー_Esc) OWARI_Click();
 }
 
 void ゲーム::閉じる() { 終了処理(); }
 
 void ゲーム::マウス押下(int button, int X, int Y) {
+    サウンド準備();
     ヒント枠を消す();
     Form_MouseDown(button, 0, static_cast<float>(X), static_cast<float>(Y));
     勢力表示を合わせる();
@@ -121,6 +134,7 @@ void ゲーム::マウス押下(int button, int X, int Y) {
 void ゲーム::勢力表示を合わせる() { 表示_.勢力地色を合わせる(状態.設定.印.SEIRYOKU); }
 
 void ゲーム::メニュー選択(メニュー操作 item) {
+    サウンド準備();
     ヒント枠を消す();
     メニューの命令(item);
     勢力表示を合わせる();

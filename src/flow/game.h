@@ -31,9 +31,16 @@ public:
     void キー押下(int code) override;
     void 閉じる() override;
 
-    // Program start, in its order; `folder` is the current folder at start-up (sounds, help
-    // page), `settings` the settings file's folder when it is kept elsewhere.
+    // Program start, in its order, all but the sound; `folder` is the current folder at
+    // start-up (sounds, help page), `settings` the settings file's folder when it is kept
+    // elsewhere.
     void Form_Load(const std::filesystem::path& folder, const std::filesystem::path& settings = {});
+    // The rest of the start, once the window shows the position: the sound library opened
+    // (with its warning), the four sounds read, the music started when its option is on.
+    // Every event that may sound calls it first, so nothing sounds before it; once only, and
+    // never after the end.
+    void サウンド準備();
+    bool サウンド準備済み() const { return サウンド準備済_; }
     void 終了処理();
 
     // Game menu.
@@ -116,6 +123,7 @@ private:
     std::filesystem::path 起動フォルダ_;
     std::filesystem::path 設定フォルダ_;
     bool 終了処理済_ = false;
+    bool サウンド準備済_ = false;
     // The two cells a hint outlined and the outline colours they had before.
     struct ヒント枠 {
         bool 有り = false;

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -47,27 +48,45 @@ void サウンド初期化(サウンド状態& s, サウンドライブラリ& l
     if (s.ライブラリ == 0) 警告メッセージ(dialog, "Direct Soundインターフェースが作成できません。");
 }
 
+namespace {
+
+// The whole file as a sound image; none without a message when the library is not open or
+// the file does not exist, none with a warning when it cannot be read.
+std::optional<std::vector<std::uint8_t>> 読込_サウンド画像(const サウンド状態& s,
+                                                           ダイアログ& dialog,
+                                                           const std::filesystem::path& file) {
+    if (s.ライブラリ == 0) return std::nullopt;
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec) || std::filesystem::is_directory(file, ec))
+        return std::nullopt;
+    std::string error;
+    std::vector<std::uint8_t> image = 読込_全バイト(file, error);
+    if (!error.empty()) {
+        警告メッセージ(dialog, error);
+        return std::nullopt;
+    }
+    return image;
+}
+
+constexpr std::int32_t 効果音フラグ = 3, 音楽フラグ = 1;
+
+}  // namespace
+
 std::int32_t 読込_サウンドファイル(const サウンド状態& s, サウンドライブラリ& lib,
                                    ダイアログ& dialog, const std::filesystem::path& file,
                                    std::int32_t flags) {
-    if (s.ライブラリ == 0) return 0;
-    std::error_code ec;
-    if (!std::filesystem::exists(file, ec) || std::filesystem::is_directory(file, ec)) return 0;
-    std::string error;
-    const std::vector<std::uint8_t> image = 読込_全バイト(file, error);
-    if (!error.empty()) {
-        警告メッセージ(dialog, error);
-        return 0;
-    }
-    return lib.dsCreateDSB(s.ライブラリ, image.data(), image.size(), flags);
+    const auto image = 読込_サウンド画像(s, dialog, file);
+    if (!image) return 0;
+    return lib.dsCreateDSB(s.ライブラリ, image->data(), image->size(), flags);
 }
 
 void 読込_サウンド(サウンド状態& s, サウンドライブラリ& lib, ダイアログ& dialog,
                    const std::filesystem::path& folder) {
-    s.音_その他 = 読込_サウンドファイル(s, lib, dialog, folder / "その他.wav", 3);
-    s.音_禁止 = 読込_サウンドファイル(s, lib, dialog, folder / "禁止.wav", 3);
-    s.音_駒打 = 読込_サウンドファイル(s, lib, dialog, folder / "駒打音.wav", 3);
-    s.音_BGM = 読込_サウンドファイル(s, lib, dialog, folder / "BGM.wav", 1);
+    s.音_その他 = 読込_サウンドファイル(s, lib, dialog, folder / "その他.wav", 効果音フラグ);
+    s.音_禁止 = 読込_サウンドファイル(s, lib, dialog, folder / "禁止.wav", 効果音フラグ);
+    s.音_駒打 = 読込_サウンドファイル(s, lib, dialog, folder / "駒打音.wav", 効果音フラグ);
+    s.BGM画像 =
+        読込_サウンド画像(s, dialog, folder / "BGM.wav").value_or(std::vector<std::uint8_t>{});
 }
 
 void 解放_サウンド(サウンド状態& s, サウンドライブラリ& lib) {
@@ -75,6 +94,7 @@ void 解放_サウンド(サウンド状態& s, サウンドライブラリ& lib
         lib.dsFree(*buffer);
         *buffer = 0;
     }
+    std::vector<std::uint8_t>().swap(s.BGM画像);
 }
 
 void サウンド終了(サウンド状態& s, サウンドライブラリ& lib) {
@@ -97,7 +117,15 @@ void 音再生(const サウンド状態& s, サウンドライブラリ& lib, �
     lib.dsPlay(取得_音バッファ(s, which));
 }
 
-void BGM開始(const サウンド状態& s, サウンドライブラリ& lib) { lib.dsPlayLooping(s.音_BGM); }
+void BGM開始(サウンド状態& s, サウンドライブラリ& lib) {
+    if (s.音_BGM == 0 && !s.BGM画像.empty()) {
+        if (s.ライブラリ != 0)
+            s.音_BGM =
+                lib.dsCreateDSB(s.ライブラリ, s.BGM画像.data(), s.BGM画像.size(), 音楽フラグ);
+        std::vector<std::uint8_t>().swap(s.BGM画像);
+    }
+    lib.dsPlayLooping(s.音_BGM);
+}
 
 void BGM停止(const サウンド状態& s, サウンドライブラリ& lib) { lib.dsStop(s.音_BGM); }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "dynamic_sound_library.h"
+#include "window/art.h"
 
 namespace yukora::window {
 
@@ -25,6 +26,12 @@ namespace yukora::window {
       // A signal to end is the same as "終わり".
       シグナル_([this](int) { ゲーム_->OWARI_Click(); }) {
     時計_.再描画 = [this] { 窓_.キャンバス().repaint(); };
+    // Once the position is on screen: the window's icon (drawn like a piece), then the sound
+    // library with its audio libraries.
+    窓_.キャンバス().初回描画後 = [this] {
+        窓_.setWindowIcon(アイコンを作る());
+        ゲーム_->サウンド準備();
+    };
     ゲーム_ = std::make_unique<ゲーム>(
         ゲームの窓口{画像_, 時計_, タイマー_, ダイアログ_, 窓_, *パネル_, *音_, ブラウザ_, 版情報_,
                      [this] { 終わる(); }, static_cast<std::intptr_t>(窓_.winId()), &窓_});

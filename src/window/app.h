@@ -27,7 +27,8 @@ public:
     窓アプリ(qreal dpr, const 置き場& places, std::unique_ptr<サウンドライブラリ> sound = nullptr);
     ~窓アプリ();
 
-    // The start: sounds, settings, the starting position painted, the window placed.
+    // The start: settings, the starting position painted, the window placed; the sound
+    // follows the window's first paint.
     void 開始();
     // True once the game asked to end (終わり, Esc, a signal), even before the event loop ran.
     bool 終了済み() const { return 終了済み_; }

@@ -8,8 +8,9 @@
 
 namespace yukora::window {
 
-// Picture `番号` of 絵一覧 at its natural size times `dpr`, in device pixels.
-QImage 絵を作る(int 番号, qreal dpr);
+// Picture `番号` of 絵一覧 at its natural size times `dpr`, in device pixels. A piece is
+// drawn on `空桝` when given: the empty square already made at `dpr`.
+QImage 絵を作る(int 番号, qreal dpr, const QImage& 空桝 = QImage());
 
 // All 35, in the order of 絵一覧.
 std::array<QImage, 絵の数> 全部の絵を作る(qreal dpr);

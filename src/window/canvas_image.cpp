@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "display/grid.h"
 #include "game/palette.h"
@@ -25,8 +26,11 @@ QColor 色(int n) {
 
 QFont 窓の書体を作る() {
     QFont::insertSubstitution(QString::fromUtf8(窓の書体), QString::fromUtf8(絵の書体));
-    QFont f(QString::fromUtf8(窓の書体));
-    f.setStyleStrategy(QFont::PreferAntialias);
+    // Asked for by the face's own name: a name no font has sends every new size and script
+    // through fontconfig's whole fallback search before the substitute is found. The default
+    // style strategy, as the pictures' kanji have: fontconfig decides antialiasing either way,
+    // and fonts that are equal share one glyph engine.
+    QFont f(QString::fromUtf8(絵の書体));
     f.setPixelSize(12);  // 9 points at 96 dpi
     return f;
 }
@@ -42,11 +46,31 @@ QImage 空の画像(qreal ratio) {
 }  // namespace
 
 描画面::描画面(qreal dpr, 絵の作り手 maker)
-    : dpr_(dpr),
-      作り手_(maker ? std::move(maker) : 全部の絵を作る),
-      画像_(空の画像(dpr)),
-      絵_(作り手_(dpr)),
-      書体_(窓の書体を作る()) {}
+    : dpr_(dpr), 作り手_(std::move(maker)), 画像_(空の画像(dpr)), 書体_(窓の書体を作る()) {
+    絵を用意();
+}
+
+void 描画面::絵を用意() {
+    if (作り手_) {
+        絵_ = 作り手_(倍率());
+        return;
+    }
+    絵_ = {};
+    // A piece's kanji is cut from the same FreeType face as the window's texts, and comes out
+    // a little different at its edges after them (the face keeps its hinting state). Once texts
+    // were drawn, a new zoom therefore makes all the pictures at once, before drawing again.
+    if (文字あり_)
+        for (int i = 0; i < 絵の数; ++i) 絵の画像(i);
+}
+
+const QImage& 描画面::絵の画像(int 番号) const {
+    QImage& pic = 絵_.at(番号);
+    // The pieces share the empty square's wood, worked out once.
+    if (pic.isNull())
+        pic = 絵一覧[番号].駒 != 0 ? 絵を作る(番号, 倍率(), 絵の画像(絵_空桝))
+                                   : 絵を作る(番号, 倍率());
+    return pic;
+}
 
 int 描画面::画素(int twips) const {
     return static_cast<int>(std::floor(twips * 倍率() / 画素あたりtwip + 0.5));
@@ -56,7 +80,7 @@ void 描画面::表示倍率設定(qreal zoom) {
     if (zoom == zoom_) return;
     zoom_ = zoom;
     画像_ = 空の画像(倍率());
-    絵_ = 作り手_(倍率());
+    絵を用意();
     覆い_ = {};  // made again at the new size when first used
     const bool bold = 書体_.bold();
     for (const 描画命令& c : 記録_.命令()) {
@@ -101,12 +125,12 @@ void 描画面::文字(int X, int Y, std::string_view text, int 大きさ, int �
 void 描画面::絵を描く(int 番号, int X, int Y) {
     // Only the background tiles reach left of or above the client area.
     if (X < 0 || Y < 0) 地の絵_ = 番号;
-    画像に置く(絵_[番号], X, Y);
+    画像に置く(絵の画像(番号), X, Y);
 }
 
 void 描画面::地色付きの絵を描く(int 番号, int X, int Y, int 色番号, int 濃さ) {
     // The tint as a layer, cut to the ground, laid over a copy of the picture.
-    QImage layer(絵_[番号].size(), QImage::Format_ARGB32_Premultiplied);
+    QImage layer(絵の画像(番号).size(), QImage::Format_ARGB32_Premultiplied);
     QColor c = 色(色番号);
     c.setAlphaF(地色の不透明度(濃さ));
     layer.fill(c);
@@ -114,7 +138,7 @@ void 描画面::地色付きの絵を描く(int 番号, int X, int Y, int 色番
     lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
     lp.drawImage(0, 0, 地の覆い(番号));
     lp.end();
-    QImage img = 絵_[番号].copy();
+    QImage img = 絵の画像(番号).copy();
     QPainter p(&img);
     p.drawImage(0, 0, layer);
     p.end();
@@ -123,17 +147,34 @@ void 描画面::地色付きの絵を描く(int 番号, int X, int Y, int 色番
 
 const QImage& 描画面::地の覆い(int 番号) {
     QImage& mask = 覆い_[番号];
-    if (mask.isNull()) mask = 地の覆いを作る(番号, 絵_[番号].size());
+    if (mask.isNull()) mask = 地の覆いを作る(番号, 絵の画像(番号).size());
     return mask;
 }
 
 void 描画面::画像に置く(const QImage& src, int X, int Y) {
     const QPoint at(画素(X), 画素(Y));
-    QPainter p(&画像_);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(at, src);
-    p.end();
+    if (src.format() == 画像_.format() && src.devicePixelRatio() == 1.0) {
+        写す(src, at);
+    } else {
+        QPainter p(&画像_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(at, src);
+        p.end();
+    }
     変更(QRect(at, src.size()));
+}
+
+// The rows of `src` as they are, clipped to the image: what a painter in source mode does
+// with a picture of the image's own format, without setting one up for each of the tiles.
+void 描画面::写す(const QImage& src, QPoint at) {
+    const QRect r = QRect(at, src.size()) & 画像_.rect();
+    if (r.isEmpty()) return;
+    const int 画素の幅 = src.depth() / 8;
+    const qsizetype 行の長さ = 画像_.bytesPerLine();
+    uchar* to = 画像_.bits() + r.top() * 行の長さ + r.left() * 画素の幅;
+    const uchar* from = src.constScanLine(r.top() - at.y()) + (r.left() - at.x()) * 画素の幅;
+    for (int y = 0; y < r.height(); ++y, to += 行の長さ, from += src.bytesPerLine())
+        std::memcpy(to, from, static_cast<std::size_t>(r.width() * 画素の幅));
 }
 
 void 描画面::輪郭を描く(int 色番号, int X1, int Y1, int X2, int Y2) {
@@ -151,6 +192,7 @@ void 描画面::輪郭を描く(int 色番号, int X1, int Y1, int X2, int Y2) {
 
 std::array<int, 4> 描画面::文字を描く(int X, int Y, std::string_view text, int 大きさ, int 色番号,
                                       bool bold) {
+    文字あり_ = true;
     QFont f = 書体_;
     f.setBold(bold);
     f.setPixelSize(qMax(1, qRound(大きさ * 96.0 / 72.0 * 倍率())));

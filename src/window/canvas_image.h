@@ -21,7 +21,8 @@ using 絵の作り手 = std::function<std::array<QImage, 絵の数>(qreal)>;
 class 描画面 final : public 画面 {
 public:
     // `dpr` device pixels per logical pixel; a logical pixel is 15 twips at 100 %. The
-    // pictures come from `maker`, the program's own (全部の絵を作る) unless given.
+    // pictures come from `maker`, all at once, when it is given; else the program draws each
+    // the first time it is needed.
     explicit 描画面(qreal dpr, 絵の作り手 maker = nullptr);
 
     void 絵(int 番号, int X, int Y) override;
@@ -41,7 +42,7 @@ public:
     qreal 画面倍率() const { return dpr_; }
     // Device pixels per 15 twips: the screen's ratio times the zoom.
     qreal 倍率() const { return dpr_ * zoom_; }
-    const QImage& 絵の画像(int 番号) const { return 絵_.at(番号); }
+    const QImage& 絵の画像(int 番号) const;
     const QFont& 書体() const { return 書体_; }
     // Device pixel of a twip coordinate.
     int 画素(int twips) const;
@@ -64,6 +65,9 @@ private:
                                   bool bold);
     void 変更(const QRect& device);
     void 画像に置く(const QImage& src, int X, int Y);
+    void 写す(const QImage& src, QPoint at);
+    // The pictures for the present ratio: all made by the given maker, or none made yet.
+    void 絵を用意();
     // Where picture `番号` shows the bare board, made at its first use.
     const QImage& 地の覆い(int 番号);
 
@@ -71,7 +75,8 @@ private:
     qreal zoom_ = 1.0;
     絵の作り手 作り手_;
     QImage 画像_;
-    std::array<QImage, 絵の数> 絵_;
+    mutable std::array<QImage, 絵の数> 絵_;  // null until first needed
+    bool 文字あり_ = false;                  // a text was drawn
     std::array<QImage, 絵の数> 覆い_;
     QFont 書体_;
     int 地の絵_ = -1;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "display/grid.h"
 #include "flow/window_events.h"
@@ -90,6 +91,9 @@ void 画布::paintEvent(QPaintEvent* e) {
     if (!image.contains(device)) 地を敷く(p, device, image);
     const QRect shown = device & image;
     if (!shown.isEmpty()) p.drawImage(shown.topLeft(), img, shown.translated(-原点_));
+    // Queued: the paint reaches the screen first, and a message box may open from it.
+    if (初回描画後)
+        QMetaObject::invokeMethod(this, std::exchange(初回描画後, nullptr), Qt::QueuedConnection);
 }
 
 // Around the image: the background tiles on the same grid, as the game would have laid them.

@@ -27,6 +27,8 @@ public:
     std::function<void(int, int, int)> 押下;
     // After the zoom or the origin changed.
     std::function<void()> 倍率変更;
+    // Called once from the event loop after the first paint has been shown.
+    std::function<void()> 初回描画後;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

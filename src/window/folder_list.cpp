@@ -41,9 +41,13 @@ QString フォルダ項目のパス(const QTreeWidgetItem& item) { return item.d
 }
 
 void フォルダ一覧::パス設定(const QString& folder) {
-    パス_ = QDir::cleanPath(QDir(folder).absolutePath());
+    パスを置く(folder);
     更新();
     if (変更) 変更();
+}
+
+void フォルダ一覧::パスを置く(const QString& folder) {
+    パス_ = QDir::cleanPath(QDir(folder).absolutePath());
 }
 
 void フォルダ一覧::更新() {

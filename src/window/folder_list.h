@@ -13,6 +13,9 @@ public:
 
     // Enters `folder` (made absolute and clean) and reports the change.
     void パス設定(const QString& folder);
+    // Takes `folder` as the current one without reading it or reporting it (before the list
+    // is first shown).
+    void パスを置く(const QString& folder);
     const QString& パス() const { return パス_; }
     // Reads the current folder's subfolders again.
     void 更新();

@@ -18,7 +18,6 @@ namespace yukora::window {
 
 主窓::主窓(描画面& image) : 画布_(new 画布(image, this)) {
     setWindowTitle(QString::fromUtf8(窓の題));
-    setWindowIcon(アイコンを作る());
     setCentralWidget(画布_);
     画布_->押下 = [this](int button, int X, int Y) {
         if (受け手_ != nullptr) 受け手_->マウス押下(button, X, Y);

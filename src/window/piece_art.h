@@ -12,6 +12,8 @@ QImage 空桝の絵(qreal dpr);
 
 // The piece `code`: the bottom player's (negative) point up, the top player's down.
 QImage 駒の絵(int code, qreal dpr);
+// The same, drawn on `空桝`, the empty square already made at `dpr`.
+QImage 駒の絵(int code, qreal dpr, QImage 空桝);
 
 // Where the picture of piece `code`, made at `size` device pixels, shows the board: 255
 // around the piece (its shadow included), 0 on the piece, soft along its edge.

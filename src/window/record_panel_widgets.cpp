@@ -52,12 +52,17 @@ T* 置く(QWidget* parent, const char* name) {
 
 }  // namespace
 
-棋譜パネル部品::棋譜パネル部品(QWidget* parent, const std::filesystem::path& 開始フォルダ) {
-    部品を作る(parent);
-    const QString start =
-        QDir::cleanPath(QDir(QString::fromStdString(開始フォルダ.string())).absolutePath());
-    Drive1_->更新(start);
-    Dir1_->パス設定(start);
+棋譜パネル部品::棋譜パネル部品(QWidget* parent, const std::filesystem::path& 開始フォルダ)
+    : 親_(parent),
+      File1フォルダ_(
+          QDir::cleanPath(QDir(QString::fromStdString(開始フォルダ.string())).absolutePath())) {}
+
+void 棋譜パネル部品::用意() {
+    if (作成済_) return;
+    作成済_ = true;
+    部品を作る(親_);
+    // Each list is read whenever it is shown; until then only the folder is known.
+    Dir1_->パスを置く(File1フォルダ_);
 }
 
 棋譜パネル部品::~棋譜パネル部品() {
@@ -103,7 +108,7 @@ void 棋譜パネル部品::部品を作る(QWidget* parent) {
     Command1_->setText(QStringLiteral("RETURN"));
     Command1_->setAutoDefault(false);
     配置_.emplace_back(Command1_.data(), QRect(3360, 3360, 855, 375));
-    倍率設定(1.0, QPointF());
+    倍率設定(倍率_, 原点_);
 
     QObject::connect(Drive1_, &QComboBox::activated, Drive1_,
                      [this](int index) { ドライブを選んだ(index); });
@@ -117,6 +122,9 @@ void 棋譜パネル部品::部品を作る(QWidget* parent) {
 }
 
 void 棋譜パネル部品::倍率設定(qreal zoom, QPointF origin) {
+    倍率_ = zoom;
+    原点_ = origin;
+    if (!作成済_) return;
     const qreal k = zoom / 画素あたりtwip;
     auto at = [&](qreal o, int twips) { return qRound(o + twips * k); };
     const QFont font = パネルの書体(zoom);
@@ -151,30 +159,44 @@ void 棋譜パネル部品::フォルダが変わった() {
     File1更新();
 }
 
+// Hiding, or emptying a box, needs no widgets while there are none.
 void 棋譜パネル部品::可視_Drive1(bool visible) {
+    if (!visible && !作成済_) return;
+    用意();
     // Volumes come and go: read them again whenever the list is shown.
     if (visible && !Drive1_->isVisible()) Drive1_->更新(Dir1_->パス());
     Drive1_->setVisible(visible);
 }
 
 void 棋譜パネル部品::可視_Dir1(bool visible) {
+    if (!visible && !作成済_) return;
+    用意();
     const bool 出す = visible && !Dir1_->isVisible();
     Dir1_->setVisible(visible);
     if (出す) Dir1_->更新();
 }
 
 void 棋譜パネル部品::可視_File1(bool visible) {
+    if (!visible && !作成済_) return;
+    用意();
     if (visible && !File1_->isVisible()) File1更新();
     File1_->setVisible(visible);
 }
 
 void 棋譜パネル部品::可視_入力欄(bool visible) {
+    if (!visible && !作成済_) return;
+    用意();
     for (auto& w : Label1_) w->setVisible(visible);
     for (auto& w : Text_) w->setVisible(visible);
     Command1_->setVisible(visible);
 }
 
-QLineEdit* 棋譜パネル部品::欄(棋譜欄 box) const {
+QLineEdit* 棋譜パネル部品::欄(棋譜欄 box) {
+    用意();
+    return 欄の部品(box);
+}
+
+QLineEdit* 棋譜パネル部品::欄の部品(棋譜欄 box) const {
     switch (box) {
         case 棋譜欄::Text1: return Text_[0];
         case 棋譜欄::Text2: return Text_[1];
@@ -184,15 +206,19 @@ QLineEdit* 棋譜パネル部品::欄(棋譜欄 box) const {
     return Text_[0];
 }
 
-std::string 棋譜パネル部品::文字列(棋譜欄 box) const { return 欄(box)->text().toStdString(); }
+std::string 棋譜パネル部品::文字列(棋譜欄 box) const {
+    return 作成済_ ? 欄の部品(box)->text().toStdString() : std::string();
+}
 
 void 棋譜パネル部品::文字列設定(棋譜欄 box, const std::string& text) {
+    if (text.empty() && !作成済_) return;
     欄(box)->setText(QString::fromStdString(text));
 }
 
 std::string 棋譜パネル部品::File1フォルダ() const { return File1フォルダ_.toStdString(); }
 
 void 棋譜パネル部品::File1更新() {
+    用意();
     const QSignalBlocker quiet(File1_.data());
     File1_->clear();
     File1_->addItems(棋譜ファイル一覧(File1フォルダ_));

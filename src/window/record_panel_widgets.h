@@ -25,7 +25,8 @@ namespace yukora::window {
 class 棋譜パネル部品 final : public 棋譜パネル {
 public:
     // The widgets are children of `parent` (client-area pixels); the three lists start at
-    // `開始フォルダ`. All start hidden.
+    // `開始フォルダ`. All start hidden, and are made the first time the panel is used: most
+    // games never open it.
     棋譜パネル部品(QWidget* parent, const std::filesystem::path& 開始フォルダ);
     ~棋譜パネル部品() override;
     棋譜パネル部品(const 棋譜パネル部品&) = delete;
@@ -48,20 +49,23 @@ public:
     std::string File1フォルダ() const override;
     void File1更新() override;
 
-    ドライブ一覧* Drive1() const { return Drive1_; }
-    フォルダ一覧* Dir1() const { return Dir1_; }
-    QListWidget* File1() const { return File1_; }
-    QLineEdit* 欄(棋譜欄 box) const;
+    ドライブ一覧* Drive1() { return 用意(), Drive1_; }
+    フォルダ一覧* Dir1() { return 用意(), Dir1_; }
+    QListWidget* File1() { return 用意(), File1_; }
+    QLineEdit* 欄(棋譜欄 box);
     // Label1(0) "ﾌｧｲﾙ名 ：" … Label1(3) "対 局 名："
-    QLabel* Label1(int index) const { return Label1_.at(static_cast<std::size_t>(index)); }
-    QPushButton* Command1() const { return Command1_; }
+    QLabel* Label1(int index) { return 用意(), Label1_.at(static_cast<std::size_t>(index)); }
+    QPushButton* Command1() { return 用意(), Command1_; }
 
     // Places every control for the zoom `zoom`, the client area's origin at `origin` (logical
     // pixels of the parent).
     void 倍率設定(qreal zoom, QPointF origin);
 
 private:
+    // Makes the widgets the first time.
+    void 用意();
     void 部品を作る(QWidget* parent);
+    QLineEdit* 欄の部品(棋譜欄 box) const;
     void ドライブを選んだ(int index);
     void フォルダが変わった();
 
@@ -73,6 +77,11 @@ private:
     QPointer<QPushButton> Command1_;
     // Every control with its place in twips.
     std::vector<std::pair<QPointer<QWidget>, QRect>> 配置_;
+    QWidget* 親_;
+    bool 作成済_ = false;
+    // The zoom and origin the controls are placed for, kept until they are made.
+    qreal 倍率_ = 1.0;
+    QPointF 原点_;
     QString File1フォルダ_;
 };
 

@@ -100,7 +100,8 @@ QImage 背景の絵(int 背景画番号, qreal dpr) {
     // The grain: about one device pixel, a whole number of cells per logical pixel.
     const int 細かさ = std::max(1, static_cast<int>(std::lround(dpr)));
     QImage img(w, h, QImage::Format_RGB32);
-    for (int py = 0; py < h; ++py)
+    for (int py = 0; py < h; ++py) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(py));
         for (int px = 0; px < w; ++px) {
             const double xf = std::fmod((px + 0.5) / dpr, 周期X);
             const double yf = std::fmod((py + 0.5) / dpr, 周期Y);
@@ -114,8 +115,9 @@ QImage 背景の絵(int 背景画番号, qreal dpr) {
                 case 背景_宇宙: c = 宇宙(p); break;
                 default: c = 煉瓦(p); break;
             }
-            img.setPixelColor(px, py, c);
+            line[px] = c.rgb();
         }
+    }
     return img;
 }
 

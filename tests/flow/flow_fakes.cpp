@@ -16,6 +16,7 @@ const char* const 音名[] = {"その他.wav", "禁止.wav", "駒打音.wav", "B
     game = std::make_unique<ゲーム>(ゲームの窓口{screen, clock, timer, dialog, menu, panel, 音,
                                                  browser, version, [this] { 終了した = true; }, 0});
     game->Form_Load(フォルダ);
+    game->サウンド準備();  // as the window does after its first paint
 }
 
 試験台::~試験台() {

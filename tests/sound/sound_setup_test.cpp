@@ -53,7 +53,7 @@ TEST(サウンド初期化, 失敗すると一度だけ警告し以後は黙っ�
     EXPECT_EQ(s.音_その他 | s.音_禁止 | s.音_駒打 | s.音_BGM, 0);
 }
 
-TEST(読込_サウンド, 四つの音を決まった順とフラグで丸ごと渡す) {
+TEST(読込_サウンド, 四つの音を決まった順とフラグで丸ごと渡し音楽は初めて鳴らすときに) {
     記録サウンドライブラリ lib;
     記録ダイアログ dialog;
     サウンド状態 s;
@@ -61,6 +61,11 @@ TEST(読込_サウンド, 四つの音を決まった順とフラグで丸ごと
     サウンド初期化(s, lib, dialog, 0);
 
     読込_サウンド(s, lib, dialog, folder.path());
+    ASSERT_EQ(lib.画像.size(), 3u);
+    EXPECT_EQ(s.音_BGM, 0);
+    EXPECT_EQ(s.BGM画像, バイト("BGM.wav"));
+    BGM開始(s, lib);
+    BGM開始(s, lib);
 
     ASSERT_EQ(lib.画像.size(), 4u);
     EXPECT_EQ(lib.画像[0], バイト("その他.wav"));
@@ -72,12 +77,32 @@ TEST(読込_サウンド, 四つの音を決まった順とフラグで丸ごと
     EXPECT_EQ(s.音_禁止, 102);
     EXPECT_EQ(s.音_駒打, 103);
     EXPECT_EQ(s.音_BGM, 104);
+    EXPECT_TRUE(s.BGM画像.empty());
     for (const 呼出& c : lib.呼出記録) {
         if (c.関数 == "dsCreateDSB") {
             EXPECT_EQ(c.handle, 7);
         }
     }
     EXPECT_TRUE(dialog.表示記録.empty());
+}
+
+TEST(読込_サウンド, 読めない音楽も読込のときに順に警告する) {
+    記録サウンドライブラリ lib;
+    記録ダイアログ dialog;
+    サウンド状態 s;
+    音フォルダ folder{"禁止.wav"};
+    // Reading the process's own memory from offset 0 fails with an I/O error.
+    for (const char* name : {"その他.wav", "BGM.wav"})
+        fs::create_symlink("/proc/self/mem", folder.path() / name);
+    サウンド初期化(s, lib, dialog, 0);
+
+    読込_サウンド(s, lib, dialog, folder.path());
+    ASSERT_EQ(dialog.表示記録.size(), 2u);
+    EXPECT_EQ(dialog.表示記録[0].text, dialog.表示記録[1].text);
+    EXPECT_EQ(lib.画像, (std::vector<std::vector<std::uint8_t>>{バイト("禁止.wav")}));
+    BGM開始(s, lib);
+    EXPECT_EQ(lib.画像.size(), 1u);
+    EXPECT_EQ(lib.呼出記録.back(), (呼出{"dsPlayLooping", 0}));
 }
 
 TEST(読込_サウンド, 無いファイルはバッファ0で何も言わない) {
@@ -120,6 +145,7 @@ TEST(サウンド後始末, 読込んだ順に解放してからライブラリ�
     音フォルダ folder{"その他.wav", "禁止.wav", "BGM.wav"};
     サウンド初期化(s, lib, dialog, 0);
     読込_サウンド(s, lib, dialog, folder.path());
+    BGM開始(s, lib);
     lib.呼出記録.clear();
 
     解放_サウンド(s, lib);
@@ -129,6 +155,26 @@ TEST(サウンド後始末, 読込んだ順に解放してからライブラリ�
         {"dsFree", 101}, {"dsFree", 102}, {"dsFree", 0}, {"dsFree", 103}, {"dsTerminate", 7}};
     EXPECT_EQ(lib.呼出記録, expected);
     EXPECT_EQ(s.ライブラリ, 0);
+}
+
+TEST(サウンド後始末, 鳴らさなかった音楽は作らずに手放す) {
+    記録サウンドライブラリ lib;
+    記録ダイアログ dialog;
+    サウンド状態 s;
+    音フォルダ folder{"BGM.wav"};
+    サウンド初期化(s, lib, dialog, 0);
+    読込_サウンド(s, lib, dialog, folder.path());
+    lib.呼出記録.clear();
+
+    解放_サウンド(s, lib);
+    サウンド終了(s, lib);
+    BGM開始(s, lib);
+
+    const std::vector<呼出> expected = {{"dsFree", 0}, {"dsFree", 0},      {"dsFree", 0},
+                                        {"dsFree", 0}, {"dsTerminate", 7}, {"dsPlayLooping", 0}};
+    EXPECT_EQ(lib.呼出記録, expected);
+    EXPECT_TRUE(lib.画像.empty());
+    EXPECT_TRUE(s.BGM画像.empty());
 }
 
 TEST(サウンド後始末, ライブラリが開けていなければ閉じない) {

@@ -46,6 +46,7 @@ TEST_F(窓アプリ置き場, 音はデータから設定は設定フォルダ�
     {
         窓アプリ app(1.0, 置き場{データ, root / "lib", 設定, 棋譜, true}, std::move(sound));
         app.開始();
+        app.対局().サウンド準備();  // as after the window's first paint
         ASSERT_EQ(lib.画像.size(), 1u);
         EXPECT_EQ(std::string(lib.画像[0].begin(), lib.画像[0].end()), "RIFF-piece");
         // Missing at the first start: written with the reading defaults.

@@ -7,6 +7,7 @@
 
 #include "display/pictures.h"
 #include "game/pieces.h"
+#include "window/canvas_image.h"
 
 namespace yukora::window {
 namespace {
@@ -86,6 +87,21 @@ TEST(絵, 背景は格子の間隔で継ぎ目なく繰り返す) {
 TEST(絵, 背景はそれぞれ違う) {
     for (int i = 絵_背景; i < 絵_ロゴ; ++i)
         for (int j = i + 1; j < 絵_ロゴ; ++j) EXPECT_NE(絵を作る(i, 1.0), 絵を作る(j, 1.0));
+}
+
+TEST(絵, 空桝を渡して描いた駒も描画面が初めて描く絵も元から描いた絵と同じ) {
+    for (qreal dpr : {1.0, 1.5, 2.0}) {
+        const QImage 空桝 = 絵を作る(絵_空桝, dpr);
+        const QImage 写し = 空桝.copy();
+        描画面 canvas(dpr);
+        for (int i = 0; i < 絵の数; ++i) {
+            if (絵一覧[i].駒 != 0) {
+                EXPECT_EQ(絵を作る(i, dpr, 空桝), 絵を作る(i, dpr)) << 絵一覧[i].名前;
+            }
+            EXPECT_EQ(canvas.絵の画像(i), 絵を作る(i, dpr)) << 絵一覧[i].名前 << " " << dpr;
+        }
+        EXPECT_EQ(空桝, 写し);
+    }
 }
 
 TEST(絵, アイコンは三十二画素角) {

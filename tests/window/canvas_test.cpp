@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 
 #include "display/display.h"
 #include "display/fake_screen.h"
@@ -66,6 +67,25 @@ TEST(描画面, 絵は左上を桝の点に合わせて原寸で写す) {
     描画面 u(2.0);
     u.絵(絵_ロゴ, 7206, 100);  // (10.8, 0)
     絵が置かれた(u, 絵_ロゴ, 961, 13);
+}
+
+TEST(描画面, 端にかかる絵は画像の内側だけを写す) {
+    // Tiles left of and above the window, and past the image's right and bottom edges.
+    for (const qreal dpr : {1.0, 1.5}) {
+        描画面 s(dpr);
+        QImage 期待 = s.画像().copy();
+        const int tile = 絵_背景 + 背景_煉瓦 - 背景_緑;
+        const std::pair<int, int> 点一覧[] = {{-300, -300},  {-300, 4000},  {17300, 11700},
+                                              {17300, -300}, {8000, 11700}, {-660, -1220},
+                                              {17700, 12100}};
+        for (const auto& [X, Y] : 点一覧) {
+            s.絵(tile, X, Y);
+            QPainter p(&期待);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(QPoint(s.画素(X), s.画素(Y)), s.絵の画像(tile));
+        }
+        EXPECT_EQ(s.画像(), 期待) << dpr;
+    }
 }
 
 TEST(描画面, 地色は盤の地だけに付き駒はそのまま) {

@@ -153,11 +153,16 @@ void 送って終わる(int signal, bool 箱を開く) {
         app.窓().show();
         QEventLoop loop;
         QTimer::singleShot(5000, &loop, [&] { loop.exit(9); });
-        QTimer::singleShot(0, &loop, [&] {
+        // Once the sound is open, after the first paint.
+        QTimer ready;
+        QObject::connect(&ready, &QTimer::timeout, &loop, [&] {
+            if (!app.対局().サウンド準備済み()) return;
+            ready.stop();
             if (箱を開く) QTimer::singleShot(50, [signal] { std::raise(signal); });
             else std::raise(signal);
             if (箱を開く) app.対局().START_Click();  // "先手の番です" waits for OK
         });
+        ready.start(5);
         rc = loop.exec();
         終了済み = app.終了済み();
     }

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QWindow>
 #include <filesystem>
@@ -76,15 +77,42 @@ public:
     std::int32_t dsStop(std::int32_t) override { return 0; }
 };
 
-TEST(窓アプリ, 音が出せなければ警告の絵の箱で知らせる) {
+// Notes the first paint of the canvas and every message box shown, in order.
+class 描画と箱 final : public QObject {
+public:
+    explicit 描画と箱(QWidget* canvas) : canvas_(canvas) { qApp->installEventFilter(this); }
+    文字列列 順;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint && watched == canvas_ && 順.empty()) 順.push_back("描画");
+        if (e->type() == QEvent::Show && qobject_cast<QMessageBox*>(watched)) 順.push_back("箱");
+        return false;
+    }
+
+private:
+    QWidget* canvas_;
+};
+
+TEST(窓アプリ, 音が出せなければ最初の描画の後に警告の絵の箱で知らせる) {
     箱を閉じる boxes;
     char pattern[] = "/tmp/yukora-dialog-XXXXXX";
     const fs::path folder = mkdtemp(pattern);
+    文字列列 順;
     {
         窓アプリ app(1.0, folder, std::make_unique<開かない音>());
+        描画と箱 watch(&app.窓().キャンバス());
         app.開始();
+        EXPECT_TRUE(boxes.箱.empty());
+        app.窓().show();
+        QElapsedTimer waited;
+        waited.start();
+        while (boxes.箱.empty() && waited.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        順 = watch.順;
     }
     fs::remove_all(folder);
+    EXPECT_EQ(順, (文字列列{"描画", "箱"}));
     ASSERT_EQ(boxes.箱.size(), 1u);
     EXPECT_EQ(boxes.箱[0].文, "Direct Soundインターフェースが作成できません。");
     EXPECT_EQ(boxes.箱[0].題, "Yukora将棋1.dll");

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -95,11 +96,10 @@ std::vector<std::string> 見出し(const QList<QAction*>& actions) {
 
 using 文字列列 = std::vector<std::string>;
 
-TEST(主窓, 題とアイコン) {
+TEST(主窓, 題と大きさ) {
     描画面 image(1.0);
     主窓 w(image);
     EXPECT_EQ(w.windowTitle().toStdString(), "Yukora 将棋Ⅰ");
-    EXPECT_TRUE(w.windowIcon().availableSizes().contains(QSize(32, 32)));
     EXPECT_EQ(w.キャンバス().sizeHint(), QSize(664, 513));
 }
 
@@ -191,6 +191,20 @@ TEST(主窓, 押下はtwipで伝えキーはEscが27) {
 std::filesystem::path 試験フォルダ() {
     char pattern[] = "/tmp/yukora-window-XXXXXX";
     return std::filesystem::path(mkdtemp(pattern));
+}
+
+TEST(窓アプリ, アイコンと音は最初の描画の後) {
+    窓アプリ app(1.0, 試験フォルダ(), std::make_unique<無音ライブラリ>());
+    app.開始();
+    EXPECT_TRUE(app.窓().windowIcon().isNull());
+    EXPECT_FALSE(app.対局().サウンド準備済み());
+    app.窓().show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!app.対局().サウンド準備済み() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(app.対局().サウンド準備済み());
+    EXPECT_TRUE(app.窓().windowIcon().availableSizes().contains(QSize(32, 32)));
 }
 
 TEST(窓アプリ, 開始で初期局面を描き左上に置く) {

@@ -72,6 +72,19 @@ protected:
     QWidget 窓;
 };
 
+TEST_F(棋譜パネル部品試験, 部品は初めて使うときに作り閉じるだけでは作らない) {
+    棋譜パネル部品 panel(&窓, 根);
+    EXPECT_EQ(fs::path(panel.File1フォルダ()), 根);
+    EXPECT_EQ(panel.文字列(棋譜欄::Text2), "");
+    棋譜パネル_閉じる(panel);
+    EXPECT_TRUE(窓.findChildren<QWidget*>().isEmpty());
+
+    KIFU_READ_Click(panel);
+    EXPECT_EQ(窓.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 12);
+    EXPECT_EQ(一覧(panel.File1()), (std::vector<std::string>{"A.棋譜", "b.棋譜"}));
+    EXPECT_EQ(panel.Dir1()->パス().toStdString(), 根.string());
+}
+
 TEST_F(棋譜パネル部品試験, 部品は隠れて始まり配置はtwipの十五分の一) {
     棋譜パネル部品 panel(&窓, 根);
     struct 期待 {

@@ -312,7 +312,7 @@ TEST(表示倍率, 百では押した点は今までどおり画素の十五倍)
 
 TEST(表示倍率, 棋譜パネルと版情報は倍率とともに大きくなる) {
     auto app = 始める("200");
-    const 棋譜パネル部品& panel = app->棋譜パネル();
+    棋譜パネル部品& panel = app->棋譜パネル();  // made when first used, at the zoom of then
     EXPECT_EQ(panel.Drive1()->geometry(), QRect(32, 48, 338, 40));
     EXPECT_EQ(panel.Command1()->geometry(), QRect(448, 448, 114, 50));
     EXPECT_EQ(panel.欄(棋譜欄::Text2)->font().pixelSize(), 24);

@@ -34,13 +34,26 @@ std::filesystem::path 動的サウンドライブラリ::既定のパス() {
     return (ec ? std::filesystem::path(".") : exe.parent_path()) / ファイル名();
 }
 
-動的サウンドライブラリ::動的サウンドライブラリ() { 読込(既定のパス()); }
+動的サウンドライブラリ::動的サウンドライブラリ() : ファイル_(既定のパス()) {}
 
-動的サウンドライブラリ::動的サウンドライブラリ(const std::filesystem::path& file) { 読込(file); }
+動的サウンドライブラリ::動的サウンドライブラリ(const std::filesystem::path& file)
+    : ファイル_(file) {}
 
-void 動的サウンドライブラリ::読込(const std::filesystem::path& file) {
+bool 動的サウンドライブラリ::読込済み() {
+    読込();
+    return 読込済み_;
+}
+
+const std::string& 動的サウンドライブラリ::読込エラー() {
+    読込();
+    return エラー_;
+}
+
+void 動的サウンドライブラリ::読込() {
+    if (読込試行済み_) return;
+    読込試行済み_ = true;
     // Never closed: a running audio thread must not lose its code.
-    void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = dlopen(ファイル_.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         const char* why = dlerror();
         エラー_ = why != nullptr ? why : "dlopen";
@@ -58,7 +71,7 @@ void 動的サウンドライブラリ::読込(const std::filesystem::path& file
 }
 
 std::int32_t 動的サウンドライブラリ::dsInitialize(std::intptr_t window) {
-    return 読込済み_ ? initialize_(window) : 0;
+    return 読込済み() ? initialize_(window) : 0;
 }
 
 std::int32_t 動的サウンドライブラリ::dsTerminate(std::int32_t library) {

@@ -1,4 +1,5 @@
-// The sound port on the shared library "Yukora将棋1", opened at run time by its file name.
+// The sound port on the shared library "Yukora将棋1", opened at run time by its file name,
+// not before dsInitialize: it brings in the whole audio stack.
 // A missing library, or one without every function, acts as a library whose dsInitialize
 // returns 0: the game then plays on silently.
 #pragma once
@@ -19,10 +20,10 @@ public:
     動的サウンドライブラリ(const 動的サウンドライブラリ&) = delete;
     動的サウンドライブラリ& operator=(const 動的サウンドライブラリ&) = delete;
 
-    // True when the file was opened and every function was found.
-    bool 読込済み() const { return 読込済み_; }
+    // True when the file was opened and every function was found (opening it now if not yet).
+    bool 読込済み();
     // Why it was not, for diagnostics.
-    const std::string& 読込エラー() const { return エラー_; }
+    const std::string& 読込エラー();
 
     // The library's file name, and its full path beside the running executable.
     static std::string ファイル名();
@@ -42,8 +43,11 @@ public:
     using 操作関数 = std::int32_t (*)(std::int32_t);
 
 private:
-    void 読込(const std::filesystem::path& file);
+    // Opens the file the first time.
+    void 読込();
 
+    std::filesystem::path ファイル_;
+    bool 読込試行済み_ = false;
     bool 読込済み_ = false;
     std::string エラー_;
     初期化関数 initialize_ = nullptr;

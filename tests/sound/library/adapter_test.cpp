@@ -1,4 +1,5 @@
 // The adapter that opens the sound library by name, and the program side on top of it.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -46,6 +47,18 @@ TEST(動的サウンドライブラリ, 本物のライブラリで一通り動�
     EXPECT_EQ(lib.dsTerminate(library), 1);
 }
 
+TEST(動的サウンドライブラリ, 開くのは初めてのdsInitializeのとき) {
+    if (dlopen(SOUND_LIBRARY_PATH, RTLD_NOW | RTLD_NOLOAD) != nullptr)
+        GTEST_SKIP() << "already opened by an earlier test of this process";
+    動的サウンドライブラリ lib(SOUND_LIBRARY_PATH);
+    EXPECT_EQ(dlopen(SOUND_LIBRARY_PATH, RTLD_NOW | RTLD_NOLOAD), nullptr);
+    const std::int32_t library = lib.dsInitialize(0);
+    EXPECT_NE(library, 0);
+    EXPECT_NE(dlopen(SOUND_LIBRARY_PATH, RTLD_NOW | RTLD_NOLOAD), nullptr);
+    EXPECT_TRUE(lib.読込済み());
+    lib.dsTerminate(library);
+}
+
 TEST(動的サウンドライブラリ, 無いライブラリは初期化できないだけ) {
     動的サウンドライブラリ lib(fs::path(RUN_DIR) / "no-such-dir" / "Yukora将棋1.so");
     EXPECT_FALSE(lib.読込済み());
@@ -78,7 +91,10 @@ TEST(サウンド一式, 生成した四つの音が本物のライブラリに�
     EXPECT_NE(s.音_その他, 0);
     EXPECT_NE(s.音_禁止, 0);
     EXPECT_NE(s.音_駒打, 0);
+    EXPECT_EQ(s.音_BGM, 0);  // made when the music is first switched on
+    BGM開始(s, lib);
     EXPECT_NE(s.音_BGM, 0);
+    EXPECT_EQ(lib.dsStop(s.音_BGM), 1);
     EXPECT_EQ(lib.dsPlayLooping(s.音_BGM), 1);
     EXPECT_EQ(lib.dsPlay(s.音_駒打), 1);
     解放_サウンド(s, lib);
