@@ -18,13 +18,17 @@ work=$(mktemp -d /tmp/yukora-desktop-XXXXXX)
 # safely while other virtual displays start beside it.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill ${keeper:-} "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do
     [[ -s "$work/display" ]] && break
     sleep 0.1
 done
 [[ -s "$work/display" ]] || { cat "$work/xvfb.log" >&2; echo "desktop_session: no Xvfb" >&2; exit 1; }
 export DISPLAY=:$(head -1 "$work/display")
+# One client held for the whole run: a server resets when its last client leaves, and a
+# program starting during the reset cannot connect.
+xprop -root -spy >/dev/null 2>&1 &
+keeper=$!
 run_dir=$(dirname "$exe")
 cp "$run_dir"/*.wav "$run_dir"/*.htm "$work"/ 2>/dev/null || true
 # An opener that finds no browser, as xdg-open on a machine without one.
@@ -84,7 +88,9 @@ find_box() {
     return 1
 }
 
-menu_bar() { xdotool mousemove --sync 20 10 sleep 0.2 click 1 sleep 0.5; }
+# The pointer stays where the last run left it, and a --sync move onto the same spot waits for a
+# motion that never comes: move away first.
+menu_bar() { xdotool mousemove 0 0 mousemove --sync 20 10 sleep 0.2 click 1 sleep 0.5; }
 # 対局 → 対局(人間) → スタート: the box "先手の番です" titled " ".
 start_two_humans() { menu_bar; xdotool key Down sleep 0.2 key Right sleep 0.3 key Return; }
 
@@ -125,7 +131,7 @@ done
 # 3. A side button (X button 8) on the board before a game: refused like a left press.
 write_settings
 start
-xdotool mousemove --sync 260 300 sleep 0.2 click 8
+xdotool mousemove 0 0 mousemove --sync 260 300 sleep 0.2 click 8
 if find_box "開始"; then pass "a side button acts as the left button"
 else fail "a side button acts as the left button"; fi
 stop
