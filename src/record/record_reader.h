@@ -1,26 +1,25 @@
-// Loading a record file into the move list (a click in the record panel's file list).
+// Reading a record file into the move list (a click in the record panel's file list).
 #pragma once
 #include <string>
 #include <vector>
 
-#include "game/board_view.h"
-#include "game/clock_port.h"
-#include "game/dialog_port.h"
 #include "game/move_list.h"
-#include "game/position.h"
 #include "game/screen_port.h"
-#include "game/state.h"
 #include "record/line_reader.h"
 #include "record/record_content.h"
-#include "record/record_panel.h"
 
 namespace yukora {
 
-// Loads the file `name` of the folder the file list shows: a new game in record mode with
-// the record's entries in the move list, to be stepped through with "進". The title is
-// printed below the board, the top player's name above it and the bottom player's below.
-void File1_Click(const std::string& name, 局面& p, 進行状態& s, 手順リスト& list, タイマー& timer,
-                 盤描画& view, 画面& screen, 棋譜パネル& panel, ダイアログ& dialog);
+// What reading a ".棋譜" file gave.
+struct 棋譜読込結果 {
+    std::vector<std::string> 見出し;  // the header lines read: title, top player, bottom player
+    int 項目数 = 0;                   // entries read into 1..項目数 of the move list
+    std::vector<std::string> 知らせ;  // the boxes (title "棋譜") that tell how reading went
+};
+
+// Reads the file `name` of the file list's folder `folder` into entries 1.. of the list. Only
+// names inside the folder are opened.
+棋譜読込結果 読込_棋譜(const std::string& folder, const std::string& name, 手順リスト& list);
 
 // Prints the header lines read: the title below the board, then the top player's name
 // above it and the bottom player's below it.

@@ -49,7 +49,8 @@ public:
         return t.描くもの([](表示& d) { d.消去_思考中(); });
     }
     日誌 描画_数値(double x, double y, const char* text, int colour, int kanji, int size) {
-        return t.描くもの([&](表示& d) { d.描画_数値(x, y, std::string_view(text), colour, kanji, size); });
+        return t.描くもの(
+            [&](表示& d) { d.描画_数値(x, y, std::string_view(text), colour, kanji, size); });
     }
     日誌 描画_桝輪郭(int colour, double x, double y) {
         return t.描くもの([&](表示& d) { d.描画_桝輪郭(colour, x, y); });

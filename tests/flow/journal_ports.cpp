@@ -12,8 +12,8 @@ namespace yukora::test::進行試験 {
     フォルダ = mkdtemp(pattern);
     for (const char* name : {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav"})
         std::ofstream(フォルダ / name) << "RIFF";
-    game = std::make_unique<ゲーム>(ゲームの窓口{screen, clock, timer, dialog, menu, panel, 音,
-                                                 browser, version, nullptr, 0});
+    game = std::make_unique<ゲーム>(
+        ゲームの窓口{screen, clock, timer, dialog, menu, panel, 音, browser, version, nullptr, 0});
     game->Form_Load(フォルダ);
     記録.clear();
 }

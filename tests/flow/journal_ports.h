@@ -18,7 +18,9 @@ using 日誌 = std::vector<std::string>;
 class 日誌画面 final : public 画面 {
 public:
     explicit 日誌画面(日誌& out) : out_(out) {}
-    void 絵(int 番号, int X, int Y) override { 写す([&] { 記録_.絵(番号, X, Y); }); }
+    void 絵(int 番号, int X, int Y) override {
+        写す([&] { 記録_.絵(番号, X, Y); });
+    }
     void 地色付きの絵(int 番号, int X, int Y, int 色, int 濃さ) override {
         写す([&] { 記録_.地色付きの絵(番号, X, Y, 色, 濃さ); });
     }
@@ -28,8 +30,12 @@ public:
     void 文字(int X, int Y, std::string_view text, int 大きさ, int 色) override {
         写す([&] { 記録_.文字(X, Y, text, 大きさ, 色); });
     }
-    void 太字(bool on) override { 写す([&] { 記録_.太字(on); }); }
-    void 今すぐ表示() override { 写す([&] { 記録_.今すぐ表示(); }); }
+    void 太字(bool on) override {
+        写す([&] { 記録_.太字(on); });
+    }
+    void 今すぐ表示() override {
+        写す([&] { 記録_.今すぐ表示(); });
+    }
 
 private:
     void 写す(const std::function<void()>& call) {
