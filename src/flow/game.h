@@ -105,7 +105,6 @@ private:
     void COMの投了();
     void COMの手を指す(const COM指し手& mv);
     void 局面を項目から戻す(int j);
-    void 棋譜ファイルを読込(const std::string& name);
     // The influence display brought in step with the position (nothing while it is off).
     void 勢力表示を合わせる();
     // The outlines of the last hint, back to the colours they replaced.

@@ -27,35 +27,28 @@ void ゲーム::Command1_Click() {
     yukora::Command1_Click(状態.手順, 状態.進行, 窓口_.panel, 窓口_.dialog);
 }
 
+// A name ending in ".kif", ".kifu" or ".csa" is read in that format; any other is a ".棋譜"
+// file. What was read is a new game in record mode, to be stepped through with "進": the
+// title printed below the board, the top player's name above it and the bottom player's below.
 void ゲーム::File1_Click(const std::string& name) {
     ヒント枠を消す();
-    if (他形式の名前か(name)) {
-        他形式を読込(name, 状態.盤面, 状態.進行, 状態.手順, 窓口_.timer, 表示_, 窓口_.screen,
-                     窓口_.panel, 窓口_.dialog);
-    } else {
-        棋譜ファイルを読込(name);
-    }
-    勢力表示を合わせる();
-}
-
-// A new game in record mode with the file's entries in the move list, to be stepped through
-// with "進". The title is printed below the board, the top player's name above it and the
-// bottom player's below.
-void ゲーム::棋譜ファイルを読込(const std::string& name) {
-    進行状態& s = 状態.進行;
     描画_可視(窓口_.panel, false, false, false);
-    初期設定();
-    s.番.棋譜モード = 1;
-    // Entry 0 is the start the file's entries follow from: the usual one.
-    const 局面& p = 状態.盤面;
-    状態.手順.項目(0) = 手順記録{p.盤, p.MAN持駒, p.COM持駒};
-    const 棋譜読込結果 r = 読込_棋譜(窓口_.panel.File1フォルダ(), name, 状態.手順);
-    見出しを印字(窓口_.screen, r.見出し);
-    s.数.手順番号 = 0;
-    s.数.手数 = 0;
-    s.数.手順最終 = r.項目数;
+    const std::string folder = 窓口_.panel.File1フォルダ();
+    const 棋譜読込結果 r = 他形式の名前か(name) ? 読込_他形式(folder, name, 状態.手順)
+                                                : 読込_棋譜(folder, name, 状態.手順);
+    進行状態& s = 状態.進行;
+    if (r.新しい対局) {
+        初期設定();
+        s.番.棋譜モード = 1;
+        開始を盤に(状態.手順, 状態.盤面, s.番, 表示_);
+        見出しを印字(窓口_.screen, r.見出し);
+        s.数.手順番号 = 0;
+        s.数.手数 = 0;
+        s.数.手順最終 = r.項目数;
+    }
     for (const std::string& text : r.知らせ) 窓口_.dialog.メッセージ(text, "棋譜");
-    if (r.項目数 > 0) s.番.手番 = 1;
+    if (r.新しい対局) s.番.手番 = r.手番;
+    勢力表示を合わせる();
 }
 
 int ゲーム::Drive1_Change(bool readable) { return yukora::Drive1_Change(窓口_.dialog, readable); }

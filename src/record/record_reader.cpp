@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/palette.h"
+#include "game/position.h"
 #include "record/notation.h"
 
 namespace yukora {
@@ -76,6 +77,9 @@ std::vector<std::string> 棋譜読込の知らせ(開く結果 opened, const 棋
 }
 
 棋譜読込結果 読込_棋譜(const std::string& folder, const std::string& name, 手順リスト& list) {
+    局面 start;
+    初期配置(start);
+    list.項目(0) = 手順記録{start.盤, start.MAN持駒, start.COM持駒};
     開く結果 opened = 開く結果::ない;
     棋譜内容 c;
     if (一覧の名前か(name)) {
@@ -83,7 +87,7 @@ std::vector<std::string> 棋譜読込の知らせ(開く結果 opened, const 棋
         opened = in.結果();
         c = 読込_棋譜内容(in, list);
     }
-    return {c.見出し, c.項目数, 棋譜読込の知らせ(opened, c)};
+    return {true, c.見出し, c.項目数, c.項目数 > 0 ? 1 : 0, 棋譜読込の知らせ(opened, c)};
 }
 
 }  // namespace yukora

@@ -10,15 +10,17 @@
 
 namespace yukora {
 
-// What reading a ".棋譜" file gave.
+// What reading a record file gave, for the flow to show.
 struct 棋譜読込結果 {
+    bool 新しい対局 = true;           // a new game in record mode; false keeps the game as it is
     std::vector<std::string> 見出し;  // the header lines read: title, top player, bottom player
-    int 項目数 = 0;                   // entries read into 1..項目数 of the move list
+    int 項目数 = 0;                   // the last entry read into the move list
+    int 手番 = 0;                     // the side to move at entry 0; 0 when no entry was read
     std::vector<std::string> 知らせ;  // the boxes (title "棋譜") that tell how reading went
 };
 
-// Reads the file `name` of the file list's folder `folder` into entries 1.. of the list. Only
-// names inside the folder are opened.
+// Reads the ".棋譜" file `name` of the file list's folder `folder` into the move list: entry 0
+// the usual start, the file's entries from 1 on. Only names inside the folder are opened.
 棋譜読込結果 読込_棋譜(const std::string& folder, const std::string& name, 手順リスト& list);
 
 // Prints the header lines read: the title below the board, then the top player's name
