@@ -4,11 +4,9 @@
 #include <vector>
 
 #include "game/board_view.h"
-#include "game/clock_port.h"
 #include "game/dialog_port.h"
 #include "game/move_list.h"
 #include "game/position.h"
-#include "game/screen_port.h"
 #include "game/state.h"
 #include "record/kifu_record.h"
 #include "record/record_panel.h"
