@@ -2,6 +2,8 @@
 // boxes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "display/grid.h"
 #include "flow/journal_ports.h"
 #include "influence/survey.h"
