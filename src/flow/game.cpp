@@ -1,8 +1,6 @@
 #include "flow/game.h"
 
-#include "computer/com_turn.h"
 #include "display/display.h"
-#include "record/notation.h"
 #include "record/panel_commands.h"
 #include "rules/initial_setup.h"
 #include "settings/option_commands.h"
@@ -11,51 +9,8 @@
 
 namespace yukora {
 
-// What the computer's turn draws, plays and shows, forwarded to the game's own procedures.
-class ゲーム::手番の出力 final : public 手番出力 {
-public:
-    explicit 手番の出力(ゲーム& g) : g_(g) {}
-    void 描画_絵(int code, double x, double y) override { g_.表示_.描画_絵(code, x, y); }
-    void 描画_桝輪郭(int colour, double x, double y) override {
-        g_.表示_.描画_桝輪郭(colour, x, y);
-    }
-    void 描画_自持盤() override { g_.表示_.描画_自持盤(); }
-    void 描画_敵持盤() override { g_.表示_.描画_敵持盤(); }
-    void 画面_再描画() override { g_.表示_.画面_再描画(); }
-    void 消去_思考中() override { g_.表示_.消去_思考中(); }
-    void 描画_数値(double x, double y, const std::string& value, int colour, int kanji,
-                   int size) override {
-        g_.表示_.描画_数値(x, y, std::string_view(value), colour, kanji, size);
-    }
-    void 描画_手数(int n, int colour) override { g_.表示_.描画_手数(n, colour); }
-    void 描画_駒点滅(int code, double x, double y, int times) override {
-        g_.表示_.描画_駒点滅(code, static_cast<int>(x), static_cast<int>(y), times);
-    }
-    void 描画_移動結果(int side, int x, int y, int piece, int colour) override {
-        yukora::描画_移動結果(g_.表示_, g_.状態.進行.番, side, x, y, piece, colour);
-    }
-    void 消去_移動結果(int side) override {
-        yukora::消去_移動結果(g_.表示_, g_.状態.進行.番, side);
-    }
-    void 表示更新() override { g_.窓口_.clock.表示更新(); }
-    void Timer1_Timer() override { g_.Timer1_Timer(); }
-    float 現在秒() override { return g_.窓口_.clock.現在秒(); }
-    void 待ち時間(float seconds) override { g_.待ち時間(seconds); }
-    void Timer1有効設定(bool on) override { g_.窓口_.timer.有効設定(on); }
-    bool KEIKAチェック済() override { return g_.状態.設定.印.KEIKA; }
-    void 効果音(音 which) override { g_.効果音(which); }
-    void メッセージ(const std::string& text, const std::string& title) override {
-        g_.窓口_.dialog.メッセージ(text, title);
-    }
-
-private:
-    ゲーム& g_;
-};
-
 ゲーム::ゲーム(ゲームの窓口 ports)
-    : 窓口_(std::move(ports)),
-      表示_(窓口_.screen, 窓口_.clock, 状態.盤面, 状態.進行),
-      手番出力_(std::make_unique<手番の出力>(*this)) {
+    : 窓口_(std::move(ports)), 表示_(窓口_.screen, 窓口_.clock, 状態.盤面, 状態.進行) {
     表示_.付随設定(this);
 }
 
@@ -72,10 +27,6 @@ void ゲーム::停止() {
 void ゲーム::効果音(音 which) { 音再生(状態.音, 窓口_.sound, which); }
 
 void ゲーム::初期設定() { yukora::初期設定(状態.盤面, 状態.進行, 窓口_.timer, 表示_); }
-
-void ゲーム::com_ban() {
-    yukora::com_ban(状態.盤面, 状態.勢力, 状態.思考, 状態.進行, 状態.手順, *手番出力_);
-}
 
 void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesystem::path& settings) {
     起動フォルダ_ = folder;

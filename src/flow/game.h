@@ -13,6 +13,8 @@
 
 namespace yukora {
 
+struct COM指し手;
+
 class ゲーム final : public 窓イベント,
                      private 再描画の付随,
                      private yukora::効果音,
@@ -51,6 +53,9 @@ public:
     void OWARI_Click();
     void TAIKYOKU_Click();  // also "局面" and "ｵﾌﾟｼｮﾝ" opening
     void Form_MouseDown(int button, int shift, float x, float y);
+    // The computer's whole turn: think, play, announce, hand the turn back. Nothing once the
+    // game is over; with no move at all the computer resigns.
+    void com_ban();
 
     // Moving through the move list.
     void REPLAY_Click();
@@ -96,15 +101,16 @@ public:
     const std::filesystem::path& 起動フォルダ() const { return 起動フォルダ_; }
 
 private:
-    class 手番の出力;
-
     void 初期設定();
     void メニューの命令(メニュー操作 item);
     void 人の手を指す(int button);
     void 手持ちの駒を選ぶ(int c, int r);
     void 盤の駒を選ぶ(int c, int r);
     void 移動先を選ぶ(int c, int r, int button);
-    void com_ban();
+    // The computer's steps: the notice, resigning, playing the move the search chose.
+    void 思考中を示す();
+    void COMの投了();
+    void COMの手を指す(const COM指し手& mv);
     void 局面を項目から戻す(int j);
     // The influence display brought in step with the position (nothing while it is off).
     void 勢力表示を合わせる();
@@ -130,7 +136,6 @@ private:
         int 元X = 0, 元Y = 0, 元色 = 0, 先X = 0, 先Y = 0, 先色 = 0;
     };
     ヒント枠 ヒント枠_;
-    std::unique_ptr<手番の出力> 手番出力_;
 };
 
 }  // namespace yukora

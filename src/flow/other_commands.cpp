@@ -27,16 +27,27 @@ void ゲーム::Command1_Click() {
     yukora::Command1_Click(状態.手順, 状態.進行, 窓口_.panel, 窓口_.dialog);
 }
 
+// A name ending in ".kif", ".kifu" or ".csa" is read in that format; any other is a ".棋譜"
+// file. What was read is a new game in record mode, to be stepped through with "進": the
+// title printed below the board, the top player's name above it and the bottom player's below.
 void ゲーム::File1_Click(const std::string& name) {
     ヒント枠を消す();
-    if (他形式の名前か(name)) {
-        他形式を読込(name, 状態.盤面, 状態.進行, 状態.手順, 窓口_.timer, 表示_, 窓口_.screen,
-                     窓口_.panel, 窓口_.dialog);
-        勢力表示を合わせる();
-        return;
+    描画_可視(窓口_.panel, false, false, false);
+    const std::string folder = 窓口_.panel.File1フォルダ();
+    const 棋譜読込結果 r = 他形式の名前か(name) ? 読込_他形式(folder, name, 状態.手順)
+                                                : 読込_棋譜(folder, name, 状態.手順);
+    進行状態& s = 状態.進行;
+    if (r.新しい対局) {
+        初期設定();
+        s.番.棋譜モード = 1;
+        開始を盤に(状態.手順, 状態.盤面, s.番, 表示_);
+        見出しを印字(窓口_.screen, r.見出し);
+        s.数.手順番号 = 0;
+        s.数.手数 = 0;
+        s.数.手順最終 = r.項目数;
     }
-    yukora::File1_Click(name, 状態.盤面, 状態.進行, 状態.手順, 窓口_.timer, 表示_, 窓口_.screen,
-                        窓口_.panel, 窓口_.dialog);
+    for (const std::string& text : r.知らせ) 窓口_.dialog.メッセージ(text, "棋譜");
+    if (r.新しい対局) s.番.手番 = r.手番;
     勢力表示を合わせる();
 }
 

@@ -17,8 +17,8 @@ public:
     virtual void 表示更新() = 0;
 
     // Waits `seconds` on the time of day, showing the window but handling no input. A wait
-    // across midnight also ends after `seconds`.
-    void 待ち時間(float seconds) {
+    // across midnight also ends after `seconds`. A fake clock may note the wait instead.
+    virtual void 待ち時間(float seconds) {
         const float start = 現在秒();
         while (調査_経過秒(start, 現在秒()) < seconds) {
             表示更新();

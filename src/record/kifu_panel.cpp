@@ -9,14 +9,12 @@
 #include "record/panel_commands.h"
 #include "record/record_reader.h"
 #include "record/record_writer.h"
-#include "rules/initial_setup.h"
 
 namespace yukora {
 namespace {
 
 constexpr const char* 空白題 = "  ";
 constexpr const char* 保存題 = "棋譜保存";
-constexpr const char* 棋譜題 = "棋譜";
 
 // More than any record holds; what lies beyond is not read.
 constexpr std::size_t 読込の上限 = 16u << 20;
@@ -53,16 +51,12 @@ std::string 行の説明(const 読込エラー& e) {
     return e.行 > 0 ? "(" + std::to_string(e.行) + "行目)" : std::string();
 }
 
-// Board and hands of entry 0, drawn when they are not the usual start 初期設定 drew.
-void 開始を盤に(const 手順リスト& list, 局面& p, const 手番型& 番, 盤描画& view) {
-    const 手順記録& e = list.参照(0);
-    const bool same = p.盤 == e.盤 && p.MAN持駒 == e.MAN持駒 && p.COM持駒 == e.COM持駒;
-    p.盤 = e.盤;
-    p.MAN持駒 = e.MAN持駒;
-    p.COM持駒 = e.COM持駒;
-    p.MAN持駒数 = 調査_持駒数(p, 番, 番.MAN番);
-    p.COM持駒数 = 調査_持駒数(p, 番, 番.COM番);
-    if (!same) view.画面_再描画();
+// Nothing to step through: the game on the board stays, and the boxes say why.
+棋譜読込結果 読めない(std::vector<std::string> texts) {
+    棋譜読込結果 r;
+    r.新しい対局 = false;
+    r.知らせ = std::move(texts);
+    return r;
 }
 
 // Nothing to keep or to step through: no move from the usual start. Any other start, a
@@ -143,40 +137,35 @@ std::vector<std::string> 他形式読込の知らせ(const 読込結果& r) {
     return {first, "棋譜を '進 'で進めて下さい"};
 }
 
-void 他形式を読込(const std::string& name, 局面& p, 進行状態& s, 手順リスト& list, タイマー& timer,
-                  盤描画& view, 画面& screen, 棋譜パネル& panel, ダイアログ& dialog) {
-    描画_可視(panel, false, false, false);
+棋譜読込結果 読込_他形式(const std::string& folder, const std::string& name, 手順リスト& list) {
     std::string bytes;
     開く結果 opened = 開く結果::ない;
-    if (一覧の名前か(name)) {
-        const std::string folder = panel.File1フォルダ();
+    if (一覧の名前か(name))
         opened = ファイルを読む((folder.empty() ? "." : folder) + "/" + name, bytes);
-    }
-    if (opened != 開く結果::開いた) {
-        for (const std::string& text : 棋譜読込の知らせ(opened, {}))
-            dialog.メッセージ(text, 棋譜題);
-        return;
-    }
+    if (opened != 開く結果::開いた) return 読めない(棋譜読込の知らせ(opened, {}));
     読込結果 r = 棋譜を読む(bytes, 拡張子の形式(name));
-    if (読めなかったか(r)) {
-        // Nothing to step through: the game on the board stays.
-        for (const std::string& text : 他形式読込の知らせ(r)) dialog.メッセージ(text, 棋譜題);
-        return;
-    }
-    初期設定(p, s, timer, view);
-    s.番.棋譜モード = 1;
+    if (読めなかったか(r)) return 読めない(他形式読込の知らせ(r));
     const int n = 記録を手順に(r.記録, list);
     if (n < static_cast<int>(r.記録.手.size())) {
         r.記録.手.resize(static_cast<size_t>(n));
         if (!r.エラー) r.エラー = 読込エラー{0, n + 1, "an illegal move"};
     }
-    開始を盤に(list, p, s.番, view);
-    見出しを印字(screen, {r.記録.棋戦, r.記録.後手名, r.記録.先手名});
-    s.数.手順番号 = 0;
-    s.数.手数 = 0;
-    s.数.手順最終 = n;
-    for (const std::string& text : 他形式読込の知らせ(r)) dialog.メッセージ(text, 棋譜題);
-    s.番.手番 = r.記録.開始.手番;
+    return {true,
+            {r.記録.棋戦, r.記録.後手名, r.記録.先手名},
+            n,
+            r.記録.開始.手番,
+            他形式読込の知らせ(r)};
+}
+
+void 開始を盤に(const 手順リスト& list, 局面& p, const 手番型& 番, 盤描画& view) {
+    const 手順記録& e = list.参照(0);
+    const bool same = p.盤 == e.盤 && p.MAN持駒 == e.MAN持駒 && p.COM持駒 == e.COM持駒;
+    p.盤 = e.盤;
+    p.MAN持駒 = e.MAN持駒;
+    p.COM持駒 = e.COM持駒;
+    p.MAN持駒数 = 調査_持駒数(p, 番, 番.MAN番);
+    p.COM持駒数 = 調査_持駒数(p, 番, 番.COM番);
+    if (!same) view.画面_再描画();
 }
 
 }  // namespace yukora

@@ -4,14 +4,13 @@
 #include <vector>
 
 #include "game/board_view.h"
-#include "game/clock_port.h"
 #include "game/dialog_port.h"
 #include "game/move_list.h"
 #include "game/position.h"
-#include "game/screen_port.h"
 #include "game/state.h"
 #include "record/kifu_record.h"
 #include "record/record_panel.h"
+#include "record/record_reader.h"
 
 namespace yukora {
 
@@ -31,10 +30,12 @@ int 他形式で保存(const 手順リスト& list, const 局面& p, const 進�
 // only part of the record was read (the move and the line that stopped it).
 std::vector<std::string> 他形式読込の知らせ(const 読込結果& r);
 
-// Loads the file `name` of the folder the file list shows into record mode, like a ".棋譜"
-// file. A start other than the usual one loads even without moves. When nothing can be
-// read the game on the board stays as it is.
-void 他形式を読込(const std::string& name, 局面& p, 進行状態& s, 手順リスト& list, タイマー& timer,
-                  盤描画& view, 画面& screen, 棋譜パネル& panel, ダイアログ& dialog);
+// Reads the file `name` of the file list's folder `folder`, in the format of its extension,
+// into the move list. A start other than the usual one is read even without moves. When
+// nothing can be read the move list stays as it is and no new game is asked for.
+棋譜読込結果 読込_他形式(const std::string& folder, const std::string& name, 手順リスト& list);
+
+// Board and hands of entry 0 onto the position, drawn again when they are not what it held.
+void 開始を盤に(const 手順リスト& list, 局面& p, const 手番型& 番, 盤描画& view);
 
 }  // namespace yukora

@@ -3,14 +3,12 @@
 #include <cmath>
 
 #include "game/palette.h"
+#include "game/position.h"
 #include "record/notation.h"
-#include "record/panel_commands.h"
-#include "rules/initial_setup.h"
 
 namespace yukora {
 namespace {
 
-constexpr const char* 棋譜題 = "棋譜";
 constexpr int 見出し文字サイズ = 12;
 // The title and the bottom player's name go in the band below the board (the top of row 10),
 // as the top player's name sits above it; starting a game clears that band.
@@ -78,27 +76,18 @@ std::vector<std::string> 棋譜読込の知らせ(開く結果 opened, const 棋
     return {first, "棋譜を '進 'で進めて下さい"};
 }
 
-void File1_Click(const std::string& name, 局面& p, 進行状態& s, 手順リスト& list, タイマー& timer,
-                 盤描画& view, 画面& screen, 棋譜パネル& panel, ダイアログ& dialog) {
-    描画_可視(panel, false, false, false);
-    初期設定(p, s, timer, view);
-    s.番.棋譜モード = 1;
-    // Entry 0 is the start the file's entries follow from: the usual one.
-    list.項目(0) = 手順記録{p.盤, p.MAN持駒, p.COM持駒};
+棋譜読込結果 読込_棋譜(const std::string& folder, const std::string& name, 手順リスト& list) {
+    局面 start;
+    初期配置(start);
+    list.項目(0) = 手順記録{start.盤, start.MAN持駒, start.COM持駒};
     開く結果 opened = 開く結果::ない;
     棋譜内容 c;
     if (一覧の名前か(name)) {
-        const std::string folder = panel.File1フォルダ();
         ファイル行入力 in((folder.empty() ? "." : folder) + "/" + name);
         opened = in.結果();
         c = 読込_棋譜内容(in, list);
-        見出しを印字(screen, c.見出し);
     }
-    s.数.手順番号 = 0;
-    s.数.手数 = 0;
-    s.数.手順最終 = c.項目数;
-    for (const std::string& text : 棋譜読込の知らせ(opened, c)) dialog.メッセージ(text, 棋譜題);
-    if (c.項目数 > 0) s.番.手番 = 1;
+    return {true, c.見出し, c.項目数, c.項目数 > 0 ? 1 : 0, 棋譜読込の知らせ(opened, c)};
 }
 
 }  // namespace yukora

@@ -1,26 +1,27 @@
-// Loading a record file into the move list (a click in the record panel's file list).
+// Reading a record file into the move list (a click in the record panel's file list).
 #pragma once
 #include <string>
 #include <vector>
 
-#include "game/board_view.h"
-#include "game/clock_port.h"
-#include "game/dialog_port.h"
 #include "game/move_list.h"
-#include "game/position.h"
 #include "game/screen_port.h"
-#include "game/state.h"
 #include "record/line_reader.h"
 #include "record/record_content.h"
-#include "record/record_panel.h"
 
 namespace yukora {
 
-// Loads the file `name` of the folder the file list shows: a new game in record mode with
-// the record's entries in the move list, to be stepped through with "進". The title is
-// printed below the board, the top player's name above it and the bottom player's below.
-void File1_Click(const std::string& name, 局面& p, 進行状態& s, 手順リスト& list, タイマー& timer,
-                 盤描画& view, 画面& screen, 棋譜パネル& panel, ダイアログ& dialog);
+// What reading a record file gave, for the flow to show.
+struct 棋譜読込結果 {
+    bool 新しい対局 = true;           // a new game in record mode; false keeps the game as it is
+    std::vector<std::string> 見出し;  // the header lines read: title, top player, bottom player
+    int 項目数 = 0;                   // the last entry read into the move list
+    int 手番 = 0;                     // the side to move at entry 0; 0 when no entry was read
+    std::vector<std::string> 知らせ;  // the boxes (title "棋譜") that tell how reading went
+};
+
+// Reads the ".棋譜" file `name` of the file list's folder `folder` into the move list: entry 0
+// the usual start, the file's entries from 1 on. Only names inside the folder are opened.
+棋譜読込結果 読込_棋譜(const std::string& folder, const std::string& name, 手順リスト& list);
 
 // Prints the header lines read: the title below the board, then the top player's name
 // above it and the bottom player's below it.

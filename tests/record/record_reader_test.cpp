@@ -14,7 +14,6 @@
 #include "record/sjis.h"
 #include "record/temp_folder.h"
 #include "support/board_fixtures.h"
-#include "support/fake_board_view.h"
 
 namespace yukora {
 namespace {
@@ -32,65 +31,34 @@ std::string 項目行(float man = 0, float com = 0) {
 
 const std::string 見出し = SJIS("名局\r\n上の人\r\n下の人\r\n");
 
+using Texts = std::vector<std::string>;
+
 class 棋譜読込 : public ::testing::Test {
 protected:
     test::棋譜試験::一時フォルダ dir;
-    test::棋譜試験::記録するパネル panel;
-    test::棋譜試験::記録するダイアログ dialog;
-    test::記録するタイマー timer;
-    test::記録する盤描画 view;
-    test::棋譜試験::文字を記録する画面 printer;
-    局面 p;
-    進行状態 s;
     手順リスト list;
+    棋譜読込結果 r;
 
-    void SetUp() override {
-        panel.フォルダ = dir.場所();
-        panel.可視_Drive1(true);
-        panel.可視_Dir1(true);
-        panel.可視_File1(true);
-        s.数.手数 = 17;
-        s.数.手順番号 = 17;
-        s.数.手順最終 = 17;
-        s.番.手番 = -1;
-        p.盤[5][5] = 角;
-    }
-    void 読む(const std::string& name) {
-        File1_Click(name, p, s, list, timer, view, printer, panel, dialog);
-    }
+    void 読む(const std::string& name) { r = 読込_棋譜(dir.場所(), name, list); }
     void データなし() const {
-        ASSERT_EQ(dialog.表示.size(), 1u);
-        EXPECT_EQ(dialog.表示[0],
-                  (test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜"}));
-        EXPECT_EQ(s.数.手順最終, 0);
-        EXPECT_EQ(s.番.手番, 0);
-        EXPECT_EQ(s.番.棋譜モード, 1);
-        EXPECT_EQ(p.盤, test::初期局面().盤);  // the new-game position stays
+        EXPECT_EQ(r.知らせ, Texts{"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"});
+        EXPECT_EQ(r.項目数, 0);
     }
 };
 
-TEST_F(棋譜読込, 新しい対局にして棋譜モードで項目を読み進めるよう伝える) {
+TEST_F(棋譜読込, 見出しと項目を読み進めるよう伝える) {
     dir.置く("a.棋譜", 見出し + 項目行(3, 0) + 項目行(3, 8));
     読む("a.棋譜");
-    EXPECT_EQ(dialog.表示,
-              (std::vector<test::棋譜試験::メッセージ記録>{
-                  {" 読み込みました", "棋譜"}, {"棋譜を '進 'で進めて下さい", "棋譜"}}));
-    EXPECT_EQ(s.番.棋譜モード, 1);
-    EXPECT_EQ(s.番.手番, 1);
-    EXPECT_EQ(s.数.手順番号, 0);
-    EXPECT_EQ(s.数.手数, 0);
-    EXPECT_EQ(s.数.手順最終, 2);
-    EXPECT_FALSE(timer.on);
-    EXPECT_EQ(view.呼出し, std::vector<std::string>{"再描画"});
-    EXPECT_EQ(p.盤, test::初期局面().盤);
-    EXPECT_FALSE(panel.Drive1 || panel.Dir1 || panel.File1);
+    EXPECT_EQ(r.知らせ, (Texts{" 読み込みました", "棋譜を '進 'で進めて下さい"}));
+    EXPECT_EQ(r.見出し, (Texts{"名局", "上の人", "下の人"}));
+    EXPECT_EQ(r.項目数, 2);
     EXPECT_EQ(list.参照(1).MAN時間後, 3.0f);
     EXPECT_EQ(list.参照(2).COM時間後, 8.0f);
 }
 
-TEST_F(棋譜読込, 見出しは長さで中央に寄せ題名は薄赤で下に名前は白で上下に) {
-    dir.置く("a.棋譜", SJIS("十三文字の対局名です１２３\r\nabc\r\n\r\n") + 項目行());
-    読む("a.棋譜");
+TEST(見出しを印字, 長さで中央に寄せ題名は薄赤で下に名前は白で上下に) {
+    test::棋譜試験::文字を記録する画面 printer;
+    見出しを印字(printer, {"十三文字の対局名です１２３", "abc", ""});
     ASSERT_EQ(printer.印字一覧.size(), 3u);
     const test::棋譜試験::印字記録& title = printer.印字一覧[0];
     EXPECT_EQ(title.X, -240);
@@ -113,14 +81,12 @@ TEST_F(棋譜読込, 見出しだけの棋譜と空のファイルにはデー�
     dir.置く("a.棋譜", 見出し);
     読む("a.棋譜");
     データなし();
-    EXPECT_EQ(printer.印字一覧.size(), 3u);
+    EXPECT_EQ(r.見出し.size(), 3u);
 
-    dialog.表示.clear();
-    printer.印字一覧.clear();
     dir.置く("empty.棋譜", "");
     読む("empty.棋譜");
     データなし();
-    EXPECT_TRUE(printer.印字一覧.empty());
+    EXPECT_TRUE(r.見出し.empty());
 }
 
 TEST_F(棋譜読込, 読めないわけをそれぞれの言葉で伝え新しい対局のまま) {
@@ -149,15 +115,9 @@ TEST_F(棋譜読込, 読めないわけをそれぞれの言葉で伝え新し�
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        dialog.表示.clear();
-        s.番.手番 = -1;
         読む(c.name);
-        ASSERT_EQ(dialog.表示.size(), 1u);
-        EXPECT_EQ(dialog.表示[0], (test::棋譜試験::メッセージ記録{c.text, "棋譜"}));
-        EXPECT_EQ(s.数.手順最終, 0);
-        EXPECT_EQ(s.番.手番, 0);
-        EXPECT_EQ(s.番.棋譜モード, 1);
-        EXPECT_EQ(p.盤, test::初期局面().盤);
+        EXPECT_EQ(r.知らせ, Texts{c.text});
+        EXPECT_EQ(r.項目数, 0);
     }
 }
 
@@ -166,21 +126,16 @@ TEST_F(棋譜読込, 読む権限のない棋譜はそう伝える) {
     ASSERT_EQ(::chmod(dir.中("secret.棋譜").c_str(), 0200), 0);
     test::棋譜試験::一般利用者で確かめる([&] {
         読む("secret.棋譜");
-        return dialog.表示.size() == 1 && s.数.手順最終 == 0 &&
-               dialog.表示[0] ==
-                   test::棋譜試験::メッセージ記録{"棋譜ﾌｧｲﾙを読む権限がありません", "棋譜"};
+        return r.項目数 == 0 && r.知らせ == Texts{"棋譜ﾌｧｲﾙを読む権限がありません"};
     });
 }
 
 TEST_F(棋譜読込, ShiftJISでない項目の前までを読みそう伝えて進めさせる) {
     dir.置く("bad-entry.棋譜", 見出し + 項目行(5) + 項目行(6) + "\xa0\xa0\r\n" + 項目行(7));
     読む("bad-entry.棋譜");
-    EXPECT_EQ(dialog.表示,
-              (std::vector<test::棋譜試験::メッセージ記録>{
-                  {"2手まで読み込みました\n\n3手目にShift-JISでない文字があります", "棋譜"},
-                  {"棋譜を '進 'で進めて下さい", "棋譜"}}));
-    EXPECT_EQ(s.数.手順最終, 2);
-    EXPECT_EQ(s.番.手番, 1);
+    EXPECT_EQ(r.知らせ, (Texts{"2手まで読み込みました\n\n3手目にShift-JISでない文字があります",
+                               "棋譜を '進 'で進めて下さい"}));
+    EXPECT_EQ(r.項目数, 2);
     EXPECT_EQ(list.参照(1).MAN時間後, 5.0f);
     EXPECT_EQ(list.参照(2).MAN時間後, 6.0f);
 }
@@ -191,10 +146,10 @@ TEST_F(棋譜読込, とても長い行は上限まで読み二バイト文字�
     dir.置く("a.棋譜", title + "\r\n" + std::string(1'000'000, ' ') + "\r\nx\r\n" + 項目行(1) +
                            std::string(100'000, '9') + "\r\n");
     読む("a.棋譜");
-    ASSERT_EQ(s.数.手順最終, 2);
-    ASSERT_EQ(printer.印字一覧.size(), 3u);
-    EXPECT_EQ(文字数(printer.印字一覧[0].文字), 1 + 2047);
-    EXPECT_EQ(printer.印字一覧[1].文字.size(), 行の上限);
+    ASSERT_EQ(r.項目数, 2);
+    ASSERT_EQ(r.見出し.size(), 3u);
+    EXPECT_EQ(文字数(r.見出し[0]), 1 + 2047);
+    EXPECT_EQ(r.見出し[1].size(), 行の上限);
     EXPECT_EQ(list.参照(1).MAN時間後, 1.0f);
     EXPECT_EQ(list.参照(2).盤, 盤型{});  // "9999" is no piece
 }
@@ -207,14 +162,13 @@ TEST_F(棋譜読込, 上限より多い項目は読まずそう伝え上限ち�
         bytes.reserve(bytes.size() + line.size() * (棋譜項目の上限 + 3));
         for (int i = 0; i < 棋譜項目の上限 + extra; ++i) bytes += line;
         dir.置く("long.棋譜", bytes);
-        dialog.表示.clear();
         読む("long.棋譜");
-        EXPECT_EQ(s.数.手順最終, 棋譜項目の上限);
+        EXPECT_EQ(r.項目数, 棋譜項目の上限);
         EXPECT_EQ(list.参照(棋譜項目の上限).MAN時間後, 2.0f);
-        ASSERT_EQ(dialog.表示.size(), 2u);
-        EXPECT_EQ(dialog.表示[0].本文, extra == 0 ? " 読み込みました"
-                                                  : "20000手まで読み込みました\n\n"
-                                                    "20000手を超える分は読み込めません");
+        ASSERT_EQ(r.知らせ.size(), 2u);
+        EXPECT_EQ(r.知らせ[0], extra == 0 ? " 読み込みました"
+                                          : "20000手まで読み込みました\n\n"
+                                            "20000手を超える分は読み込めません");
     }
 }
 
@@ -274,7 +228,7 @@ TEST_F(棋譜読込, 表にない駒コードと数でない欄は空き桝に�
     entry.replace(entry.size() - 2, 2, "\n");
     dir.置く("a.棋譜", "t\nu\nv\n" + entry);
     読む("a.棋譜");
-    ASSERT_EQ(s.数.手順最終, 1);
+    ASSERT_EQ(r.項目数, 1);
     EXPECT_EQ(list.参照(1).盤[1][1], 0);
     EXPECT_EQ(list.参照(1).盤[1][2], 0);
     EXPECT_EQ(list.参照(1).盤[1][3], 0);

@@ -16,7 +16,6 @@
 #include "record/sjis.h"
 #include "record/temp_folder.h"
 #include "support/board_fixtures.h"
-#include "support/fake_board_view.h"
 
 namespace yukora {
 namespace {
@@ -69,15 +68,8 @@ TEST_F(棋譜保存, 実戦を書いて読み戻すと全ての項目が一致�
     const std::regex entry("[ 0-9-]{324}[0-9]{14}[ 0-9]{20}");
     for (size_t i = 3; i < lines.size(); ++i) EXPECT_TRUE(std::regex_match(lines[i], entry)) << i;
 
-    局面 p;
-    進行状態 s;
     手順リスト list;
-    test::記録するタイマー timer;
-    test::記録する盤描画 view;
-    test::棋譜試験::文字を記録する画面 printer;
-    test::棋譜試験::記録するダイアログ read_dialog;
-    File1_Click("実戦.棋譜", p, s, list, timer, view, printer, panel, read_dialog);
-    ASSERT_EQ(s.数.手順最終, g.s.数.手順最終);
+    ASSERT_EQ(読込_棋譜(dir.場所(), "実戦.棋譜", list).項目数, g.s.数.手順最終);
     for (int i = 1; i <= g.s.数.手順最終; ++i) {
         SCOPED_TRACE(i);
         const 手順記録& a = g.list.参照(i);
@@ -251,13 +243,8 @@ TEST_F(棋譜保存, 十以上の持駒は英字一文字で行は358文字の�
     EXPECT_EQ(lines[4].substr(324, 2), "CI");
     EXPECT_EQ(lines[4].substr(353), "99999");
 
-    局面 p;
-    進行状態 s;
     手順リスト list;
-    test::記録するタイマー timer;
-    test::記録する盤描画 view;
-    test::棋譜試験::文字を記録する画面 printer;
-    File1_Click("実戦.棋譜", p, s, list, timer, view, printer, panel, dialog);
+    読込_棋譜(dir.場所(), "実戦.棋譜", list);
     EXPECT_EQ(list.参照(2).MAN持駒[持駒_歩], 12);
     EXPECT_EQ(list.参照(2).COM持駒[持駒_歩], 18);
     EXPECT_EQ(list.参照(2).COM時間後, 99999.0f);
@@ -306,16 +293,11 @@ TEST_F(棋譜保存, 読込の上限を超える見出しは断り上限ちょ�
     panel.文字列設定(棋譜欄::Text3, "先手");
     panel.文字列設定(棋譜欄::Text2, full);
     ASSERT_EQ(Command1_Click(g.list, g.s, panel, dialog), 1);
-    局面 p;
-    進行状態 s;
     手順リスト list;
-    test::記録するタイマー timer;
-    test::記録する盤描画 view;
-    test::棋譜試験::文字を記録する画面 printer;
-    File1_Click("実戦.棋譜", p, s, list, timer, view, printer, panel, dialog);
-    ASSERT_EQ(printer.印字一覧.size(), 3u);
-    EXPECT_EQ(printer.印字一覧[0].文字, full);
-    EXPECT_EQ(s.数.手順最終, 1);
+    const 棋譜読込結果 r = 読込_棋譜(dir.場所(), "実戦.棋譜", list);
+    ASSERT_EQ(r.見出し.size(), 3u);
+    EXPECT_EQ(r.見出し[0], full);
+    EXPECT_EQ(r.項目数, 1);
 }
 
 }  // namespace
