@@ -15,6 +15,7 @@ namespace yukora::test::進行試験 {
     game = std::make_unique<ゲーム>(
         ゲームの窓口{screen, clock, timer, dialog, menu, panel, 音, browser, version, nullptr, 0});
     game->Form_Load(フォルダ);
+    game->サウンド準備();  // as the window does after its first paint
     記録.clear();
 }
 
