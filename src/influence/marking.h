@@ -46,6 +46,7 @@ template <MAN王手 王手, std::ptrdiff_t off, bool 数える = true>
 [[gnu::always_inline]] inline void MAN一歩(const 駒型* b, 勢力地図& m, 動駒 d) {
     if constexpr (数える) ++升(m.勢力MAN, d)[off];
     const int c = (b + d.s)[off];
+    if (c == 0) return;  // the common case, one test
     if (c <= -10) {
         駒型& def = 升(m.守駒MAN, d)[off];
         if (def > d.r) def = static_cast<駒型>(d.r);
@@ -68,6 +69,7 @@ template <COM効き方 how, std::ptrdiff_t off, bool 数える = true>
 [[gnu::always_inline]] inline void COM一歩(const 駒型* b, 勢力地図& m, 動駒 d) {
     if constexpr (数える) ++升(m.勢力COM, d)[off];
     const int c = (b + d.s)[off];
+    if (c == 0) return;  // the common case, one test
     if (c >= 10) {
         if constexpr (how.守駒) {
             駒型& def = 升(m.守駒COM, d)[off];
@@ -123,12 +125,13 @@ inline void 王手筋印(盤型& map, std::ptrdiff_t s, int dir, std::ptrdiff_t 
 // king. Defenders are recorded without a square, attackers with one.
 template <int dir>
 [[gnu::always_inline]] inline void MAN直進(const 駒型* b, 勢力地図& m, 動駒 d) {
-    std::ptrdiff_t t = d.s;
-    for (int n = 射程[dir][static_cast<std::size_t>(d.s)]; n > 0; --n) {
+    const std::ptrdiff_t last = 終点[dir][static_cast<std::size_t>(d.s)];
+    for (std::ptrdiff_t t = d.s; t != last;) {
         t += dir;
         ++平盤(m.勢力MAN)[t];
         const int c = b[t];
-        if (c == 0) continue;
+        if (c == 0) [[likely]]
+            continue;  // keeps the empty squares in a tight loop
         if (c <= -10) {
             駒型& def = 平盤(m.守駒MAN)[t];
             if (def > d.r) def = static_cast<駒型>(d.r);
@@ -151,12 +154,13 @@ template <int dir>
 // A top ray: defenders and attackers are both recorded with the mover's square.
 template <int dir>
 [[gnu::always_inline]] inline void COM直進(const 駒型* b, 勢力地図& m, 動駒 d) {
-    std::ptrdiff_t t = d.s;
-    for (int n = 射程[dir][static_cast<std::size_t>(d.s)]; n > 0; --n) {
+    const std::ptrdiff_t last = 終点[dir][static_cast<std::size_t>(d.s)];
+    for (std::ptrdiff_t t = d.s; t != last;) {
         t += dir;
         ++平盤(m.勢力COM)[t];
         const int c = b[t];
-        if (c == 0) continue;
+        if (c == 0) [[likely]]
+            continue;  // keeps the empty squares in a tight loop
         if (c >= 10) {
             駒型& def = 平盤(m.守駒COM)[t];
             if (def > d.r) {

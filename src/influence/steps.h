@@ -1,5 +1,5 @@
-// The geometry of the survey: flat squares, the step patterns of the pieces and the length of
-// every ray. A square (x, y) is the flat offset s = 10 x + y of a board-sized array.
+// The geometry of the survey: flat squares, the step patterns of the pieces and the last
+// square of every ray. A square (x, y) is the flat offset s = 10 x + y of a board-sized array.
 #pragma once
 #include <algorithm>
 #include <array>
@@ -52,27 +52,30 @@ using 八方型 =
 inline constexpr int 下向き = 1, 上向き = -1, 右向き = 10, 左向き = -10;
 inline constexpr int 左上 = -11, 右上 = 9, 左下 = -9, 右下 = 11;
 
-// How many squares a ray crosses from each square before it leaves the board, by direction.
-struct 射程表 {
+// The last square a ray reaches from each square before it leaves the board, by direction;
+// the square itself where the ray leaves at once.
+struct 終点表 {
     std::array<std::array<std::uint8_t, 100>, 23> by{};  // indexed by the direction + 11
     constexpr const std::array<std::uint8_t, 100>& operator[](int dir) const {
         return by[static_cast<std::size_t>(dir + 11)];
     }
 };
 
-constexpr 射程表 射程表を作る() {
-    射程表 t{};
+constexpr 終点表 終点表を作る() {
+    終点表 t{};
     for (int dx = -1; dx <= 1; ++dx) {
         for (int dy = -1; dy <= 1; ++dy) {
-            auto& len = t.by[static_cast<std::size_t>(10 * dx + dy + 11)];
+            auto& last = t.by[static_cast<std::size_t>(10 * dx + dy + 11)];
             for (int x = 1; x <= 9; ++x) {
                 for (int y = 1; y <= 9; ++y) {
-                    int n = 0;
+                    int tx = x, ty = y;
                     if (dx != 0 || dy != 0)
-                        for (int tx = x + dx, ty = y + dy; tx >= 1 && tx <= 9 && ty >= 1 && ty <= 9;
-                             tx += dx, ty += dy)
-                            ++n;
-                    len[static_cast<std::size_t>(平(x, y))] = static_cast<std::uint8_t>(n);
+                        while (tx + dx >= 1 && tx + dx <= 9 && ty + dy >= 1 && ty + dy <= 9) {
+                            tx += dx;
+                            ty += dy;
+                        }
+                    last[static_cast<std::size_t>(平(x, y))] =
+                        static_cast<std::uint8_t>(平(tx, ty));
                 }
             }
         }
@@ -80,6 +83,6 @@ constexpr 射程表 射程表を作る() {
     return t;
 }
 
-inline constexpr 射程表 射程 = 射程表を作る();
+inline constexpr 終点表 終点 = 終点表を作る();
 
 }  // namespace yukora::influence

@@ -34,11 +34,14 @@ constexpr 勢力地図 空の地図を作る() {
 constexpr 勢力地図 空の地図 = 空の地図を作る();
 
 // The maps from 守駒MAN up to 守駒COM_X are reset by one copy; the counts before them are
-// written whole by the column pass.
+// written whole by the column pass. The length is hidden from the compiler so that the copy
+// is the C library's, which stores wider than the inline copy the compiler would make.
 void 地図を消す(勢力地図& m) {
     constexpr std::size_t from = offsetof(勢力地図, 守駒MAN), to = offsetof(勢力地図, 守駒COM_X);
+    std::size_t n = to - from;
+    asm("" : "+r"(n));
     std::memcpy(reinterpret_cast<char*>(&m) + from, reinterpret_cast<const char*>(&空の地図) + from,
-                to - from);
+                n);
 }
 
 // The kind of a mover by its code: the bottom side's kinds, then the same kinds of the top
