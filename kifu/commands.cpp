@@ -11,7 +11,7 @@
 #include "record/file_replace.h"
 #include "record/kifu_files.h"
 #include "record/record_move.h"
-#include "usi/usi_position.h"
+#include "rules/sfen.h"
 
 namespace yukora {
 namespace {
@@ -73,15 +73,6 @@ bool 記録を読む(const std::string& path, 読込結果& res, std::ostream& e
     return !res.エラー;
 }
 
-std::string SFEN(const 記録局面& pos, int 手目) {
-    USI局面 u;
-    u.p = pos.p;
-    u.手番 = pos.手番;
-    std::string s = SFEN書込(u);
-    s.resize(s.rfind(' ') + 1);  // the move number SFEN書込 gives is always 1
-    return s + std::to_string(手目);
-}
-
 }  // namespace
 
 int 変換する(const std::string& in, const std::string& out, std::ostream& err) {
@@ -112,11 +103,11 @@ int SFENを印字する(const std::string& in, std::ostream& out, std::ostream& 
     const bool ok = 記録を読む(in, res, err);
     if (!ok && res.記録.手.empty() && (!res.エラー || res.エラー->手数 == 0)) return 1;
     記録局面 pos = res.記録.開始;
-    out << SFEN(pos, 1) << '\n';
+    out << SFEN書込(pos, 1) << '\n';
     int 手目 = 1;
     for (const 記録の手& m : res.記録.手) {
         if (!記録の手を指す(pos, m).empty()) break;
-        out << SFEN(pos, ++手目) << '\n';
+        out << SFEN書込(pos, ++手目) << '\n';
     }
     return ok ? 0 : 1;
 }

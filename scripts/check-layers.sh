@@ -18,14 +18,16 @@ declare -A allowed=(
     [flow]="game influence rules computer display record settings sound help"
     [window]="game influence rules computer display record settings sound help flow"
     [usi]="game influence rules computer display record settings sound help flow"
+    [kifu]="game influence rules computer display record settings sound help flow"
 )
 core_folders="game influence rules computer display record settings sound help flow window"
 
-# The folder a file belongs to: src/<folder>/..., or usi/...
+# The folder a file belongs to: src/<folder>/..., or one of the adapters usi/... and kifu/...
 layer_of() {
     case "$1" in
         src/*) local rest=${1#src/}; echo "${rest%%/*}" ;;
         usi/*) echo usi ;;
+        kifu/*) echo kifu ;;
     esac
 }
 
@@ -37,16 +39,16 @@ while IFS= read -r file; do
         target=${line#*\"}
         target=${target%%/*}
         [[ "$target" == "$layer" ]] && continue
-        [[ " $core_folders usi " == *" $target "* ]] || continue
+        [[ " $core_folders usi kifu " == *" $target "* ]] || continue
         if [[ " ${allowed[$layer]} " != *" $target "* ]]; then
             echo "$file: $layer/ may not include $target/ ($line)"
             status=1
         fi
     done < <(grep -E '^\s*#\s*include\s*"[a-z_]+/' "$file" | sed -E 's/^\s*#\s*include\s*//')
-done < <(find src usi -name '*.h' -o -name '*.cpp' | sort)
+done < <(find src usi kifu -name '*.h' -o -name '*.cpp' | sort)
 
 if ((status)); then
-    echo "layer check failed: the order is game <- influence <- rules <- computer <- display <- record <- settings; computer <- sound, help; all <- flow <- window, usi"
+    echo "layer check failed: the order is game <- influence <- rules <- computer <- display <- record <- settings; computer <- sound, help; all <- flow <- window, usi, kifu"
 else
     echo "layer check passed"
 fi

@@ -16,10 +16,8 @@ struct 候補一覧 {
     long 評価回数 = 0;
 };
 
-// Goes through the candidates exactly as the game's search does (the same order, the same
-// state carried from one candidate to the next, both ways of an optional promotion scored
-// and the search's choice between them), but does not stop at a captured king or a mating
-// drop: every candidate gets its score.
+// Every candidate of the game's search for the side to move, with its score (COM全候補): the
+// search does not stop early here, so every candidate gets its score.
 候補一覧 全候補(const USI局面& pos, int レベル);
 
 // The `n` best, best first; equal scores keep the search's order.

@@ -4,7 +4,7 @@
 #include "game/state.h"
 #include "influence/influence_maps.h"
 #include "influence/survey.h"
-#include "usi/move_enumeration.h"
+#include "rules/move_enumeration.h"
 
 namespace yukora {
 

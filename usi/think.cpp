@@ -6,9 +6,6 @@ namespace yukora {
 
 局面 上から見た局面(const USI局面& pos) { return 上から見た局面(pos.p, pos.手番 == 先手); }
 
-namespace {
-
-// A move in the coordinates of the position it was found for.
 USI指し手 USIの指し手に(const COM指し手& back) {
     USI指し手 m;
     if (back.元X == 敵持駒列) {
@@ -24,8 +21,6 @@ USI指し手 USIの指し手に(const COM指し手& back) {
     m.先Y = back.先Y;
     return m;
 }
-
-}  // namespace
 
 USI指し手 探索の指し手を戻す(const COM指し手& r, const USI局面& pos) {
     return USIの指し手に(探索の指し手を戻す(r, pos.手番 == 先手));

@@ -24,4 +24,7 @@ struct 思考結果 {
 // A move of the search (made in 上から見た局面) in the coordinates of `pos`.
 USI指し手 探索の指し手を戻す(const COM指し手& r, const USI局面& pos);
 
+// A move of the search already turned back (in the coordinates of the position asked about).
+USI指し手 USIの指し手に(const COM指し手& back);
+
 }  // namespace yukora

@@ -1,9 +1,7 @@
 #include "usi/usi_move.h"
 
-#include "game/board_view.h"
-#include "rules/making_move.h"
-#include "rules/move_test.h"
-#include "usi/piece_letters.h"
+#include "rules/checked_move.h"
+#include "rules/piece_letters.h"
 
 namespace yukora {
 namespace {
@@ -18,45 +16,6 @@ bool 桝を読む(char f, char r, int& x, int& y) {
 void 桝を書く(std::string& s, int x, int y) {
     s += static_cast<char>('0' + 10 - x);
     s += static_cast<char>('a' + y - 1);
-}
-
-bool 自分の駒か(int 手番, int code) { return 手番 == 先手 ? 自駒か(code) : 敵駒か(code); }
-
-bool 王か(int code) { return code == 王 || code == -王; }
-
-std::string 盤上の手(USI局面& pos, const USI指し手& m) {
-    局面& p = pos.p;
-    const int 駒 = p.盤[m.元X][m.元Y];
-    if (!自分の駒か(pos.手番, 駒)) return "no piece of the side to move on the origin";
-    if (移動チェック(p, m.元X, m.元Y, m.先X, m.先Y, 駒) != 1) return "the piece cannot go there";
-    if (王か(p.盤[m.先X][m.先Y])) return "it takes the king";
-    int 後 = 駒;
-    if (m.成り) {
-        if (調査_駒成(m.元X, m.元Y, m.先X, m.先Y, 駒, 後) != 1) return "the piece cannot promote";
-    } else if (移動後チェック(m.先Y, 駒) == 0) {
-        return "the piece must promote";
-    }
-    進行状態 s;
-    描画なし view;
-    駒移動(p, s.番, view, m.元X, m.元Y, m.先X, m.先Y, 後);
-    return {};
-}
-
-std::string 打つ手(USI局面& pos, const USI指し手& m) {
-    局面& p = pos.p;
-    const int k = m.打駒種類;
-    const bool 先手番 = pos.手番 == 先手;
-    if ((先手番 ? p.MAN持駒 : p.COM持駒)[k] <= 0) return "no such piece in hand";
-    const int 駒 = 先手番 ? -持駒の駒(k) : 持駒の駒(k);
-    const int 元X = 先手番 ? 自持駒列 : 敵持駒列;
-    const int 元Y = 先手番 ? k + 2 : k;
-    調査_2歩フラグ設定(p);
-    if (移動チェック(p, 元X, 元Y, m.先X, m.先Y, 駒) != 1)
-        return "the piece cannot be dropped there";
-    進行状態 s;
-    描画なし view;
-    駒移動(p, s.番, view, 元X, 元Y, m.先X, m.先Y, 駒);
-    return {};
 }
 
 }  // namespace
@@ -91,15 +50,7 @@ std::string USI指し手書込(const USI指し手& m) {
 }
 
 std::string USI指し手を指す(USI局面& pos, const USI指し手& m) {
-    if (m.打駒種類 < 0 || m.打駒種類 > 7 || !盤上か(m.先X, m.先Y) ||
-        (m.打駒種類 == 0 && !盤上か(m.元X, m.元Y)))
-        return "not a move";
-    USI局面 next = pos;
-    std::string e = m.打駒種類 != 0 ? 打つ手(next, m) : 盤上の手(next, m);
-    if (!e.empty()) return e;
-    next.手番 = -next.手番;
-    pos = next;
-    return {};
+    return 手番の手を指す(pos, {m.元X, m.元Y, m.先X, m.先Y, m.打駒種類, m.成り});
 }
 
 }  // namespace yukora

@@ -2,9 +2,10 @@
 // from the recorded game, from random play of both sides and from the computer at level 3
 // against random moves. Seeded, so the same build writes the same table.
 //
-// Build and run from the repository root after building the core and the USI library:
-//   g++ -std=c++20 -O2 -Isrc -I. bench/tools/make_positions.cpp build/usi/libyukora_usi.a \
-//       build/libyukora_core.a -o /tmp/make_positions && /tmp/make_positions > /tmp/table.txt
+// Build and run from the repository root after building the core:
+//   g++ -std=c++20 -O2 -Isrc bench/tools/make_positions.cpp build/libyukora_computer.a \
+//       build/libyukora_rules.a build/libyukora_influence.a build/libyukora_game.a \
+//       -o /tmp/make_positions && /tmp/make_positions > /tmp/table.txt
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -16,7 +17,7 @@
 #include "rules/initial_setup.h"
 #include "rules/making_move.h"
 #include "rules/move_test.h"
-#include "usi/usi_position.h"
+#include "rules/sfen.h"
 
 namespace yukora {
 namespace {
@@ -67,7 +68,7 @@ bool 使える(局面 p, const 進行状態& s) {
 }
 
 void 書く(const 局面& p, const char* source) {
-    USI局面 u{p, 後手};
+    手番付き局面 u{p, 後手};
     std::printf("    {\"%s\", \"%s\"},\n", SFEN書込(u).c_str(), source);
 }
 

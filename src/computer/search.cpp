@@ -14,12 +14,15 @@
 namespace yukora {
 namespace {
 
+// 全部: every candidate goes to 受け and none ends the search; else the best is kept.
+template <bool 全部>
 struct 探索 {
     局面& p;
     勢力地図& m;
     COM思考状態& c;
     int レベル;
     探索通知* 通知;
+    候補の受け* 受け = nullptr;
     COM指し手 最善{};
 
     void 時計() {
@@ -65,9 +68,17 @@ struct 探索 {
         return score;
     }
 
-    void 記録(点数 score, int x, int y, int dx, int dy, int 駒前, int 駒後) {
-        c.最高点 = score;
-        最善 = {true, x, y, dx, dy, 駒前, 駒後, score};
+    // Keeps a candidate that beats the best so far; true when it ends the search (`決着`).
+    bool 比べる(点数 score, int x, int y, int dx, int dy, int 駒前, int 駒後, bool 決着) {
+        if constexpr (全部) {
+            受け->候補({true, x, y, dx, dy, 駒前, 駒後, score});
+            return false;
+        } else {
+            if (score <= c.最高点) return false;
+            c.最高点 = score;
+            最善 = {true, x, y, dx, dy, 駒前, 駒後, score};
+            return 決着;
+        }
     }
 
     // Returns true when a capture of the human king ended the search. The destinations are
@@ -84,10 +95,7 @@ struct 探索 {
                     const int 取駒 = p.盤[dx][dy];
                     int 駒後 = 駒;
                     const 点数 score = 盤上手の点(x, y, dx, dy, 駒後);
-                    if (score > c.最高点) {
-                        記録(score, x, y, dx, dy, 駒, 駒後);
-                        if (取駒 == -王) 王取り = true;
-                    }
+                    if (比べる(score, x, y, dx, dy, 駒, 駒後, 取駒 == -王)) 王取り = true;
                 });
             }
         }
@@ -108,10 +116,7 @@ struct 探索 {
                 p.盤[dx][dy] = static_cast<駒型>(駒);
                 const 点数 score = 評価(0, 駒, 敵持駒列, k, dx, dy);
                 p.盤[dx][dy] = 0;
-                if (score > c.最高点) {
-                    記録(score, 敵持駒列, k, dx, dy, 駒, 駒);
-                    if (score >= 詰め点) 詰め = true;
-                }
+                if (比べる(score, 敵持駒列, k, dx, dy, 駒, 駒, score >= 詰め点)) 詰め = true;
             });
             if (詰め) return;
         }
@@ -145,9 +150,16 @@ COM指し手 COM探索(局面& p, 勢力地図& m, COM思考状態& c, 進行状
     if (s.番.勝者 != 0) return {};
     COM思考準備(p, m, c);
     if (通知) 通知->準備完了();
-    探索 t{p, m, c, s.強さ.レベル, 通知};
+    探索<false> t{p, m, c, s.強さ.レベル, 通知};
     if (!t.盤上手() && c.COM持駒数前 > 0) t.打ち手();
     return t.最善;
+}
+
+void COM全候補(局面& p, 勢力地図& m, COM思考状態& c, int レベル, 候補の受け& 受け) {
+    COM思考準備(p, m, c);
+    探索<true> t{p, m, c, レベル, nullptr, &受け};
+    t.盤上手();
+    if (c.COM持駒数前 > 0) t.打ち手();
 }
 
 }  // namespace yukora

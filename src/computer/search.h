@@ -35,4 +35,17 @@ void COM思考準備(局面& p, 勢力地図& m, COM思考状態& c);
 // squares in p may be those of that candidate, so survey again before reading them.
 COM指し手 COM探索(局面& p, 勢力地図& m, COM思考状態& c, 進行状態& s, 探索通知* 通知 = nullptr);
 
+// Takes every candidate of COM全候補, in the search's order.
+class 候補の受け {
+public:
+    virtual ~候補の受け() = default;
+    virtual void 候補(const COM指し手& 手) = 0;
+};
+
+// Goes through the candidates exactly as COM探索 does (the same order, the same state carried
+// from one to the next, both ways of an optional promotion scored and the search's choice
+// between them) and hands each to `受け` with its score, but never stops early at a captured
+// king or a mating drop and chooses nothing. Prepares as COM探索 does; no game-over test.
+void COM全候補(局面& p, 勢力地図& m, COM思考状態& c, int レベル, 候補の受け& 受け);
+
 }  // namespace yukora

@@ -31,6 +31,21 @@ COM指し手 探索の指し手を戻す(const COM指し手& r, bool 下の手�
     return m;
 }
 
+namespace {
+
+// Hands the candidates on turned back.
+class 戻して渡す : public 候補の受け {
+public:
+    戻して渡す(bool 下の手番, 候補の受け& 先) : 下の手番_(下の手番), 先_(先) {}
+    void 候補(const COM指し手& 手) override { 先_.候補(探索の指し手を戻す(手, 下の手番_)); }
+
+private:
+    bool 下の手番_;
+    候補の受け& 先_;
+};
+
+}  // namespace
+
 手番側の探索結果 手番側の探索(const 局面& p, bool 下の手番, int レベル) {
     局面 q = 上から見た局面(p, 下の手番);
     勢力地図 m;
@@ -42,6 +57,16 @@ COM指し手 探索の指し手を戻す(const COM指し手& r, bool 下の手�
     勢力調査(q, m);
     const COM指し手 r = COM探索(q, m, c, s);
     return {探索の指し手を戻す(r, 下の手番), c.評価回数};
+}
+
+long 手番側の全候補(const 局面& p, bool 下の手番, int レベル, 候補の受け& 受け) {
+    局面 q = 上から見た局面(p, 下の手番);
+    勢力地図 m;
+    COM思考状態 c;
+    勢力調査(q, m);
+    戻して渡す 戻し(下の手番, 受け);
+    COM全候補(q, m, c, レベル, 戻し);
+    return c.評価回数;
 }
 
 }  // namespace yukora

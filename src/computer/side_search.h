@@ -25,4 +25,8 @@ struct 手番側の探索結果 {
 // earlier call is kept, so the same position and level always give the same move.
 手番側の探索結果 手番側の探索(const 局面& p, bool 下の手番, int レベル);
 
+// Every candidate of that search (COM全候補), each turned back as its move would be, handed
+// to `受け` in the search's order. Returns the number of positions scored.
+long 手番側の全候補(const 局面& p, bool 下の手番, int レベル, 候補の受け& 受け);
+
 }  // namespace yukora

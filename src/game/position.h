@@ -17,6 +17,14 @@ struct 局面 {
     列フラグ型 COM2歩フラグ{};
 };
 
+// A position with the side to move, seen from the first player, as records and SFEN hold it:
+// 先手's pieces are the bottom (negative) codes and its hand is MAN持駒, 後手's the top ones.
+// File f, rank r is the square (10 - f, r).
+struct 手番付き局面 {
+    局面 p;
+    int 手番 = 先手;  // 先手 (1) or 後手 (-1)
+};
+
 // The starting position of a fresh game (hands empty, totals 0; king squares untouched).
 void 初期配置(局面& p);
 

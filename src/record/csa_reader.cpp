@@ -6,6 +6,7 @@
 #include "record/end_words.h"
 #include "record/handicap_names.h"
 #include "record/record_move.h"
+#include "rules/start_position.h"
 
 namespace yukora {
 namespace {

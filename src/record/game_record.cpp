@@ -5,6 +5,7 @@
 #include "game/position.h"
 #include "record/handicap_names.h"
 #include "record/record_move.h"
+#include "rules/start_position.h"
 
 namespace yukora {
 namespace {

@@ -8,6 +8,7 @@
 #include "record/kifu_notation.h"
 #include "record/kifu_text.h"
 #include "record/record_move.h"
+#include "rules/start_position.h"
 
 namespace yukora {
 namespace {

@@ -1,6 +1,5 @@
 #include "record/kifu_panel.h"
 
-#include "record/file_replace.h"
 #include "record/game_end.h"
 #include "record/game_record.h"
 #include "record/handicap_names.h"
@@ -110,14 +109,7 @@ int 他形式で保存(const 手順リスト& list, const 局面& p, const 進�
         dialog.メッセージ(書けない理由(w), 保存題);
         return 0;
     }
-    if (const int err = ファイル置換(panel.File1フォルダ(), name, w.内容); err != 0) {
-        dialog.メッセージ("棋譜ﾌｧｲﾙを保存できませんでした\n\n" + 書込エラー説明(err), 保存題);
-        return 0;
-    }
-    棋譜パネル_閉じる(panel);
-    panel.File1更新();
-    dialog.メッセージ("棋譜を書き込みました", 空白題);
-    return 1;
+    return 棋譜ファイルを置く(name, w.内容, panel, dialog);
 }
 
 std::vector<std::string> 他形式読込の知らせ(const 読込結果& r) {

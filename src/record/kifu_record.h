@@ -8,12 +8,8 @@
 
 namespace yukora {
 
-// A position seen from the first player: 先手's pieces are the bottom (negative) codes and
-// its hand is MAN持駒, 後手's the top ones. File f, rank r is the square (10 - f, r).
-struct 記録局面 {
-    局面 p;
-    int 手番 = 先手;  // 先手 (1) or 後手 (-1)
-};
+// A position seen from the first player, with the side to move.
+using 記録局面 = 手番付き局面;
 
 // The longest time a move is taken to have spent (a little under 28 hours); more is cut.
 inline constexpr int 記録秒の上限 = 99999;

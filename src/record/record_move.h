@@ -19,8 +19,4 @@ std::string 記録の手を指す(記録局面& pos, const 記録の手& m);
 // no single move does; a move that takes a king is found too.
 bool 手を探す(const 記録局面& 前, const 局面& 後, 記録の手& m);
 
-// What makes a start position unplayable: a side without exactly one king, more pieces than
-// a set has, a piece that could never move, two pawns of one side in a file. Empty when fine.
-std::string 開始局面の問題(const 局面& p);
-
 }  // namespace yukora

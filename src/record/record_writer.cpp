@@ -76,6 +76,18 @@ std::string ファイル名の問題(const std::string& name) {
     return {};
 }
 
+int 棋譜ファイルを置く(const std::string& name, const std::string& 内容, 棋譜パネル& panel,
+                       ダイアログ& dialog) {
+    if (const int err = ファイル置換(panel.File1フォルダ(), name, 内容); err != 0) {
+        dialog.メッセージ("棋譜ﾌｧｲﾙを保存できませんでした\n\n" + 書込エラー説明(err), 保存題);
+        return 0;
+    }
+    棋譜パネル_閉じる(panel);
+    panel.File1更新();
+    dialog.メッセージ("棋譜を書き込みました", 空白題);
+    return 1;
+}
+
 int Command1_Click(const 手順リスト& list, const 進行状態& s, 棋譜パネル& panel,
                    ダイアログ& dialog) {
     const std::string name = panel.文字列(棋譜欄::Text1);
@@ -102,15 +114,7 @@ int Command1_Click(const 手順リスト& list, const 進行状態& s, 棋譜パ
                           保存題);
         return 0;
     }
-    if (const int err = ファイル置換(panel.File1フォルダ(), name + 棋譜拡張子, *file.内容);
-        err != 0) {
-        dialog.メッセージ("棋譜ﾌｧｲﾙを保存できませんでした\n\n" + 書込エラー説明(err), 保存題);
-        return 0;
-    }
-    棋譜パネル_閉じる(panel);
-    panel.File1更新();
-    dialog.メッセージ("棋譜を書き込みました", 空白題);
-    return 1;
+    return 棋譜ファイルを置く(name + 棋譜拡張子, *file.内容, panel, dialog);
 }
 
 }  // namespace yukora

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "rules/making_move.h"
-#include "usi/move_enumeration.h"
+#include "rules/move_enumeration.h"
 #include "usi/position_command.h"
 #include "usi/think.h"
 #include "usi_test_support.h"

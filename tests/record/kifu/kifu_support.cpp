@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "record/record_move.h"
-#include "usi/usi_position.h"
+#include "rules/sfen.h"
 
 namespace yukora::test::棋譜交換 {
 
 std::string SFEN(const 記録局面& pos) {
-    const std::string s = SFEN書込({pos.p, pos.手番});
+    const std::string s = SFEN書込(pos);
     return s.substr(0, s.rfind(' '));
 }
 
@@ -20,12 +20,12 @@ std::string SFEN(const 記録局面& pos) {
         if (sp == std::string_view::npos) break;
         start = sp + 1;
     }
-    USI局面 u;
+    記録局面 u;
     EXPECT_GE(f.size(), 3u);
     if (f.size() < 3) return {};
     const std::string e = SFEN読込(f[0], f[1], f[2], u);
     EXPECT_EQ(e, "") << sfen;
-    return {u.p, u.手番};
+    return u;
 }
 
 記録局面 最後の局面(const 対局記録& r) {

@@ -1,4 +1,4 @@
-#include "usi/piece_letters.h"
+#include "rules/piece_letters.h"
 
 #include "game/pieces.h"
 

@@ -1,16 +1,12 @@
-#include "usi/usi_position.h"
+#include "rules/sfen.h"
 
 #include <cstdio>
 
-#include "rules/initial_setup.h"
-#include "rules/making_move.h"
-#include "usi/piece_letters.h"
+#include "rules/piece_letters.h"
+#include "rules/start_position.h"
 
 namespace yukora {
 namespace {
-
-// How many pieces of each hand kind exist, both sides together.
-constexpr int 駒の総数[8] = {0, 18, 4, 4, 4, 4, 2, 2};
 
 bool 大文字か(char c) { return c >= 'A' && c <= 'Z'; }
 bool 小文字か(char c) { return c >= 'a' && c <= 'z'; }
@@ -22,10 +18,6 @@ std::string 文字表示(char c) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "0x%02X", static_cast<unsigned char>(c));
     return buf;
-}
-
-std::string 桝名(int x, int y) {
-    return std::string{static_cast<char>('0' + 10 - x), static_cast<char>('a' + y - 1)};
 }
 
 std::string 段を読む(std::string_view 段, int y, 局面& p) {
@@ -99,65 +91,24 @@ std::string 持駒を読む(std::string_view 持駒, 局面& p) {
     return {};
 }
 
-// More pieces than exist, a missing or doubled king.
-std::string 駒数を調べる(const 局面& p) {
-    int 数[8] = {};
-    int 先手王 = 0, 後手王 = 0;
-    for (int x = 1; x <= 9; ++x) {
-        for (int y = 1; y <= 9; ++y) {
-            const int c = p.盤[x][y];
-            if (c == -王) ++先手王;
-            else if (c == 王) ++後手王;
-            else if (c != 0) ++数[持駒種類(c)];
-        }
-    }
-    if (先手王 == 0) return "sente has no king";
-    if (後手王 == 0) return "gote has no king";
-    if (先手王 > 1 || 後手王 > 1) return "more than one king on a side";
-    static const char* const 名前[8] = {"",        "pawns", "lances",  "knights",
-                                        "silvers", "golds", "bishops", "rooks"};
-    for (int k = 1; k <= 7; ++k)
-        if (数[k] + p.MAN持駒[k] + p.COM持駒[k] > 駒の総数[k])
-            return std::string("more ") + 名前[k] + " than exist";
-    return {};
-}
-
-// Pieces that could never move again, and two unpromoted pawns of one side in a file.
-std::string 配置を調べる(const 局面& p) {
-    for (int x = 1; x <= 9; ++x) {
-        int 先手歩 = 0, 後手歩 = 0;
-        for (int y = 1; y <= 9; ++y) {
-            const int c = p.盤[x][y];
-            if (c != 0 && 移動後チェック(y, c) == 0)
-                return "the piece on " + 桝名(x, y) + " can never move";
-            先手歩 += c == -歩;
-            後手歩 += c == 歩;
-        }
-        if (先手歩 > 1 || 後手歩 > 1)
-            return "two pawns of one side on file " + 桝名(x, 1).substr(0, 1);
-    }
-    return {};
-}
-
 }  // namespace
 
-USI局面 平手局面() {
-    USI局面 pos;
+手番付き局面 平手局面() {
+    手番付き局面 pos;
     初期配置(pos.p);
     pos.手番 = 先手;
     return pos;
 }
 
 std::string SFEN読込(std::string_view 盤面, std::string_view 手番, std::string_view 持駒,
-                     USI局面& 結果) {
-    USI局面 pos;
+                     手番付き局面& 結果) {
+    手番付き局面 pos;
     if (std::string e = 盤面を読む(盤面, pos.p); !e.empty()) return e;
     if (手番 == "b") pos.手番 = 先手;
     else if (手番 == "w") pos.手番 = 後手;
     else return "the side to move must be b or w";
     if (std::string e = 持駒を読む(持駒, pos.p); !e.empty()) return e;
-    if (std::string e = 駒数を調べる(pos.p); !e.empty()) return e;
-    if (std::string e = 配置を調べる(pos.p); !e.empty()) return e;
+    if (std::string e = 開始局面の問題(pos.p); !e.empty()) return e;
     for (int k = 1; k <= 7; ++k) {
         pos.p.MAN持駒数 += pos.p.MAN持駒[k];
         pos.p.COM持駒数 += pos.p.COM持駒[k];
@@ -166,7 +117,7 @@ std::string SFEN読込(std::string_view 盤面, std::string_view 手番, std::st
     return {};
 }
 
-std::string SFEN書込(const USI局面& pos) {
+std::string SFEN書込(const 手番付き局面& pos, int 手数) {
     std::string s;
     for (int y = 1; y <= 9; ++y) {
         int 空 = 0;
@@ -198,7 +149,7 @@ std::string SFEN書込(const USI局面& pos) {
         }
     }
     if (s.size() == 持駒始) s += '-';
-    s += " 1";
+    s += ' ' + std::to_string(手数);
     return s;
 }
 
