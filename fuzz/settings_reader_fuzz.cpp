@@ -1,6 +1,7 @@
 // Any bytes as a settings file: no more than the limit is read, exactly one background stays
-// checked, the zoom is one of the menu's, the globals follow the check marks, and what the
-// writer makes of the result reads back to the same marks.
+// checked, the zoom is one of the menu's, the globals and the music follow the check marks
+// (the music started at most once), and what the writer makes of the result reads back to the
+// same marks.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -23,7 +24,8 @@ public:
 
 class 鳴らさない final : public yukora::BGM演奏 {
 public:
-    void ループ再生() override {}
+    int 始めた = 0;
+    void ループ再生() override { ++始めた; }
     void 停止() override {}
 };
 
@@ -48,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     文字列行入力 in(std::string_view(reinterpret_cast<const char*>(data), size));
     読込_環境設定(in, st, 背景画番号, bg, music);
     必ず(in.上限を超えた() == (size > 環境設定の上限));
+    必ず(music.始めた == (st.印.BGM ? 1 : 0));
     必ず(背景の印の数(st.印) == 1);
     必ず(背景画番号 == 0 || (背景画番号 >= 2 && 背景画番号 <= 6));
     必ず(st.移動指導フラグ == (st.印.SIDOU ? 1 : 0));

@@ -1,4 +1,6 @@
 // The game menu: starting, continuing and resetting a game.
+#include <algorithm>
+
 #include "flow/game.h"
 #include "record/panel_commands.h"
 
@@ -13,6 +15,11 @@ void 持駒の選択枠を消す(表示& view, const 進行状態& s) {
     if (s.選択.選択状態 == 1 && (s.選択.元X == 自持駒列 || s.選択.元X == 敵持駒列))
         view.描画_桝輪郭(0, s.選択.元X, s.選択.元Y);
 }
+
+// A game continued from the position shown gives up the entries after it, but never reaches
+// past what the list really holds: after "反転" the move number runs ahead of the list, and
+// the position after the last move is stored only when the next move is made.
+void 先の手順を捨てる(手数型& 数) { 数.手順最終 = std::min(数.手順最終, 数.手順番号); }
 }  // namespace
 
 void ゲーム::TAIKYOKU_Click() { 棋譜パネル_閉じる(窓口_.panel); }
@@ -51,7 +58,7 @@ void ゲーム::SENTE_Click() {
     s.選択.選択状態 = 0;
     s.番.対局モード = 1;
     s.番.棋譜モード = 0;
-    s.数.手順最終 = s.数.手数;
+    先の手順を捨てる(s.数);
     s.時間.手番開始時刻 = 窓口_.clock.現在秒();
     窓口_.timer.有効設定(true);
     if (s.番.手番 == 0 || s.数.手数 == 0) {
@@ -82,7 +89,7 @@ void ゲーム::GOTE_Click() {
     s.選択.選択状態 = 0;
     s.番.対局モード = 1;
     s.番.棋譜モード = 0;
-    s.数.手順最終 = s.数.手数;
+    先の手順を捨てる(s.数);
     if (s.番.手番 == 0 || s.数.手数 == 0) {
         s.番.MAN番 = -1;
         s.番.COM番 = 1;

@@ -1,5 +1,7 @@
 #include "settings/settings_file.h"
 
+#include <utility>
+
 #include "game/palette.h"
 #include "record/file_replace.h"
 #include "record/sjis.h"
@@ -46,8 +48,9 @@ void 背景を適用(設定状態& st, int& 背景画番号, 背景描画& bg, i
     背景画番号 = n;
 }
 
+// `鳴らす`: this is the file's last "BGM" line, the only one that may start the music.
 void 一行を適用(const std::string& key, const std::string& value, 設定状態& st, int& 背景画番号,
-                背景描画& bg, BGM演奏& music) {
+                背景描画& bg, BGM演奏& music, bool 鳴らす) {
     if (key == "背景画") {
         for (const 背景名& b : 背景一覧)
             if (value == b.名) 背景を適用(st, 背景画番号, bg, b.番号);
@@ -60,7 +63,7 @@ void 一行を適用(const std::string& key, const std::string& value, 設定状
         st.印.KEIKA = value == "ON";
     } else if (key == "BGM") {
         st.印.BGM = value == "ON";
-        if (st.印.BGM) music.ループ再生();
+        if (st.印.BGM && 鳴らす) music.ループ再生();
     } else if (key == "勢力表示") {
         st.印.SEIRYOKU = value == "ON";
     } else if (key == "表示倍率") {
@@ -77,14 +80,22 @@ bool 書く(const std::string& folder, const std::vector<std::string>& lines) {
 
 void 読込_環境設定(行入力& in, 設定状態& st, int& 背景画番号, 背景描画& bg, BGM演奏& music) {
     in.入力の上限(環境設定の上限);
+    // Read whole before applying: a file that repeats the "BGM" line starts the music once,
+    // in the place of its last such line, and leaves it as that line's check mark says.
+    std::vector<std::pair<std::string, std::string>> 行;
     std::string bytes;
     while (in.次の行(bytes)) {
         const auto line = SJISから変換(bytes);
         if (!line) continue;
         const size_t eq = line->find('=');
         if (eq == std::string::npos) continue;
-        一行を適用(line->substr(0, eq), line->substr(eq + 1), st, 背景画番号, bg, music);
+        行.emplace_back(line->substr(0, eq), line->substr(eq + 1));
     }
+    size_t 最後のBGM = 行.size();
+    for (size_t i = 0; i < 行.size(); ++i)
+        if (行[i].first == "BGM") 最後のBGM = i;
+    for (size_t i = 0; i < 行.size(); ++i)
+        一行を適用(行[i].first, 行[i].second, st, 背景画番号, bg, music, i == 最後のBGM);
 }
 
 std::vector<std::string> 環境設定の行(const オプション印& 印) {
