@@ -81,7 +81,7 @@ struct 勝ちの手 {
 };
 
 const 勝ちの手 勝ちの手の表[] = {
-    {"KingTaken", R"(
+    {"王を取る", R"(
         l . . . . . . . .
         . . . . k . . . .
         . . . . G . . . .
@@ -95,7 +95,7 @@ const 勝ちの手 勝ちの手の表[] = {
      "-", 5, 3, 5, 2},
     // The top king in the corner, boxed in by its lances; the drop on (1, 2) is protected by the
     // lance on (1, 5).
-    {"Mate", R"(
+    {"金を打って詰める", R"(
         k l . . . . . . .
         . l . . . . . . .
         . . . . . . . . .
@@ -108,6 +108,8 @@ const 勝ちの手 勝ちの手の表[] = {
     )",
      "G", 11, 持駒_金 + 2, 1, 2},
 };
+
+void PrintTo(const 勝ちの手& c, std::ostream* os) { *os << c.名; }
 
 class 人の勝ち : public testing::TestWithParam<勝ちの手> {};
 
@@ -126,8 +128,7 @@ TEST_P(人の勝ち, 金で終えると勝ちで次の押下は断る) {
     EXPECT_EQ(t.dialog.最後(), "終局: 新規に対局してください");
 }
 
-INSTANTIATE_TEST_SUITE_P(先手, 人の勝ち, testing::ValuesIn(勝ちの手の表),
-                         [](const auto& info) { return std::string(info.param.名); });
+INSTANTIATE_TEST_SUITE_P(先手, 人の勝ち, testing::ValuesIn(勝ちの手の表));
 
 TEST(先手, 終わった対局では新しく始める) {
     試験台 t;
