@@ -128,19 +128,53 @@ TEST(COMの手番, 経過時間が切ってあればタイマーは止まった�
     EXPECT_FALSE(h.t.timer.on);
 }
 
+// The computer's gold in hand mates with a drop on (5, 8): the human's own lances shut its king
+// in, the pawn on (5, 7) protects the gold.
+局面 金打ちで詰む局面() {
+    return test::盤面(R"(
+        . . . . . . . . k
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . p . . . .
+        . . . . . . . . .
+        . . . L K L . . .
+    )",
+                      "g");
+}
+
+// The computer's gold on (1, 8) takes the human's king in the corner.
+局面 王を取る局面() {
+    return test::盤面(R"(
+        . . . . . . . . k
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        l . . . . . . . .
+        . . . . . . . . .
+        . p . . . . . . .
+        g . . . . . . . .
+        K . . . . . . . .
+    )");
+}
+
 // The computer's gold ends each game: a drop that mates, a drop that checks, the capture of the
 // human's king. Each is announced after the sound, and only the capture ends the game.
 TEST(COMの手番, 指した手を知らせて手番を返す) {
-    局面 詰め = test::局面を作る({{5, 9, -王}, {9, 1, 王}, {4, 9, -香}, {6, 9, -香}, {5, 7, 歩}});
-    局面 王手 = test::局面を作る({{5, 5, -王}, {9, 1, 王}, {5, 3, 歩}});
-    for (局面* p : {&詰め, &王手}) {
-        p->COM持駒[持駒_金] = 1;
-        p->COM持駒数 = 1;
-    }
-    // After the gold takes the king in the corner every square around is covered, which the
-    // mate test would read as mate of the king that is no longer there.
-    const 局面 王取り =
-        test::局面を作る({{1, 9, -王}, {9, 1, 王}, {1, 8, 金}, {1, 5, 香}, {2, 7, 歩}});
+    const 局面 王手 = test::盤面(R"(
+        . . . . . . . . k
+        . . . . . . . . .
+        . . . . p . . . .
+        . . . . . . . . .
+        . . . . K . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+    )",
+                                 "g");
     const struct {
         const char* 名;
         局面 start;
@@ -148,9 +182,11 @@ TEST(COMの手番, 指した手を知らせて手番を返す) {
         const char* 知らせ;
         bool 勝ち;
     } cases[] = {
-        {"mate", 詰め, 5, 8, "メッセージ [よし！!] [詰め ?]", false},
+        {"mate", 金打ちで詰む局面(), 5, 8, "メッセージ [よし！!] [詰め ?]", false},
         {"check", 王手, 5, 4, "メッセージ [   ** 王手 **] []", false},
-        {"king taken", 王取り, 1, 9, "メッセージ [ｺﾝﾋﾟｭｰﾀの勝ちです] [終了]", true},
+        // After the gold takes the king in the corner every square around is covered, which the
+        // mate test would read as mate of the king that is no longer there.
+        {"king taken", 王を取る局面(), 1, 9, "メッセージ [ｺﾝﾋﾟｭｰﾀの勝ちです] [終了]", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.名);
@@ -176,10 +212,7 @@ TEST(COMの手番, 指した手を知らせて手番を返す) {
 
 TEST(COMの手番, 持駒を打つときは駒台の桝で点滅する) {
     手番台 h;
-    局面 start = test::局面を作る({{5, 9, -王}, {9, 1, 王}, {4, 9, -香}, {6, 9, -香}, {5, 7, 歩}});
-    start.COM持駒[持駒_金] = 1;
-    start.COM持駒数 = 1;
-    h.始める(start);
+    h.始める(金打ちで詰む局面());
     h.指させる();
     EXPECT_EQ(h.p().COM持駒[持駒_金], 0);
     EXPECT_EQ(h.p().COM持駒数, 0);
@@ -190,7 +223,7 @@ TEST(COMの手番, 持駒を打つときは駒台の桝で点滅する) {
 
 TEST(COMの手番, 王を取った後の局面は詰めに見える) {
     手番台 h;
-    h.始める(test::局面を作る({{1, 9, -王}, {9, 1, 王}, {1, 8, 金}, {1, 5, 香}, {2, 7, 歩}}));
+    h.始める(王を取る局面());
     h.指させる();
     勢力地図 m;
     局面 left = h.p();
@@ -198,10 +231,20 @@ TEST(COMの手番, 王を取った後の局面は詰めに見える) {
     EXPECT_EQ(詰めかMAN(left, m), 1);  // what the mate test says of the position left behind
 }
 
+// The computer's king is shut in by its own pawns and nothing of its own can move.
 TEST(COMの手番, 指す手がなければ投了する) {
     手番台 h;
-    const 局面 start =
-        test::局面を作る({{9, 1, -王}, {1, 9, 王}, {1, 8, 歩}, {2, 8, 歩}, {2, 9, 歩}});
+    const 局面 start = test::盤面(R"(
+        . . . . . . . . K
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        p p . . . . . . .
+        k p . . . . . . .
+    )");
     h.始める(start);
     h.指させる();
     EXPECT_EQ(h.p().盤, start.盤);

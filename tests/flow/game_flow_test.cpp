@@ -72,34 +72,63 @@ TEST(先手, 人が指すとコンピュータが答える) {
     EXPECT_NE(t.st().盤面.盤, t.st().手順.参照(1).盤);  // the computer's move changed the board
 }
 
-TEST(先手, 人が王を取れば勝ち) {
+// The human's gold ends the game either way: it takes the top king, or it is dropped for mate.
+struct 勝ちの手 {
+    const char* 名;
+    const char* 盤;
+    const char* 持駒;
+    int 元X, 元Y, 先X, 先Y;
+};
+
+const 勝ちの手 勝ちの手の表[] = {
+    {"王を取る", R"(
+        l . . . . . . . .
+        . . . . k . . . .
+        . . . . G . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . K . . . .
+    )",
+     "-", 5, 3, 5, 2},
+    // The top king in the corner, boxed in by its lances; the drop on (1, 2) is protected by the
+    // lance on (1, 5).
+    {"金を打って詰める", R"(
+        k l . . . . . . .
+        . l . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        L . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . K . . . .
+    )",
+     "G", 11, 持駒_金 + 2, 1, 2},
+};
+
+void PrintTo(const 勝ちの手& c, std::ostream* os) { *os << c.名; }
+
+class 人の勝ち : public testing::TestWithParam<勝ちの手> {};
+
+TEST_P(人の勝ち, 金で終えると勝ちで次の押下は断る) {
+    const 勝ちの手& c = GetParam();
     試験台 t;
     t.game->SENTE_Click();
-    // A position where the bottom gold can take the top king.
-    t.st().盤面 = test::局面を作る({{5, 9, -王}, {5, 3, -金}, {5, 2, 王}, {1, 1, 香}});
-    t.押す(5, 3);
-    t.押す(5, 2);
+    t.st().盤面 = test::盤面(c.盤, c.持駒);
+    t.押す(c.元X, c.元Y);
+    t.押す(c.先X, c.先Y);
+    EXPECT_EQ(t.st().盤面.盤[c.先X][c.先Y], -金);
+    EXPECT_EQ(t.st().盤面.MAN持駒数, 0);  // the king goes to no hand
     EXPECT_EQ(t.st().進行.番.勝者, t.st().進行.番.MAN番);
     EXPECT_EQ(t.dialog.最後(), "終了: あなたの勝ちです");
     t.押す(1, 1);
     EXPECT_EQ(t.dialog.最後(), "終局: 新規に対局してください");
 }
 
-TEST(先手, 詰めば人の勝ち) {
-    試験台 t;
-    t.game->SENTE_Click();
-    // The top king in the corner, boxed in by its lances; a gold drop on (1, 2) protected by
-    // the lance on (1, 5) mates.
-    t.st().盤面 = test::局面を作る({{5, 9, -王}, {1, 1, 王}, {2, 1, 香}, {2, 2, 香}, {1, 5, -香}});
-    t.st().盤面.MAN持駒[持駒_金] = 1;
-    t.st().盤面.MAN持駒数 = 1;
-    t.押す(11, 持駒_金 + 2);
-    t.押す(1, 2);
-    EXPECT_EQ(t.st().盤面.盤[1][2], -金);
-    EXPECT_EQ(t.st().盤面.MAN持駒数, 0);
-    EXPECT_EQ(t.st().進行.番.勝者, t.st().進行.番.MAN番);
-    EXPECT_EQ(t.dialog.最後(), "終了: あなたの勝ちです");
-}
+INSTANTIATE_TEST_SUITE_P(先手, 人の勝ち, testing::ValuesIn(勝ちの手の表));
 
 TEST(先手, 終わった対局では新しく始める) {
     試験台 t;

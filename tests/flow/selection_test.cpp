@@ -89,7 +89,9 @@ TEST(成り, 下の銀角飛は敵陣から出る手でも右で成る) {
         SCOPED_TRACE(std::to_string(c.駒) + " from row " + std::to_string(c.元Y));
         試験台 t;
         t.game->START_Click();
-        t.st().盤面 = test::局面を作る({{5, 9, -王}, {5, 1, 王}, {c.元X, c.元Y, c.駒}});
+        局面& p = t.st().盤面;
+        p = test::盤面("4k4/9/9/9/9/9/9/9/4K4");  // the two kings, and the piece
+        p.盤[c.元X][c.元Y] = static_cast<駒型>(c.駒);
         t.押す(c.元X, c.元Y);
         t.押す(c.先X, c.先Y, ボタン_右);
         EXPECT_EQ(t.st().盤面.盤[c.先X][c.先Y], c.成る ? c.駒 - 1 : c.駒);

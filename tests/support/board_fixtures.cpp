@@ -70,16 +70,6 @@ int CSA駒(const std::string& k) {
 
 }  // namespace
 
-局面 局面を作る(std::initializer_list<配置> pieces) {
-    局面 p;
-    for (const auto& [x, y, code] : pieces) {
-        p.盤[x][y] = static_cast<駒型>(code);
-        if (code == 王) p.COM王X = x, p.COM王Y = y;
-        if (code == -王) p.MAN王X = x, p.MAN王Y = y;
-    }
-    return p;
-}
-
 局面 初期局面() {
     局面 p;
     初期配置(p);

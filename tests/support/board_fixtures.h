@@ -1,6 +1,5 @@
 // Building positions for tests.
 #pragma once
-#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -10,13 +9,6 @@
 #include "influence/influence_maps.h"
 
 namespace yukora::test {
-
-struct 配置 {
-    int x, y, code;
-};
-
-// An empty board with the given pieces; king squares set from the kings placed.
-局面 局面を作る(std::initializer_list<配置> pieces);
 
 // The starting position.
 局面 初期局面();

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "support/board_fixtures.h"
 #include "window/app.h"
 
 namespace yukora::window {
@@ -223,8 +224,9 @@ TEST(窓アプリ, 開始で初期局面を描き左上に置く) {
 TEST(窓アプリ, 反転で盤が回る) {
     窓アプリ app(1.0, 試験フォルダ(), std::make_unique<無音ライブラリ>());
     app.開始();
-    app.局面部().盤[3][7] = 0;
-    app.局面部().盤[3][6] = -10;
+    // The board after 7六歩; the rest stays as the start left it.
+    const 局面 after = test::盤面("lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL");
+    app.局面部().盤 = after.盤;
     app.窓().項目("REVERSE")->trigger();
     EXPECT_EQ(app.局面部().盤[7][4], 10);
     EXPECT_EQ(app.局面部().盤[7][3], 0);

@@ -23,6 +23,7 @@
 #include "game/palette.h"
 #include "record/sjis.h"
 #include "settings/settings_state.h"
+#include "support/board_fixtures.h"
 #include "window/app.h"
 #include "window/art.h"
 #include "window/version_art.h"
@@ -80,9 +81,7 @@ struct 試験の盤 {
 
 TEST(描画面の倍率, 倍率を変えると描いたものをその大きさで描き直す) {
     試験の盤 b;
-    b.p.盤[5][9] = -950;
-    b.p.盤[5][1] = 950;
-    b.p.MAN持駒[1] = 3;
+    b.p = test::盤面("4k4/9/9/9/9/9/9/9/4K4", "3P");  // the two kings, three pawns in hand
     for (const qreal zoom : {1.25, 2.0, 2.5, 3.0, 1.0}) {
         SCOPED_TRACE(zoom);
         描画面 before(1.0, 同じ絵), direct(1.0, 同じ絵);
@@ -151,16 +150,21 @@ void 大きさを変える(主窓& w, const QSize& canvas) {
     w.キャンバス().合わせ直す();
 }
 
-// A mixed position: pieces of both sides, promoted ones, empty squares.
+// A mixed position: pieces of both sides, promoted ones, empty squares. Only the board is put;
+// the rest stays as the start left it.
 void 局面を置く(窓アプリ& app) {
-    局面& p = app.局面部();
-    p.盤[7][7] = 0;
-    p.盤[7][5] = -歩;
-    p.盤[2][2] = -角成;
-    p.盤[8][8] = 0;
-    p.盤[3][3] = 0;
-    p.盤[3][5] = 歩;
-    p.盤[5][5] = 飛成;
+    const 局面 mixed = test::盤面(R"(
+        l n s g k g s n l
+        . +B . . . . . b .
+        p p . p p p p p p
+        . . . . . . . . .
+        . . p . +r . P . .
+        . . . . . . . . .
+        P P P P P P . P P
+        . B . . . . . . .
+        L N S G K G S N L
+    )");
+    app.局面部().盤 = mixed.盤;
     app.表示部().画面_再描画();
 }
 
