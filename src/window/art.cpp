@@ -6,11 +6,11 @@
 
 namespace yukora::window {
 
-QImage 絵を作る(int 番号, qreal dpr, const QImage& 空桝) {
+QImage 絵を作る(int 番号, qreal dpr, const QImage& 空桝, 駒の字形* 字形) {
     if (番号 == 絵_空桝) return 空桝の絵(dpr);
     if (番号 == 絵_ロゴ) return ロゴの絵(dpr);
     if (番号 >= 絵_背景 && 番号 < 絵_ロゴ) return 背景の絵(背景_緑 + 番号 - 絵_背景, dpr);
-    if (!空桝.isNull()) return 駒の絵(絵一覧.at(番号).駒, dpr, 空桝);
+    if (!空桝.isNull()) return 駒の絵(絵一覧.at(番号).駒, dpr, 空桝, 字形);
     return 駒の絵(絵一覧.at(番号).駒, dpr);
 }
 

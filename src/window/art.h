@@ -8,9 +8,12 @@
 
 namespace yukora::window {
 
+class 駒の字形;
+
 // Picture `番号` of 絵一覧 at its natural size times `dpr`, in device pixels. A piece is
-// drawn on `空桝` when given: the empty square already made at `dpr`.
-QImage 絵を作る(int 番号, qreal dpr, const QImage& 空桝 = QImage());
+// drawn on `空桝` when given: the empty square already made at `dpr`; its kanji is cut by
+// `字形` when given.
+QImage 絵を作る(int 番号, qreal dpr, const QImage& 空桝 = QImage(), 駒の字形* 字形 = nullptr);
 
 // All 35, in the order of 絵一覧.
 std::array<QImage, 絵の数> 全部の絵を作る(qreal dpr);

@@ -67,7 +67,7 @@ const QImage& 描画面::絵の画像(int 番号) const {
     QImage& pic = 絵_.at(番号);
     // The pieces share the empty square's wood, worked out once.
     if (pic.isNull())
-        pic = 絵一覧[番号].駒 != 0 ? 絵を作る(番号, 倍率(), 絵の画像(絵_空桝))
+        pic = 絵一覧[番号].駒 != 0 ? 絵を作る(番号, 倍率(), 絵の画像(絵_空桝), &字形_)
                                    : 絵を作る(番号, 倍率());
     return pic;
 }

@@ -9,6 +9,7 @@
 #include "display/pictures.h"
 #include "game/screen_port.h"
 #include "window/drawing_record.h"
+#include "window/piece_glyphs.h"
 
 namespace yukora::window {
 
@@ -76,6 +77,7 @@ private:
     絵の作り手 作り手_;
     QImage 画像_;
     mutable std::array<QImage, 絵の数> 絵_;  // null until first needed
+    mutable 駒の字形 字形_;                  // the pieces' kanji, shared by both players
     bool 文字あり_ = false;                  // a text was drawn
     std::array<QImage, 絵の数> 覆い_;
     QFont 書体_;

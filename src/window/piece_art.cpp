@@ -11,6 +11,7 @@
 #include "game/pieces.h"
 #include "window/art.h"
 #include "window/art_common.h"
+#include "window/piece_glyphs.h"
 
 namespace yukora::window {
 namespace {
@@ -95,7 +96,8 @@ QImage 空桝の絵(qreal dpr) {
     return img;
 }
 
-void 駒を描く(QPainter& p, const QRectF& area, const QString& text, const QColor& ink, bool 逆さ) {
+void 駒を描く(QPainter& p, const QRectF& area, const QString& text, const QColor& ink, bool 逆さ,
+              駒の字形* 字形) {
     // Everything is drawn pointing up; the turn only changes where it lands.
     const QTransform 向き = 向きを作る(area, 逆さ);
     const QPainterPath body = 向き.map(五角形(area));
@@ -121,11 +123,16 @@ void 駒を描く(QPainter& p, const QRectF& area, const QString& text, const QC
     p.drawPath(body);
 
     // The kanji: a heavy Mincho face, a little taller than wide, thickened like a brush stroke.
-    QFont font(絵の書体);
-    font.setPixelSize(qMax(1, qRound(area.height() * 0.54)));
-    font.setBold(true);
+    const int 字の大きさ = qMax(1, qRound(area.height() * 0.54));
     QPainterPath glyph;
-    glyph.addText(0, 0, font, text);
+    if (字形 != nullptr) {
+        glyph = 字形->形(text, 字の大きさ);
+    } else {
+        QFont font(絵の書体);
+        font.setPixelSize(字の大きさ);
+        font.setBold(true);
+        glyph.addText(0, 0, font, text);
+    }
     const QRectF g = glyph.boundingRect();
     QTransform t;
     t.translate(area.center().x(), area.top() + area.height() * 0.6);
@@ -138,14 +145,14 @@ void 駒を描く(QPainter& p, const QRectF& area, const QString& text, const QC
 
 QImage 駒の絵(int code, qreal dpr) { return 駒の絵(code, dpr, 空桝の絵(dpr)); }
 
-QImage 駒の絵(int code, qreal dpr, QImage img) {
+QImage 駒の絵(int code, qreal dpr, QImage img, 駒の字形* 字形) {
     const auto& 字 = 字を探す(code);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(dpr, dpr);
     const QRectF area = 駒の場所(code);
     const QColor ink = 成駒か(code) ? QColor(200, 20, 20) : QColor(25, 18, 10);
-    駒を描く(p, area, QString::fromUtf8(字.text), ink, code > 0);
+    駒を描く(p, area, QString::fromUtf8(字.text), ink, code > 0, 字形);
     return img;
 }
 
