@@ -20,6 +20,14 @@ const QPainterPath& 駒の字形::形(const QString& text, int pixelSize) {
     raw.setPixelSize(pixelSize);
     QPainterPath path;
     const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+    if (glyphs.contains(0u)) {
+        // A kanji the face lacks: only the font's own fallback finds it.
+        QFont font(QString::fromUtf8(絵の書体));
+        font.setPixelSize(pixelSize);
+        font.setBold(true);
+        path.addText(0, 0, font, text);
+        return 控え_.emplace(key, std::move(path)).first->second;
+    }
     const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
     QPointF pen;
     for (qsizetype i = 0; i < glyphs.size(); ++i) {

@@ -8,6 +8,7 @@
 #include "display/pictures.h"
 #include "game/pieces.h"
 #include "window/canvas_image.h"
+#include "window/piece_glyphs.h"
 
 namespace yukora::window {
 namespace {
@@ -18,6 +19,20 @@ TEST(絵, 三十五枚がそれぞれの大きさ) {
         for (int i = 0; i < 絵の数; ++i) {
             EXPECT_EQ(all[i].width(), qRound(絵一覧[i].幅 * dpr)) << 絵一覧[i].名前;
             EXPECT_EQ(all[i].height(), qRound(絵一覧[i].高さ * dpr)) << 絵一覧[i].名前;
+        }
+    }
+}
+
+// The shared outlines must draw every piece exactly as a fresh outline of its own does, at every
+// zoom, whichever size asked first.
+TEST(絵, 共有の字形で描いた駒は一つずつ描いた駒と同じ) {
+    for (qreal dpr : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        駒の字形 字形;
+        const QImage empty = 絵を作る(絵_空桝, dpr);
+        for (int i = 絵_上の駒 + 絵_背景 - 1 - 絵_下の駒; i >= 絵_下の駒; --i) {
+            const int n = i % (絵_背景 - 絵_下の駒) + 絵_下の駒;  // starts with the top side's
+            EXPECT_TRUE(絵を作る(n, dpr, empty, &字形) == 絵を作る(n, dpr, empty))
+                << 絵一覧[n].名前 << " at " << dpr;
         }
     }
 }
