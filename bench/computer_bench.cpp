@@ -1,8 +1,7 @@
 // Speed of the computer's whole search (one turn's thinking) in three kinds of position.
 #include <benchmark/benchmark.h>
 
-#include "computer/search.h"
-#include "influence/survey.h"
+#include "search_runs.h"
 #include "support/board_fixtures.h"
 
 namespace yukora {
@@ -42,20 +41,8 @@ namespace {
                       "2BS2NP2g7p");
 }
 
-// Each iteration thinks from the same fresh state: the position surveyed once.
 void 探索を測る(benchmark::State& state, 局面 start) {
-    勢力地図 m0;
-    勢力調査(start, m0);
-    long 候補 = 0;
-    for (auto _ : state) {
-        局面 p = start;
-        勢力地図 m = m0;
-        COM思考状態 c;
-        進行状態 s;
-        const COM指し手 mv = COM探索(p, m, c, s);
-        benchmark::DoNotOptimize(mv);
-        候補 += c.評価回数;
-    }
+    const long 候補 = bench::探索を繰り返す(state, start);
     state.counters["候補"] =
         benchmark::Counter(static_cast<double>(候補), benchmark::Counter::kIsRate);
 }

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "computer/search.h"
 #include "influence/survey.h"
 #include "positions.h"
+#include "search_runs.h"
 
 namespace yukora::bench {
 namespace {
@@ -20,20 +20,8 @@ int 駒数(const 局面& p) {
     return n;
 }
 
-// Each iteration thinks from the same fresh state: the position surveyed once.
 void 探索(benchmark::State& state, 局面 start) {
-    勢力地図 m0;
-    勢力調査(start, m0);
-    long 候補 = 0;
-    for (auto _ : state) {
-        局面 p = start;
-        勢力地図 m = m0;
-        COM思考状態 c;
-        進行状態 s;
-        const COM指し手 mv = COM探索(p, m, c, s);
-        benchmark::DoNotOptimize(mv);
-        候補 += c.評価回数;
-    }
+    const long 候補 = 探索を繰り返す(state, start);
     state.counters["候補"] =
         benchmark::Counter(static_cast<double>(候補) / static_cast<double>(state.iterations()));
 }
