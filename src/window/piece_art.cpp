@@ -128,10 +128,7 @@ void 駒を描く(QPainter& p, const QRectF& area, const QString& text, const QC
     if (字形 != nullptr) {
         glyph = 字形->形(text, 字の大きさ);
     } else {
-        QFont font(絵の書体);
-        font.setPixelSize(字の大きさ);
-        font.setBold(true);
-        glyph.addText(0, 0, font, text);
+        glyph.addText(0, 0, 駒の書体(字の大きさ), text);
     }
     const QRectF g = glyph.boundingRect();
     QTransform t;

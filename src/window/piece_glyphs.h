@@ -1,5 +1,6 @@
 // The outlines of the pieces' kanji, cut once for each text and size.
 #pragma once
+#include <QFont>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QString>
@@ -7,6 +8,9 @@
 #include <utility>
 
 namespace yukora::window {
+
+// The pictures' bold face for the pieces' kanji at `pixelSize`.
+QFont 駒の書体(int pixelSize);
 
 class 駒の字形 final {
 public:
