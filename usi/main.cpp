@@ -13,7 +13,8 @@ int main() {
     // goes back to the system (glibc otherwise raises this threshold after the first such
     // buffer and keeps the next ones on its heap).
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-    yukora::標準入力 in(0, yukora::終了シグナルを受ける());
+    yukora::終了シグナルで終わる();
+    yukora::標準入力 in(0);
     yukora::USIエンジン engine(std::cout, &in);
     using 事象 = yukora::標準入力::事象;
     while (true) {

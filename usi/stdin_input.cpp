@@ -11,7 +11,6 @@ namespace yukora {
 
 標準入力::事象 標準入力::次(入力行& line) {
     while (true) {
-        if (終了_) return 事象::終了;
         if (組立_.取り出す(line)) return 事象::行;
         if (終わった_) return 事象::終わり;
         読む(-1);
@@ -22,7 +21,7 @@ namespace yukora {
     const auto& lines = 組立_.待ち行();
     const std::size_t 前 = lines.size();
     if (!終わった_ && 組立_.待ち量() < 待ち上限) 読む(0);
-    if (終了_) return 割込み指示::終える;
+    if (終わった_ && lines.empty()) return 割込み指示::終える;
     for (std::size_t i = 前; i < lines.size(); ++i) {
         const std::string_view cmd = 語読み(lines[i].text).次();
         if (cmd == "quit") return 割込み指示::終える;
@@ -32,13 +31,10 @@ namespace yukora {
 }
 
 void 標準入力::読む(int timeout_ms) {
-    pollfd fds[2] = {{fd_, POLLIN, 0}, {終了fd_, POLLIN, 0}};
-    if (poll(fds, 2, timeout_ms) <= 0) return;  // nothing yet, or interrupted by the signal
-    if (fds[1].revents & POLLIN) {
-        終了_ = true;
-        return;
-    }
-    if (!(fds[0].revents & (POLLIN | POLLHUP | POLLERR))) return;
+    pollfd fd{fd_, POLLIN, 0};
+    if (poll(&fd, 1, timeout_ms) <= 0) return;  // nothing yet, or interrupted
+    // A closed descriptor (POLLNVAL) is read too: its EBADF ends the input.
+    if (!(fd.revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL))) return;
     const ssize_t n = read(fd_, buf_.data(), buf_.size());
     if (n > 0) {
         組立_.入れる({buf_.data(), static_cast<std::size_t>(n)});

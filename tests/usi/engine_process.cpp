@@ -80,7 +80,7 @@ std::vector<std::string> 行に分ける(const std::string& text) {
 
 namespace {
 
-pid_t 起動する(int& in, int& out, SIGTERMの扱い 扱い) {
+pid_t 起動する(int& in, int& out, SIGTERMの扱い 扱い, bool 入力あり) {
     int to_child[2], from_child[2];
     if (pipe(to_child) != 0 || pipe(from_child) != 0) return -1;
     const pid_t pid = fork();
@@ -93,7 +93,8 @@ pid_t 起動する(int& in, int& out, SIGTERMの扱い 扱い) {
             sigaddset(&set, SIGTERM);
             sigprocmask(SIG_BLOCK, &set, nullptr);
         }
-        dup2(to_child[0], 0);
+        if (入力あり) dup2(to_child[0], 0);
+        else close(0);
         dup2(from_child[1], 1);
         close(to_child[0]);
         close(to_child[1]);
@@ -111,9 +112,9 @@ pid_t 起動する(int& in, int& out, SIGTERMの扱い 扱い) {
 
 }  // namespace
 
-対話エンジン::対話エンジン(SIGTERMの扱い 扱い) {
+対話エンジン::対話エンジン(SIGTERMの扱い 扱い, bool 入力あり) {
     signal(SIGPIPE, SIG_IGN);
-    pid_ = 起動する(in_, out_, 扱い);
+    pid_ = 起動する(in_, out_, 扱い, 入力あり);
 }
 
 対話エンジン::~対話エンジン() {
@@ -215,6 +216,18 @@ int 対話エンジン::終了を待つ(double 秒) {
 
 void 対話エンジン::シグナル(int sig) const {
     if (pid_ > 0 && !終了済み_) kill(pid_, sig);
+}
+
+bool 対話エンジン::書込で止まる(double 秒) const {
+    const auto deadline = 秒後(秒);
+    while (残りミリ秒(deadline) > 0) {
+        std::ifstream in("/proc/" + std::to_string(pid_) + "/wchan");
+        std::string where;
+        std::getline(in, where);
+        if (where.find("pipe_write") != std::string::npos) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
 }
 
 long 対話エンジン::状態(std::string_view key) const {

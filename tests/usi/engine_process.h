@@ -28,7 +28,8 @@ enum class SIGTERMの扱い { 既定, 無視, 遮断 };
 // A running engine, talked to a piece at a time. Killed when it goes out of scope.
 class 対話エンジン {
 public:
-    explicit 対話エンジン(SIGTERMの扱い 扱い = SIGTERMの扱い::既定);
+    // `入力あり` false: started with its standard input closed, not even at its end.
+    explicit 対話エンジン(SIGTERMの扱い 扱い = SIGTERMの扱い::既定, bool 入力あり = true);
     ~対話エンジン();
     対話エンジン(const 対話エンジン&) = delete;
     対話エンジン& operator=(const 対話エンジン&) = delete;
@@ -45,6 +46,9 @@ public:
     // ended (or ended by a signal).
     int 終了を待つ(double 秒);
     void シグナル(int sig) const;
+    // Whether the engine is blocked writing to its full output pipe within `秒` seconds (the
+    // kernel's wait channel).
+    bool 書込で止まる(double 秒) const;
     // A figure of /proc/<pid>/status in kB ("VmRSS", "VmHWM"); -1 when not found.
     long 状態(std::string_view key) const;
 

@@ -1,5 +1,5 @@
 // Reading through the pipe: the line length limit and memory, and ending a long perft by
-// "stop", "quit" or SIGTERM.
+// "stop", "quit", SIGTERM or the end of input.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -108,6 +108,37 @@ TEST(yukoraUSI, SIGTERMでperftの最中でも待っている間でもすぐ終�
             EXPECT_EQ(e.終了を待つ(1), 0) << static_cast<int>(扱い) << " " << 数えている;
             EXPECT_EQ(e.読む(0.1), "");
         }
+    }
+}
+
+TEST(yukoraUSI,
+     入力の終わりはperftやgoの最中でもその場で終わりSIGTERMは書けずに止まっていても終わる) {
+    std::string 読まれない答え;
+    for (int i = 0; i < 2000; ++i) 読まれない答え += "usi\n";  // far more than a pipe holds
+    const struct {
+        const char* 場面;
+        bool 入力あり;
+        std::string 入力;
+        const char* 待つ行;  // read up to this line first
+        bool 閉じる, 書込で止まってSIGTERM;
+    } cases[] = {
+        {"input ends during a perft", true, 長いperft, nullptr, true, false},
+        {"input ends during go infinite", true, "position startpos\ngo infinite\n",
+         "info string score", true, false},
+        {"input closed at the start", false, "", nullptr, false, false},
+        {"SIGTERM while the output is full", true, 読まれない答え, nullptr, false, true},
+    };
+    for (const auto& c : cases) {
+        対話エンジン e(SIGTERMの扱い::既定, c.入力あり);
+        e.書く(c.入力);
+        if (c.待つ行) ASSERT_NE(e.行まで読む(c.待つ行, 10).find(c.待つ行), std::string::npos);
+        if (c.閉じる) e.入力を閉じる();
+        if (c.書込で止まってSIGTERM) {
+            ASSERT_TRUE(e.書込で止まる(10)) << c.場面;
+            e.シグナル(SIGTERM);
+        }
+        EXPECT_EQ(e.終了を待つ(10), 0) << c.場面;
+        if (!c.書込で止まってSIGTERM) EXPECT_EQ(e.読む(1), "") << c.場面;  // not even a bestmove
     }
 }
 
