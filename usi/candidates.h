@@ -9,6 +9,7 @@ namespace yukora {
 struct 候補手 {
     USI指し手 指し手;
     int 点十倍 = 0;  // the search's score in tenths, for the side to move
+    int 駒割り = 0;  // the material after the move, for the side to move (駒割り)
 };
 
 struct 候補一覧 {

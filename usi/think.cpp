@@ -1,5 +1,6 @@
 #include "usi/think.h"
 
+#include "computer/material_estimate.h"
 #include "computer/side_search.h"
 
 namespace yukora {
@@ -34,6 +35,7 @@ USI指し手 探索の指し手を戻す(const COM指し手& r, const USI局面&
     結果.有り = true;
     結果.指し手 = USIの指し手に(r.手);
     結果.点十倍 = r.手.点十倍;
+    結果.駒割り = 指した後の駒割り(pos.p, pos.手番 == 先手, r.手);
     return 結果;
 }
 

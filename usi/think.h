@@ -9,6 +9,7 @@ struct 思考結果 {
     bool 有り = false;  // false when there is no move at all
     USI指し手 指し手;
     int 点十倍 = 0;     // the search's score in tenths, for the side to move
+    int 駒割り = 0;     // the material after the move, for the side to move (駒割り)
     long 評価回数 = 0;  // positions the search scored
 };
 

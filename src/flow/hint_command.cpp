@@ -1,4 +1,5 @@
 // "ヒント": the computer's own choice for the side to move, shown but not played.
+#include "computer/king_safety.h"
 #include "computer/side_search.h"
 #include "flow/game.h"
 #include "record/notation.h"
@@ -18,6 +19,14 @@ const char* 断る理由(const 進行状態& s) {
     return nullptr;
 }
 
+// Why the side that may ask gets no move named; none when it gets one.
+const char* 手がない理由(const 手番側の探索結果& r, const 局面& p, bool 下の手番) {
+    if (!r.手.有り) return "指せる手がありません";
+    // Every move leaves the king to be taken: the game is lost, there is nothing to suggest.
+    if (!王を守れる手がある(p, 下の手番)) return "負けです。王を守る手がありません";
+    return nullptr;
+}
+
 }  // namespace
 
 void ゲーム::HINT_Click() {
@@ -28,10 +37,11 @@ void ゲーム::HINT_Click() {
         return;
     }
     // The search runs on a copy of the position, in a state of its own.
-    const 手番側の探索結果 r = 手番側の探索(状態.盤面, s.番.手番 == s.番.MAN番, s.強さ.レベル);
-    if (!r.手.有り) {
+    const bool 下の手番 = s.番.手番 == s.番.MAN番;
+    const 手番側の探索結果 r = 手番側の探索(状態.盤面, 下の手番, s.強さ.レベル);
+    if (const char* 手がない = 手がない理由(r, 状態.盤面, 下の手番)) {
         効果音(音::禁止);
-        窓口_.dialog.メッセージ("指せる手がありません", ヒント題);
+        窓口_.dialog.メッセージ(手がない, ヒント題);
         return;
     }
     const COM指し手& mv = r.手;

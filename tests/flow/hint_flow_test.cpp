@@ -160,7 +160,7 @@ TEST(ヒント, 二人の対局では上の手番にも上の手を示す) {
     EXPECT_EQ(移動チェック(t.st().盤面, 元.x, 元.y, 先.x, 先.y, 駒), 1);
 }
 
-TEST(ヒント, 棋譜モードと対局前と終局とコンピュータの番には断る) {
+TEST(ヒント, 棋譜モードと対局前と終局とコンピュータの番と負けた局面には断る) {
     const struct {
         const char* 場面;
         std::function<void(試験台&)> 用意;
@@ -206,6 +206,12 @@ TEST(ヒント, 棋譜モードと対局前と終局とコンピュータの番�
              t.game->File1_Click("ヒント.棋譜");
          },
          "ヒント: 棋譜ﾓｰﾄﾞではできません"},
+        {"lost: every king move goes into check, nothing else moves",
+         [](試験台& t) {
+             t.選ぶ(メニュー操作::SENTE);
+             t.st().盤面 = test::盤面("4k2r1/9/9/9/9/9/8p/9/8K");
+         },
+         "ヒント: 負けです。王を守る手がありません"},
     };
     for (const auto& c : cases) {
         試験台 t;

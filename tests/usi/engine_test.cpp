@@ -63,21 +63,22 @@ TEST(USIエンジン, 読み続けるgoの指し手はstopかponderhitまで待�
     EXPECT_EQ(t.送る("go btime 1000 wtime 1000 byoyomi 0\n"), now);
 }
 
-TEST(点の表記, 十分の一まで書き評価値はセンチ歩で決着は詰みで示す) {
+TEST(点の表記, 十分の一まで書き評価値は駒割りのセンチ歩で決着は詰みで示す) {
     EXPECT_EQ(十分の一表記(123), "12.3");
     EXPECT_EQ(十分の一表記(-5), "-0.5");
     EXPECT_EQ(十分の一表記(0), "0.0");
     EXPECT_EQ(十分の一表記(99990), "9999.0");
     EXPECT_EQ(十分の一表記(-99980), "-9998.0");
-    // A pawn is worth 10 in the evaluation, 100 tenths: the tenths are the centipawns.
-    EXPECT_EQ(USI評価値(100), "cp 100");
-    EXPECT_EQ(USI評価値(-5), "cp -5");
-    EXPECT_EQ(USI評価値(0), "cp 0");
-    EXPECT_EQ(USI評価値(99979), "cp 99979");
-    EXPECT_EQ(USI評価値(99980), "mate 1");
-    EXPECT_EQ(USI評価値(99990), "mate 1");
-    EXPECT_EQ(USI評価値(-99979), "cp -99979");
-    EXPECT_EQ(USI評価値(-99980), "mate -1");
+    // A pawn is worth 10 in the material count, 100 centipawns; the search's score decides
+    // only between a mate and the material.
+    EXPECT_EQ(USI評価値(100, 10), "cp 100");
+    EXPECT_EQ(USI評価値(-5, -1), "cp -10");
+    EXPECT_EQ(USI評価値(0, 0), "cp 0");
+    EXPECT_EQ(USI評価値(99979, -20), "cp -200");
+    EXPECT_EQ(USI評価値(99980, -900), "mate 1");
+    EXPECT_EQ(USI評価値(99990, 0), "mate 1");
+    EXPECT_EQ(USI評価値(-99979, 900), "cp 9000");
+    EXPECT_EQ(USI評価値(-99980, 900), "mate -1");
 }
 
 }  // namespace
