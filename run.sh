@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the game from its run folder.
+# Installs what is missing, builds the game (not its tests: ./test.sh builds those), and starts
+# it from its run folder.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,7 +14,7 @@ fi
 scripts/install-deps.sh
 
 cmake -S . -B build -G Ninja
-cmake --build build
+cmake --build build --target game
 
 # The settings file, the sounds and the help page live beside the program.
 cd build/run

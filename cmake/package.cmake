@@ -11,12 +11,16 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "shogi (Japanese chess) against the comput
 set(CPACK_PACKAGE_DESCRIPTION
     "Yukora 将棋Ⅰ shows the shogi board in one window: play the bottom side
 against the computer at three strength levels and with handicaps, or let two
-people share the board. Games are saved as records and stepped through; there
-are clocks, move guidance, five backgrounds, sound effects and music. All text
-is Japanese.
+people share the board. Games are saved and loaded as records (KIF, KIFU, CSA
+and the game's own .棋譜 files) and stepped through. A hint (ヒント) shows the
+computer's own choice for your move; the influence view (勢力表示) tints every
+square by the side that reaches it more often. The window zooms from 100 % to
+300 % or fits itself to its size. There are clocks, move guidance, five
+backgrounds, sound effects and music. All text is Japanese.
 .
 The package also holds yukora-usi, the computer player as a USI engine for
-other shogi programs.")
+other shogi programs, and yukora-kifu, which converts records between the
+formats and prints their positions as SFEN.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 set(CPACK_STRIP_FILES ON)
@@ -32,5 +36,20 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack_project.cmake)
+# The programs in /usr/games, as Debian has it for the games section.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/games_dir.cmake)
+
+# What Debian asks of every package: the copyright (DEP-5) and the changelog, compressed.
+set(YUKORA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/yukora-shogi)
+configure_file(${CMAKE_SOURCE_DIR}/dist/copyright.in ${CMAKE_BINARY_DIR}/dist/copyright @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/dist/changelog.in ${CMAKE_BINARY_DIR}/dist/changelog @ONLY)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/dist/changelog.gz
+    COMMAND gzip -9nf -k ${CMAKE_BINARY_DIR}/dist/changelog
+    DEPENDS ${CMAKE_BINARY_DIR}/dist/changelog
+    VERBATIM)
+add_custom_target(yukora_package_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/dist/changelog.gz)
+add_dependencies(yukora_installables yukora_package_docs)
+install(FILES ${CMAKE_BINARY_DIR}/dist/copyright ${CMAKE_BINARY_DIR}/dist/changelog.gz
+        DESTINATION ${YUKORA_DOC_DIR})
 
 include(CPack)

@@ -3,7 +3,7 @@
 #  1. the run folder still keeps the settings beside the program;
 #  2. `cmake --install` into a scratch prefix: the tree, the desktop entry, the metainfo, the
 #     icons, and the game started from there keeping its settings in $XDG_CONFIG_HOME;
-#  3. the Debian package: built, installed with dpkg (or, when the machine already has the
+#  3. the Debian package: built, checked by lintian, installed with dpkg (or, when the machine already has the
 #     package, unpacked into a scratch root), both programs run from PATH, removed again.
 #   scripts/check-install.sh [BUILD_DIR]     (default build)
 # Every start uses a scratch HOME and XDG_CONFIG_HOME. YUKORA_SHOT=FILE.png keeps a screenshot
@@ -98,12 +98,15 @@ library_dir() { dirname "$(ls "$1"/lib/yukora-shogi/Yukora将棋1.so "$1"/lib/*/
 # The installed tree under PREFIX (/usr for the package); BIN lists what it put in bin/.
 check_tree() {  # check_tree PREFIX BIN
     local prefix=$1
-    check "bin/ holds the programs and nothing else" \
+    check "bin/ (games/ in the package) holds the programs and nothing else" \
         same_lines "$(LC_ALL=C sort <<<"$2")" "$(LC_ALL=C sort <<<"$programs")"
     check "the data folder holds the sounds and the help page" \
         same_lines "$(ls "$prefix/share/yukora-shogi")" "$data_files"
     check "the sound library is in a private library folder" \
         test -f "$(library_dir "$prefix")/Yukora将棋1.so"
+    check "the copyright and the changelog are in the documents folder" \
+        test -f "$prefix/share/doc/yukora-shogi/copyright" -a \
+        -f "$prefix/share/doc/yukora-shogi/changelog.gz"
     check "desktop-file-validate says nothing" \
         empty "$(desktop-file-validate "$prefix/share/applications/$app_id.desktop" 2>&1)"
     check "appstreamcli validate passes" \
@@ -140,6 +143,7 @@ check "the staged game writes nothing into the installed tree" empty "$(changes_
 
 # 3. The Debian package.
 deb=$(scripts/package.sh "$build")
+check "lintian reports no error on the package" quiet lintian --fail-on error "$deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in fonts-ipafont-mincho qt6-translations-l10n libqt6widgets6 libsdl2-mixer-2.0-0; do
     check "the package depends on $needed" grep -q "$needed" <<<"$depends"
@@ -158,9 +162,11 @@ else
     dpkg -i "$deb" >/dev/null
     usr=/usr
 fi
-check_tree "$usr" "$(dpkg-deb -c "$deb" | sed -n 's|.* \./usr/bin/\(..*\)$|\1|p')"
-export PATH="$usr/bin:$PATH"
-check "yukora-shogi is found on PATH" test "$(command -v yukora-shogi)" = "$usr/bin/yukora-shogi"
+# The package keeps the programs in /usr/games, as Debian has it for games.
+check_tree "$usr" "$(dpkg-deb -c "$deb" | sed -n 's|.* \./usr/games/\(..*\)$|\1|p')"
+check "the package puts nothing in /usr/bin" empty "$(dpkg-deb -c "$deb" | grep ' \./usr/bin/' || true)"
+export PATH="$usr/games:$PATH"
+check "yukora-shogi is found on PATH" test "$(command -v yukora-shogi)" = "$usr/games/yukora-shogi"
 check "yukora-usi answers usi with usiok" \
     grep -qx usiok <(printf 'usi\nquit\n' | timeout 10 yukora-usi)
 if grep -qx yukora-kifu <<<"$programs"; then
@@ -178,7 +184,7 @@ if ((we_installed)); then
     dpkg --purge "$package" >/dev/null
     we_installed=0
     rm -f "$marker"
-    check "the package is removed again" test ! -e /usr/bin/yukora-shogi -a ! -e "/usr/share/yukora-shogi"
+    check "the package is removed again" test ! -e /usr/games/yukora-shogi -a ! -e "/usr/share/yukora-shogi"
 fi
 
 echo "check-install: $passed passed, $failed failed"

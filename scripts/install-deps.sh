@@ -12,7 +12,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     xdg-utils
     # Installing and packaging, and checking the installed game (scripts/check-install.sh).
-    dpkg-dev file desktop-file-utils appstream strace
+    dpkg-dev file desktop-file-utils appstream strace lintian
 )
 
 missing=()
