@@ -13,8 +13,7 @@ int 上の駒割り(const 局面& p) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
             if (const int c = p.盤[x][y]; c != 王 && c != -王) sum += c;
-    for (int k = 持駒_歩; k <= 持駒_飛; ++k)
-        sum += 持駒の駒(k) * (p.COM持駒[k] - p.MAN持駒[k]);
+    for (int k = 持駒_歩; k <= 持駒_飛; ++k) sum += 持駒の駒(k) * (p.COM持駒[k] - p.MAN持駒[k]);
     return sum;
 }
 
