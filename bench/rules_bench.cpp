@@ -4,7 +4,7 @@
 #include "influence/survey.h"
 #include "positions.h"
 #include "rules/making_move.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 #include "support/board_fixtures.h"
 
 namespace yukora {

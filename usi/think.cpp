@@ -12,7 +12,7 @@ USI指し手 USIの指し手に(const COM指し手& back) {
     if (back.元X == 敵持駒列) {
         m.打駒種類 = back.元Y;
     } else if (back.元X == 自持駒列) {
-        m.打駒種類 = back.元Y - 2;
+        m.打駒種類 = 自持駒行の種類(back.元Y);
     } else {
         m.元X = back.元X;
         m.元Y = back.元Y;

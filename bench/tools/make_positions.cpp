@@ -16,7 +16,7 @@
 #include "influence/survey.h"
 #include "rules/initial_setup.h"
 #include "rules/making_move.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 #include "rules/sfen.h"
 
 namespace yukora {

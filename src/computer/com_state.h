@@ -40,10 +40,10 @@ struct 評価対象 {
     COM思考状態& c;
     int 取駒;      // what stood on the destination before (0 for a drop or an empty square)
     int 置駒;      // what stands there now (the promoted code when the move promotes)
-    int 元X, 元Y;  // a drop comes from (-1, hand kind)
+    int 元X, 元Y;  // a drop comes from (敵持駒列, hand kind)
     int 先X, 先Y;
 
-    bool 打ちか() const { return 元X < 0; }
+    bool 打ちか() const { return 元X == 敵持駒列; }
 };
 
 }  // namespace yukora

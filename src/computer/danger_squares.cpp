@@ -2,7 +2,7 @@
 
 #include "computer/square_sets.h"
 #include "computer/surveys.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 // The terms of the 81 squares are whole tenths, so they are added in any order: each term is
 // counted over the set of squares it applies to, and the few squares where a term needs more

@@ -4,7 +4,7 @@
 #include "computer/piece_terms.h"
 #include "computer/surveys.h"
 #include "rules/mate.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 namespace {

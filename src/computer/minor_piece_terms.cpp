@@ -1,6 +1,6 @@
 #include "computer/piece_terms.h"
 #include "computer/surveys.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 

@@ -9,7 +9,7 @@
 #include "influence/survey.h"
 #include "rules/making_move.h"
 #include "rules/mate.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 namespace {

@@ -8,7 +8,7 @@
 
 namespace yukora {
 
-// The chosen move. A drop has 元X = -1 and 元Y = the hand kind 1..7; 駒後 is the code that
+// The chosen move. A drop has 元X = 敵持駒列 and 元Y = the hand kind 1..7; 駒後 is the code that
 // ends on the destination (the promoted code when the move promotes, the dropped piece for a
 // drop) and 駒前 the code before the move (for a drop, the dropped piece too).
 struct COM指し手 {

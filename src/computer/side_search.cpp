@@ -19,7 +19,7 @@ COM指し手 探索の指し手を戻す(const COM指し手& r, bool 下の手�
     COM指し手 m = r;
     if (r.元X == 敵持駒列) {
         m.元X = 自持駒列;
-        m.元Y = r.元Y + 2;
+        m.元Y = 自持駒の行(r.元Y);
     } else {
         m.元X = 10 - r.元X;
         m.元Y = 10 - r.元Y;

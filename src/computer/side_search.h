@@ -11,8 +11,8 @@ namespace yukora {
 局面 上から見た局面(const 局面& p, bool 下の手番);
 
 // A move the search found in 上から見た局面, in the coordinates and piece codes of the position
-// it was asked about. A drop of the top side comes from (-1, kind), one of the bottom side from
-// (11, kind + 2), as 駒移動 takes them.
+// it was asked about. A drop of the top side comes from (敵持駒列, kind), one of the bottom side
+// from (自持駒列, its row), as 駒移動 takes them.
 COM指し手 探索の指し手を戻す(const COM指し手& r, bool 下の手番);
 
 struct 手番側の探索結果 {

@@ -1,7 +1,7 @@
 #include "computer/surveys.h"
 
 #include "computer/reach.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 namespace {

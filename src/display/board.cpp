@@ -2,7 +2,7 @@
 
 #include "display/display.h"
 #include "game/palette.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 
@@ -19,34 +19,35 @@ void 表示::描画_将棋盤桝() {
         for (int y = 1; y <= 9; ++y) 描画_桝輪郭(色_黒, x, y);
 }
 
-// Bottom hand: kind k at (11, k + 2), its count right of it in column 12.
+// Bottom hand: kind k in column 11 on row k + 2, its count right of it in column 12.
 void 表示::描画_自持盤() {
     for (int k = 1; k <= 7; ++k) {
-        const int r = k + 2;
-        描画_絵(0, 11, r);
+        const int r = 自持駒の行(k);
+        描画_絵(0, 自持駒列, r);
         背景(12, r);
-        描画_桝輪郭(色_黒, 11, r);
+        描画_桝輪郭(色_黒, 自持駒列, r);
         const int n = 局面_.MAN持駒[k];
         if (n > 0) {
-            描画_絵(-持駒の駒(k), 11, r);
-            描画_桝輪郭(色_黒, 11, r);
+            描画_絵(-持駒の駒(k), 自持駒列, r);
+            描画_桝輪郭(色_黒, 自持駒列, r);
             描画_数値(12.1, r + 0.3, n, 色_黒, 0, 14);
             描画_数値(12.0, r + 0.2, n, 色_明赤, 0, 14);
         }
     }
 }
 
-// Top hand: kind k at (-1, 8 - k), rook on row 1 down to pawn on row 7, counts in column 0.
+// Top hand: kind k in column -1 on row 8 - k, rook on row 1 down to pawn on row 7, counts in
+// column 0.
 void 表示::描画_敵持盤() {
     for (int r = 1; r <= 7; ++r) {
-        const int k = 8 - r;
-        描画_絵(0, -1, r);
+        const int k = 敵持駒行の種類(r);
+        描画_絵(0, 敵持駒列, r);
         背景(0, r);
-        描画_桝輪郭(色_黒, -1, r);
+        描画_桝輪郭(色_黒, 敵持駒列, r);
         const int n = 局面_.COM持駒[k];
         if (n > 0) {
-            描画_絵(持駒の駒(k), -1, r);
-            描画_桝輪郭(色_黒, -1, r);
+            描画_絵(持駒の駒(k), 敵持駒列, r);
+            描画_桝輪郭(色_黒, 敵持駒列, r);
             描画_数値(0.1, r + 0.3, n, 色_黒, 0, 14);
             描画_数値(0.0, r + 0.2, n, 色_明赤, 0, 14);
         }

@@ -10,7 +10,7 @@
 #include "record/panel_commands.h"
 #include "rules/making_move.h"
 #include "rules/mate.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 
@@ -89,8 +89,8 @@ void ゲーム::移動先を選ぶ(int c, int r, int button) {
     s.選択.先X = c;
     s.選択.先Y = r;
     const int 先 = p.盤[c][r];
-    const bool 相手の持駒 = (s.選択.元X == -1 && s.番.手番 == s.番.MAN番) ||
-                            (s.選択.元X == 11 && s.番.手番 == s.番.COM番);
+    const bool 相手の持駒 = (s.選択.元X == 敵持駒列 && s.番.手番 == s.番.MAN番) ||
+                            (s.選択.元X == 自持駒列 && s.番.手番 == s.番.COM番);
     if (相手の持駒) {
         表示_.描画_移動可能桝色(s.選択.元X, s.選択.元Y, 色_消去, s.選択.選択駒,
                                 状態.設定.移動指導フラグ);
@@ -138,7 +138,7 @@ void ゲーム::人の手を指す(int button) {
     表示_.描画_桝輪郭(色_消去, s.選択.先X, s.選択.先Y);
     表示_.描画_移動可能桝色(s.選択.元X, s.選択.元Y, 色_消去, s.選択.選択駒,
                             状態.設定.移動指導フラグ);
-    if (s.選択.元X < 0) s.選択.元Y = 8 - s.選択.元Y;
+    if (s.選択.元X == 敵持駒列) s.選択.元Y = 敵持駒行の種類(s.選択.元Y);
     const int 取駒 = p.盤[s.選択.先X][s.選択.先Y];
     駒移動(p, s.番, 表示_, s.選択.元X, s.選択.元Y, s.選択.先X, s.選択.先Y, s.選択.選択駒);
     効果音(音::駒打);
@@ -184,13 +184,13 @@ void ゲーム::手持ちの駒を選ぶ(int c, int r) {
     }
     int code = 0;
     bool 手番の持駒 = false;
-    if (c == 11 && r >= 3 && r <= 9) {
-        if (p.MAN持駒[r - 2] == 0) return;
-        code = -持駒の駒(r - 2);
+    if (c == 自持駒列 && r >= 自持駒の行(持駒_歩) && r <= 自持駒の行(持駒_飛)) {
+        if (p.MAN持駒[自持駒行の種類(r)] == 0) return;
+        code = -持駒の駒(自持駒行の種類(r));
         手番の持駒 = s.番.手番 == s.番.MAN番;
-    } else if (c == -1 && r >= 1 && r <= 7) {
-        if (p.COM持駒[8 - r] == 0) return;
-        code = 持駒の駒(8 - r);
+    } else if (c == 敵持駒列 && r >= 敵持駒の行(持駒_飛) && r <= 敵持駒の行(持駒_歩)) {
+        if (p.COM持駒[敵持駒行の種類(r)] == 0) return;
+        code = 持駒の駒(敵持駒行の種類(r));
         手番の持駒 = s.番.手番 == s.番.COM番;
     } else {
         return;

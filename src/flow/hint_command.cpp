@@ -45,8 +45,8 @@ void ゲーム::HINT_Click() {
         return;
     }
     const COM指し手& mv = r.手;
-    // The top hand shows kind k on row 8 - k; a bottom drop already names its slot's row.
-    const int 元Y = mv.元X == 敵持駒列 ? 8 - mv.元Y : mv.元Y;
+    // A top drop names its kind, a bottom drop already its slot's row.
+    const int 元Y = mv.元X == 敵持駒列 ? 敵持駒の行(mv.元Y) : mv.元Y;
     ヒント枠_ = {
         true, mv.元X, 元Y, 表示_.輪郭色(mv.元X, 元Y), mv.先X, mv.先Y, 表示_.輪郭色(mv.先X, mv.先Y)};
     表示_.描画_桝輪郭(色_ヒント, mv.元X, 元Y);

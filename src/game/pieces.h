@@ -20,6 +20,13 @@ inline constexpr int 先手 = 1, 後手 = -1;
 // Pseudo-columns of the hands: the bottom hand right of the board, the top hand left of it.
 inline constexpr int 自持駒列 = 11, 敵持駒列 = -1;
 
+// Screen rows of the hand slots: the bottom hand shows kind k on row k + 2 (pawn on 3 … rook on
+// 9), the top hand on row 8 - k (rook on 1 … pawn on 7); the others turn a row back into a kind.
+constexpr int 自持駒の行(int kind) { return kind + 2; }
+constexpr int 敵持駒の行(int kind) { return 8 - kind; }
+constexpr int 自持駒行の種類(int row) { return row - 2; }
+constexpr int 敵持駒行の種類(int row) { return 8 - row; }
+
 using 駒型 = std::int16_t;
 // Board-sized arrays are indexed [x][y] with 0..9, of which 1..9 are used.
 using 盤型 = std::array<std::array<駒型, 10>, 10>;

@@ -3,7 +3,7 @@
 #include "game/board_view.h"
 #include "game/state.h"
 #include "rules/making_move.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 namespace {
@@ -34,7 +34,8 @@ std::string 盤上の手(手番付き局面& pos, const 指定の手& m) {
     return {};
 }
 
-// A drop comes from the hand slot the rules expect: (11, kind + 2) for 先手, (-1, kind) for 後手.
+// A drop comes from the hand slot the rules expect: (自持駒列, its row) for 先手, (敵持駒列, kind)
+// for 後手.
 std::string 打つ手(手番付き局面& pos, const 指定の手& m) {
     局面& p = pos.p;
     const bool 先手番 = pos.手番 == 先手;
@@ -42,7 +43,7 @@ std::string 打つ手(手番付き局面& pos, const 指定の手& m) {
     if ((先手番 ? p.MAN持駒 : p.COM持駒)[m.打駒] <= 0) return "no such piece in hand";
     const int 駒 = 先手番 ? -持駒の駒(m.打駒) : 持駒の駒(m.打駒);
     const int 元X = 先手番 ? 自持駒列 : 敵持駒列;
-    const int 元Y = 先手番 ? m.打駒 + 2 : m.打駒;
+    const int 元Y = 先手番 ? 自持駒の行(m.打駒) : m.打駒;
     調査_2歩フラグ設定(p);
     if (移動チェック(p, 元X, 元Y, m.先X, m.先Y, 駒) != 1)
         return "the piece cannot be dropped there";

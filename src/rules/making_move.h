@@ -13,7 +13,7 @@ int 移動後チェック(int 先Y, int 駒);
 int 調査_駒成(int 元X, int 元Y, int 先X, int 先Y, int 駒, int& 成駒);
 
 // Makes the move on board and hands and draws the squares involved. `駒` is the code that
-// will stand on the destination. Drops come from (11, kind + 2) or (-1, kind).
+// will stand on the destination. Drops come from (自持駒列, 自持駒の行(kind)) or (敵持駒列, kind).
 void 駒移動(局面& p, 手番型& 番, 盤描画& view, int 元X, int 元Y, int 先X, int 先Y, int 駒);
 
 // Puts a captured piece into the capturer's hand; a captured king decides the game.

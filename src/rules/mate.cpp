@@ -1,7 +1,7 @@
 #include "rules/mate.h"
 
 #include "influence/survey.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 namespace {

@@ -4,14 +4,14 @@
 #pragma once
 #include "game/position.h"
 #include "rules/making_move.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 
 // Calls f(元X, 元Y, 先X, 先Y, 駒) for each move, 駒 being the code that ends on the
 // destination; a promotion that may be declined gives two calls, the promoted one first. A drop
-// comes from the side's hand column (11, kind + 2) or (-1, kind). `side` is 1 for the bottom
-// side, -1 for the top. p's two-pawn flags must be set. f returns false to stop the listing;
+// comes from the side's hand column (自持駒列, its row) or (敵持駒列, kind). `side` is 1 for the
+// bottom side, -1 for the top. p's two-pawn flags must be set. f returns false to stop the listing;
 // the result is false when it was stopped.
 template <class F>
 bool 手を並べる(const 局面& p, int side, F&& f) {
@@ -37,7 +37,7 @@ bool 手を並べる(const 局面& p, int side, F&& f) {
         if (hand[k] <= 0) continue;
         const int 駒 = side > 0 ? -持駒の駒(k) : 持駒の駒(k);
         const int 元X = side > 0 ? 自持駒列 : 敵持駒列;
-        const int 元Y = side > 0 ? k + 2 : k;
+        const int 元Y = side > 0 ? 自持駒の行(k) : k;
         for (int u = 1; u <= 9; ++u)
             for (int v = 1; v <= 9; ++v)
                 if (移動チェック(p, 元X, 元Y, u, v, 駒) == 1 && !f(元X, 元Y, u, v, 駒))

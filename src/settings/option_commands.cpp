@@ -54,8 +54,8 @@ void SIDOU_Click(設定状態& st, 盤描画& view, const std::string& folder) {
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) view.描画_桝輪郭(色_黒, x, y);
         for (int k = 1; k <= 7; ++k) {
-            view.描画_桝輪郭(色_黒, 敵持駒列, k);
-            view.描画_桝輪郭(色_黒, 自持駒列, k + 2);
+            view.描画_桝輪郭(色_黒, 敵持駒列, 敵持駒の行(k));
+            view.描画_桝輪郭(色_黒, 自持駒列, 自持駒の行(k));
         }
         st.印.SIDOU = false;
         st.移動指導フラグ = 0;

@@ -14,7 +14,7 @@
 #include "computer/surveys.h"
 #include "influence/survey.h"
 #include "rules/making_move.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 #include "support/board_fixtures.h"
 
 namespace yukora {

@@ -36,10 +36,11 @@ TEST(盤評価, 打ちは同じ桝に盤上から来た駒より5点低い) {
             . . . . K . . . .
         )",
                             c.持駒);
-        test::探索一式 drop = test::候補の局面(p, -1, c.種類, c.先X, c.先Y, c.駒, 2);
+        test::探索一式 drop = test::候補の局面(p, 敵持駒列, c.種類, c.先X, c.先Y, c.駒, 2);
         drop.c.移動元王距離 = 5;
         test::探索一式 step = drop;
-        const 点数 打ち = 盤評価(drop.p, drop.m, drop.c, 2, 0, c.駒, -1, c.種類, c.先X, c.先Y);
+        const 点数 打ち =
+            盤評価(drop.p, drop.m, drop.c, 2, 0, c.駒, 敵持駒列, c.種類, c.先X, c.先Y);
         const 点数 盤上 = 盤評価(step.p, step.m, step.c, 2, 0, c.駒, c.元X, c.元Y, c.先X, c.先Y);
         EXPECT_EQ(盤上 - 打ち, 点(5));
     }
@@ -67,8 +68,8 @@ TEST(COM探索, 同点の打ちは先に調べた筋の方を選ぶ) {
     ASSERT_EQ(mv.元Y, 持駒_桂);
     ASSERT_NE(mv.先X, 5);  // a drop with a twin
     EXPECT_LT(mv.先X, 5);
-    EXPECT_EQ(候補の点(p, -1, 持駒_桂, mv.先X, mv.先Y, 桂, 3),
-              候補の点(p, -1, 持駒_桂, 10 - mv.先X, mv.先Y, 桂, 3));
+    EXPECT_EQ(候補の点(p, 敵持駒列, 持駒_桂, mv.先X, mv.先Y, 桂, 3),
+              候補の点(p, 敵持駒列, 持駒_桂, 10 - mv.先X, mv.先Y, 桂, 3));
 }
 
 }  // namespace

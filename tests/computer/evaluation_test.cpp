@@ -47,9 +47,9 @@ TEST(盤評価, 歩で詰めると負け扱いでほかの駒なら9998) {
         . . . L K L . . .
     )");
     for (int level = 1; level <= 3; ++level) {
-        EXPECT_EQ(候補の点(p, -1, 持駒_歩, 5, 8, 歩, level), -詰め点);
-        EXPECT_EQ(候補の点(p, -1, 持駒_金, 5, 8, 金, level), 詰め点);
-        EXPECT_EQ(候補の点(p, -1, 持駒_銀, 5, 8, 銀, level), 詰め点);
+        EXPECT_EQ(候補の点(p, 敵持駒列, 持駒_歩, 5, 8, 歩, level), -詰め点);
+        EXPECT_EQ(候補の点(p, 敵持駒列, 持駒_金, 5, 8, 金, level), 詰め点);
+        EXPECT_EQ(候補の点(p, 敵持駒列, 持駒_銀, 5, 8, 銀, level), 詰め点);
     }
     // A pawn moved on the board may not mate either.
     局面 q = test::盤面(R"(
@@ -182,17 +182,17 @@ TEST(盤評価, 香打ちの串刺しは奥の駒の値) {
         . . . . R . . . .
         K . . . . . . . .
     )");
-    EXPECT_EQ(駒別の項(p, -1, 持駒_香, 5, 5, 香), 点(900));
+    EXPECT_EQ(駒別の項(p, 敵持駒列, 持駒_香, 5, 5, 香), 点(900));
     // With the file empty behind the silver there is nothing to skewer.
     p.盤[5][8] = 0;
-    EXPECT_EQ(駒別の項(p, -1, 持駒_香, 5, 5, 香), 0);
+    EXPECT_EQ(駒別の項(p, 敵持駒列, 持駒_香, 5, 5, 香), 0);
 }
 
 // The same candidate scored with different distances of the move's origin to the human king.
 点数 距離を変えた点(const 局面& before, int 先X, int 先Y, int 元距離) {
-    test::探索一式 t = test::候補の局面(before, -1, 持駒_金, 先X, 先Y, 金, 2);
+    test::探索一式 t = test::候補の局面(before, 敵持駒列, 持駒_金, 先X, 先Y, 金, 2);
     t.c.移動元王距離 = 元距離;
-    return 盤評価(t.p, t.m, t.c, 2, 0, 金, -1, 持駒_金, 先X, 先Y);
+    return 盤評価(t.p, t.m, t.c, 2, 0, 金, 敵持駒列, 持駒_金, 先X, 先Y);
 }
 
 TEST(盤評価, 王への接近は筋で近づけば1でそうでなくても段の距離より遠くから来れば0点1) {
@@ -245,7 +245,7 @@ TEST(盤評価, 行き場の少ない飛の減点は盤上の移動だけで打�
         . . . . . . . . K
     )",
                         "r");
-    EXPECT_EQ(駒別の項(p, -1, 持駒_飛, 1, 1, 飛), 0);
+    EXPECT_EQ(駒別の項(p, 敵持駒列, 持駒_飛, 1, 1, 飛), 0);
 }
 
 }  // namespace

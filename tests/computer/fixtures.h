@@ -34,7 +34,7 @@ struct 探索一式 {
 COM指し手 探索する(const 局面& p, int level);
 
 // The turn prepared on `before` as the search prepares it, then one candidate made on the
-// board (a drop has 元X = -1, 元Y = hand kind) and surveyed, ready to be scored.
+// board (a drop has 元X = 敵持駒列, 元Y = hand kind) and surveyed, ready to be scored.
 探索一式 候補の局面(const 局面& before, int 元X, int 元Y, int 先X, int 先Y, int 置駒, int level);
 
 // The evaluation of that candidate, as the search would score it from a fresh state.

@@ -1,7 +1,7 @@
 #include "computer/reference_danger_squares.h"
 
 #include "computer/surveys.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora::参照 {
 namespace {

@@ -5,7 +5,7 @@
 #include "computer/evaluation.h"
 #include "computer/fixtures.h"
 #include "rules/initial_setup.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 namespace {
@@ -208,9 +208,9 @@ TEST(COM探索, 打ちは最後に調べた盤上の手の元の距離で王へ�
     )",
                         "g");
     const auto 打ちの点 = [&](int 元距離) {
-        test::探索一式 t = test::候補の局面(p, -1, 持駒_金, 5, 4, 金, 3);
+        test::探索一式 t = test::候補の局面(p, 敵持駒列, 持駒_金, 5, 4, 金, 3);
         t.c.移動元王距離 = 元距離;
-        return 盤評価(t.p, t.m, t.c, 3, 0, 金, -1, 持駒_金, 5, 4);
+        return 盤評価(t.p, t.m, t.c, 3, 0, 金, 敵持駒列, 持駒_金, 5, 4);
     };
     ASSERT_EQ(打ちの点(2) - 打ちの点(0), 1);
     const COM指し手 mv = 探索する(p, 3);

@@ -5,7 +5,7 @@
 
 #include "computer/fixtures.h"
 #include "rules/making_move.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 namespace {

@@ -11,7 +11,7 @@
 #include "computer/fixtures.h"
 #include "computer/handicap.h"
 #include "rules/initial_setup.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 namespace {

@@ -217,7 +217,7 @@ TEST(COMの手番, 持駒を打つときは駒台の桝で点滅する) {
     EXPECT_EQ(h.p().COM持駒[持駒_金], 0);
     EXPECT_EQ(h.p().COM持駒数, 0);
     // The gold's hand slot, and that blink alone.
-    EXPECT_GE(h.t.位置(h.描画_駒点滅(110, -1, 3, 2)), 0);
+    EXPECT_GE(h.t.位置(h.描画_駒点滅(金, 敵持駒列, 敵持駒の行(持駒_金), 2)), 0);
     EXPECT_EQ(h.t.選ぶ("待ち時間 0.2").size(), 4u);
 }
 

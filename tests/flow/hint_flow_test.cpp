@@ -7,7 +7,7 @@
 
 #include "flow/flow_fakes.h"
 #include "record/notation.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 #include "support/board_fixtures.h"
 
 namespace yukora {
@@ -117,13 +117,13 @@ TEST(ヒント, 枠は前の色に戻す) {
     試験台 t;
     t.選ぶ(メニュー操作::SENTE);
     t.st().盤面 = 金打ちで詰む局面();
-    t.窓で押す(11, 持駒_金 + 2);             // the gold in hand selected
-    t.game->表示部().描画_桝輪郭(15, 5, 2);  // a square marked in white
+    t.窓で押す(自持駒列, 自持駒の行(持駒_金));  // the gold in hand selected
+    t.game->表示部().描画_桝輪郭(15, 5, 2);     // a square marked in white
     t.選ぶ(メニュー操作::HINT);
     t.screen.消去();
     t.選ぶ(メニュー操作::STOP);
     EXPECT_EQ(t.screen.絞込("輪郭"),
-              (std::vector<std::string>{輪郭(15, 5, 2), 輪郭(12, 11, 持駒_金 + 2)}));
+              (std::vector<std::string>{輪郭(15, 5, 2), 輪郭(12, 自持駒列, 自持駒の行(持駒_金))}));
     EXPECT_EQ(t.st().進行.選択.選択状態, 1);
 }
 
@@ -135,13 +135,13 @@ TEST(ヒント, 持駒の打ちは持駒の桝と打つ桝を枠で示す) {
     t.選ぶ(メニュー操作::HINT);
     EXPECT_EQ(t.dialog.最後(), "ヒント: ５二金");
     EXPECT_EQ(t.screen.絞込("輪郭"),
-              (std::vector<std::string>{輪郭(13, 11, 持駒_金 + 2), 輪郭(13, 5, 2)}));
+              (std::vector<std::string>{輪郭(13, 自持駒列, 自持駒の行(持駒_金)), 輪郭(13, 5, 2)}));
     EXPECT_EQ(t.st().盤面.MAN持駒[持駒_金], 1);
     EXPECT_EQ(t.st().盤面.盤[5][2], 0);
     t.screen.消去();
     t.選ぶ(メニュー操作::TAIKYOKU);  // opening a menu takes the outlines away too
     EXPECT_EQ(t.screen.絞込("輪郭"),
-              (std::vector<std::string>{輪郭(0, 5, 2), 輪郭(0, 11, 持駒_金 + 2)}));
+              (std::vector<std::string>{輪郭(0, 5, 2), 輪郭(0, 自持駒列, 自持駒の行(持駒_金))}));
 }
 
 TEST(ヒント, 二人の対局では上の手番にも上の手を示す) {

@@ -10,7 +10,7 @@
 
 #include "flow/flow_fakes.h"
 #include "rules/making_move.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 #include "support/board_fixtures.h"
 
 namespace yukora {

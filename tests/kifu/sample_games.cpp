@@ -15,7 +15,7 @@
 #include "record/game_record.h"
 #include "record/kifu_files.h"
 #include "rules/making_move.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 namespace {
@@ -80,7 +80,7 @@ std::vector<候補> 指せる手(局面 p, bool 下) {
         const int code = 下 ? -持駒の駒(k) : 持駒の駒(k);
         for (int u = 1; u <= 9; ++u)
             for (int v = 1; v <= 9; ++v)
-                add(下 ? 自持駒列 : 敵持駒列, 下 ? k + 2 : 8 - k, u, v, code);
+                add(下 ? 自持駒列 : 敵持駒列, 下 ? 自持駒の行(k) : 敵持駒の行(k), u, v, code);
     }
     std::vector<候補> out;
     for (const 候補& m : all) {

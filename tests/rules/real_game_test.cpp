@@ -6,7 +6,7 @@
 #include "influence/survey.h"
 #include "rules/making_move.h"
 #include "rules/mate.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 #include "support/board_fixtures.h"
 
 namespace yukora {

@@ -55,7 +55,8 @@ std::string 輪郭(int x, int y) {
     EXPECT_TRUE(USI指し手読込(best, m)) << best;
     USI局面 after = pos;
     EXPECT_EQ(USI指し手を指す(after, m), "") << best;
-    const std::string 元 = m.打駒種類 != 0 ? 輪郭(自持駒列, m.打駒種類 + 2) : 輪郭(m.元X, m.元Y);
+    const std::string 元 =
+        m.打駒種類 != 0 ? 輪郭(自持駒列, 自持駒の行(m.打駒種類)) : 輪郭(m.元X, m.元Y);
     return {{元, 輪郭(m.先X, m.先Y)}, "ヒント: " + 記譜(m.先X, m.先Y, after.p.盤[m.先X][m.先Y])};
 }
 

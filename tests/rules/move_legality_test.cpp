@@ -1,4 +1,4 @@
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 #include <gtest/gtest.h>
 
