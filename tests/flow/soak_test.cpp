@@ -134,7 +134,12 @@ int 対局数() {
     return n != nullptr ? std::max(1, std::atoi(n)) : 2;
 }
 
-class 耐久 : public ::testing::TestWithParam<int> {};
+struct レベル {
+    int n;
+};
+void PrintTo(const レベル& l, std::ostream* os) { *os << "レベル" << l.n; }
+
+class 耐久 : public ::testing::TestWithParam<レベル> {};
 
 TEST_P(耐久, でたらめな人とコンピュータの対局) {
     集計 sum;
@@ -142,7 +147,7 @@ TEST_P(耐久, でたらめな人とコンピュータの対局) {
     const auto start = std::chrono::steady_clock::now();
     for (int g = 0; g < games; ++g) {
         SCOPED_TRACE("game " + std::to_string(g));
-        一局(GetParam(), 1000u * GetParam() + static_cast<unsigned>(g), sum);
+        一局(GetParam().n, 1000u * GetParam().n + static_cast<unsigned>(g), sum);
         if (HasFatalFailure()) return;
     }
     EXPECT_EQ(sum.対局, games);
@@ -151,11 +156,11 @@ TEST_P(耐久, でたらめな人とコンピュータの対局) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("level %d: %ld games, %ld moves, %.1f s, peak memory %ld MiB\n", GetParam(),
+    std::printf("level %d: %ld games, %ld moves, %.1f s, peak memory %ld MiB\n", GetParam().n,
                 sum.対局, sum.手, seconds, usage.ru_maxrss / 1024);
 }
 
-INSTANTIATE_TEST_SUITE_P(各レベル, 耐久, ::testing::Values(1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(各レベル, 耐久, ::testing::Values(レベル{1}, レベル{2}, レベル{3}));
 
 }  // namespace
 }  // namespace yukora

@@ -16,6 +16,13 @@
 #include "record/temp_folder.h"
 
 namespace yukora {
+
+// Found by argument-dependent lookup, as the type is the library's.
+[[maybe_unused]] static void PrintTo(一時ファイル方式 way, std::ostream* os) {
+    *os << (way == 一時ファイル方式::名前なし ? "名前なしの一時ファイル"
+                                              : "名前付きの一時ファイル");
+}
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -39,10 +46,7 @@ protected:
 };
 
 INSTANTIATE_TEST_SUITE_P(方式, ファイル置換試験,
-                         ::testing::Values(一時ファイル方式::名前なし, 一時ファイル方式::名前付き),
-                         [](const auto& info) {
-                             return info.param == 一時ファイル方式::名前なし ? "Unnamed" : "Named";
-                         });
+                         ::testing::Values(一時ファイル方式::名前なし, 一時ファイル方式::名前付き));
 
 TEST_P(ファイル置換試験, 新しく書き置き換え権限を保ち何も残さない) {
     ASSERT_EQ(置換("a.棋譜", "one"), 0);

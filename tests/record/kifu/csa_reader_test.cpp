@@ -20,6 +20,7 @@ struct 読める例 {
     const char* 最後;
     終局理由 終局;
 };
+void PrintTo(const 読める例& c, std::ostream* os) { *os << c.名前; }
 
 const 読める例 読める例一覧[] = {
     {"指し手だけ", "+7776FU\n-3334FU\n%TORYO\n",
@@ -90,6 +91,7 @@ struct 読めない例 {
     const char* 理由;
     size_t 読めた手;
 };
+void PrintTo(const 読めない例& c, std::ostream* os) { *os << c.名前; }
 
 const 読めない例 読めない例一覧[] = {
     {"手番でない側", "+7776FU\n+2726FU\n", 2, 2, "not to move", 1},

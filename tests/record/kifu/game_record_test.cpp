@@ -122,6 +122,9 @@ struct 駒落ちの例 {
     int MAN番;  // 1: the bottom side moves first
     const char* 開始;
 };
+void PrintTo(const 駒落ちの例& c, std::ostream* os) {
+    *os << "ハンデ" << c.段数 << (c.MAN番 == 1 ? "で下が先手" : "で上が先手");
+}
 
 const 駒落ちの例 駒落ちの例一覧[] = {
     {2, -1, "lnsgkgsnl/9/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w -"},

@@ -21,6 +21,7 @@ struct 読める例 {
     size_t 手数;
     const char* 最後;  // SFEN after the last move
 };
+void PrintTo(const 読める例& c, std::ostream* os) { *os << c.名前; }
 
 const 読める例 読める例一覧[] = {
     {"同と成と打と不成と王と竜",
@@ -135,6 +136,7 @@ struct 読めない例 {
     const char* 理由;  // a part of the reason
     size_t 読めた手;
 };
+void PrintTo(const 読めない例& c, std::ostream* os) { *os << c.名前; }
 
 const char* const 八段の盤面図 =
     "後手の持駒：なし\n"

@@ -17,6 +17,7 @@ struct 文字コードの例 {
     size_t 行数;
     const char* 最初の行;
 };
+void PrintTo(const 文字コードの例& c, std::ostream* os) { *os << c.名前; }
 
 const 文字コードの例 文字コードの例一覧[] = {
     {"UTF-8", "手合割：平手\r\n先手：甲\r\n", 文字コード::UTF8, 0, 2, "手合割：平手"},
