@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,69 +36,6 @@ public:
     void 閉じる() override { 受けた.push_back("閉じる"); }
 };
 
-struct 項目の期待 {
-    const char* control;
-    const char* caption;
-    bool checkable, checked;
-};
-
-// Every item of the menu, with its caption and check state at start.
-const 項目の期待 全項目[] = {
-    {"TAIKYOKU", "対局", false, false},
-    {"MATCH_MAN", "対局(人間)", false, false},
-    {"START", "スタート", false, false},
-    {"START2", "対局(COM)", false, false},
-    {"SENTE", "先手", false, false},
-    {"GOTE", "後手", false, false},
-    {"LEVEL", "COM対局ﾚﾍﾞﾙ", false, false},
-    {"LEVEL1", "LEVEL1", true, false},
-    {"LEVEL2", "LEVEL2", true, false},
-    {"LEVEL3", "LEVEL3", true, true},
-    {"OWARI", "終わり", false, false},
-    {"STOP", "局面", false, false},
-    {"CANCEL", "最初", false, false},
-    {"REVERSE", "反転", false, false},
-    {"REPLAY", "戻", false, false},
-    {"AFTER", "進", false, false},
-    {"LBEL_UP", "△", false, false},
-    {"LEBEL_DOWN", "▽", false, false},
-    {"KIFU", "棋譜", false, false},
-    {"KIFU_READ", "読込", false, false},
-    {"KIFU_WRITE", "書込", false, false},
-    {"KIF_WRITE", "KIF･CSA書込", false, false},
-    {"OPTION", "ｵﾌﾟｼｮﾝ", false, false},
-    {"HAIKEI_GA", "背景画", false, false},
-    {"MIDORI", "緑", true, false},
-    {"TATAMI", "畳", true, true},
-    {"TAKE", "竹", true, false},
-    {"UCHU", "宇宙", true, false},
-    {"RENGA", "煉瓦", true, false},
-    {"SIDOU", "移動指導", true, false},
-    {"KEIKA", "経過時間", true, false},
-    {"BGM", "BGM", true, false},
-    {"SEIRYOKU", "勢力表示", true, false},
-    {"SONOTA", "その他", false, false},
-    {"KAISETU", "解説", false, false},
-    {"VER", "バージョン情報", false, false},
-    {"HINT", "ヒント", false, false},
-    {"BAIRITU", "表示倍率", false, false},
-    {"BAIRITU100", "100%", true, true},
-    {"BAIRITU125", "125%", true, false},
-    {"BAIRITU150", "150%", true, false},
-    {"BAIRITU200", "200%", true, false},
-    {"BAIRITU250", "250%", true, false},
-    {"BAIRITU300", "300%", true, false},
-    {"AWASERU", "ウィンドウに合わせる", true, false},
-};
-
-std::vector<std::string> 見出し(const QList<QAction*>& actions) {
-    std::vector<std::string> out;
-    for (const QAction* a : actions) out.push_back(a->text().toStdString());
-    return out;
-}
-
-using 文字列列 = std::vector<std::string>;
-
 TEST(主窓, 題と大きさ) {
     描画面 image(1.0);
     主窓 w(image);
@@ -104,66 +43,34 @@ TEST(主窓, 題と大きさ) {
     EXPECT_EQ(w.キャンバス().sizeHint(), QSize(664, 513));
 }
 
-TEST(主窓, メニューのすべての項目と見出しと印) {
-    描画面 image(1.0);
-    主窓 w(image);
-    for (const auto& e : 全項目) {
-        const QAction* a = w.項目(e.control);
-        ASSERT_NE(a, nullptr) << e.control;
-        EXPECT_EQ(a->text().toStdString(), e.caption) << e.control;
-        EXPECT_EQ(a->isCheckable(), e.checkable) << e.control;
-        EXPECT_EQ(a->isChecked(), e.checked) << e.control;
-        EXPECT_EQ(w.findChild<QAction*>(e.control), a) << e.control;
-    }
-}
-
-TEST(主窓, メニューの並び) {
-    描画面 image(1.0);
-    主窓 w(image);
-    EXPECT_EQ(見出し(w.menuBar()->actions()),
-              (文字列列{"対局", "局面", "戻", "進", "△", "▽", "棋譜", "ｵﾌﾟｼｮﾝ", "その他"}));
-    auto 子 = [&](const char* control) { return 見出し(w.項目(control)->menu()->actions()); };
-    EXPECT_EQ(子("TAIKYOKU"), (文字列列{"対局(人間)", "対局(COM)", "COM対局ﾚﾍﾞﾙ", "終わり"}));
-    EXPECT_EQ(子("MATCH_MAN"), (文字列列{"スタート"}));
-    EXPECT_EQ(子("START2"), (文字列列{"先手", "後手"}));
-    EXPECT_EQ(子("LEVEL"), (文字列列{"LEVEL1", "LEVEL2", "LEVEL3"}));
-    EXPECT_EQ(子("STOP"), (文字列列{"最初", "反転"}));
-    EXPECT_EQ(子("KIFU"), (文字列列{"読込", "書込", "KIF･CSA書込"}));
-    EXPECT_EQ(子("OPTION"),
-              (文字列列{"背景画", "移動指導", "経過時間", "BGM", "勢力表示", "表示倍率"}));
-    EXPECT_EQ(子("BAIRITU"),
-              (文字列列{"100%", "125%", "150%", "200%", "250%", "300%", "ウィンドウに合わせる"}));
-    EXPECT_EQ(子("HAIKEI_GA"), (文字列列{"緑", "畳", "竹", "宇宙", "煉瓦"}));
-    EXPECT_EQ(子("SONOTA"), (文字列列{"解説", "バージョン情報", "ヒント"}));
-    EXPECT_EQ(w.項目("REPLAY")->menu(), nullptr);
-}
-
-TEST(主窓, 選んだ項目を伝え印は変えない) {
+// Each item, chosen or opened, tells the game one command of its own, and the window leaves
+// the check marks to the game.
+TEST(主窓, どの操作もただ一つの項目から伝わり印は変えない) {
     描画面 image(1.0);
     主窓 w(image);
     記録する受け手 r;
     w.受け手設定(&r);
-    w.項目("LEVEL1")->trigger();
-    w.項目("REVERSE")->trigger();
-    w.項目("AFTER")->trigger();
-    EXPECT_EQ(r.受けた, (文字列列{"メニュー LEVEL1", "メニュー REVERSE", "メニュー AFTER"}));
-    EXPECT_FALSE(w.印あり("LEVEL1"));
-    EXPECT_TRUE(w.印あり("LEVEL3"));
-    w.印設定(メニュー操作::LEVEL3, false);
-    w.印設定(メニュー操作::SIDOU, true);
-    EXPECT_FALSE(w.印あり("LEVEL3"));
-    EXPECT_TRUE(w.印あり("SIDOU"));
+    std::map<std::string, int> 届いた;
+    std::function<void(const QList<QAction*>&)> 選ぶ = [&](const QList<QAction*>& items) {
+        for (QAction* a : items) {
+            const std::string caption = a->text().toStdString();
+            const bool was = a->isChecked();
+            r.受けた.clear();
+            if (a->menu()) emit a->menu()->aboutToShow();
+            else a->trigger();
+            ASSERT_EQ(r.受けた.size(), 1u) << caption;
+            const std::string name = r.受けた[0].substr(std::string("メニュー ").size());
+            ++届いた[name];
+            EXPECT_EQ(w.項目(name), a) << caption;
+            EXPECT_EQ(a->objectName().toStdString(), name) << caption;
+            EXPECT_EQ(a->isChecked(), was) << caption;
+            if (a->menu()) 選ぶ(a->menu()->actions());
+        }
+    };
+    選ぶ(w.menuBar()->actions());
+    EXPECT_EQ(届いた.size(), 操作の名前.size());
+    for (const std::string_view name : 操作の名前) EXPECT_EQ(届いた[std::string(name)], 1) << name;
     EXPECT_FALSE(w.印あり("NOTHING"));
-}
-
-TEST(主窓, メニューを開くと伝える) {
-    描画面 image(1.0);
-    主窓 w(image);
-    記録する受け手 r;
-    w.受け手設定(&r);
-    emit w.項目("TAIKYOKU")->menu()->aboutToShow();
-    emit w.項目("OPTION")->menu()->aboutToShow();
-    EXPECT_EQ(r.受けた, (文字列列{"メニュー TAIKYOKU", "メニュー OPTION"}));
 }
 
 TEST(主窓, 押下はtwipで伝えキーはEscが27) {
