@@ -5,9 +5,9 @@
 #include <functional>
 #include <sstream>
 
+#include "computer/side_search.h"
 #include "flow/flow_fakes.h"
 #include "record/notation.h"
-#include "rules/move_legality.h"
 #include "support/board_fixtures.h"
 
 namespace yukora {
@@ -75,17 +75,15 @@ TEST(ヒント, 人の番には手を枠で示して箱で告げ何も変えな�
     変わっていない(t.st(), before);
     EXPECT_TRUE(t.鳴った音().empty());
     EXPECT_TRUE(t.screen.絞込("絵").empty());
-    // The origin holds a bottom piece that may move to the outlined destination, and the box
-    // names that destination and piece.
+    // The computer's choice for the bottom side at the game's level: its origin and destination
+    // outlined, the box naming the destination and the piece.
+    const COM指し手 want = 手番側の探索(before.盤面, true, before.進行.強さ.レベル).手;
     const auto outlines = t.screen.絞込("輪郭");
+    EXPECT_EQ(outlines, (std::vector<std::string>{輪郭(13, want.元X, want.元Y),
+                                                  輪郭(13, want.先X, want.先Y)}));
+    EXPECT_EQ(t.dialog.最後(), "ヒント: " + 記譜(want.先X, want.先Y, want.駒後));
     ASSERT_EQ(outlines.size(), 2u);
     const 枠 元 = 枠を読む(outlines[0]), 先 = 枠を読む(outlines[1]);
-    EXPECT_EQ(元.色, 13);
-    EXPECT_EQ(先.色, 13);
-    const int 駒 = t.st().盤面.盤[元.x][元.y];
-    EXPECT_LE(駒, -10);
-    EXPECT_EQ(移動チェック(t.st().盤面, 元.x, 元.y, 先.x, 先.y, 駒), 1);
-    EXPECT_EQ(t.dialog.最後(), "ヒント: " + 記譜(先.x, 先.y, 駒));
 
     // The next press puts the outlines back as they were before the hint.
     t.screen.消去();
@@ -150,14 +148,12 @@ TEST(ヒント, 二人の対局では上の手番にも上の手を示す) {
     t.窓で押す(3, 7);
     t.窓で押す(3, 6);  // the bottom side moves; the top side is to move
     ASSERT_EQ(t.st().進行.番.手番, -1);
+    const COM指し手 want = 手番側の探索(t.st().盤面, false, t.st().進行.強さ.レベル).手;
     t.screen.消去();
     t.選ぶ(メニュー操作::HINT);
-    const auto outlines = t.screen.絞込("輪郭");
-    ASSERT_EQ(outlines.size(), 2u);
-    const 枠 元 = 枠を読む(outlines[0]), 先 = 枠を読む(outlines[1]);
-    const int 駒 = t.st().盤面.盤[元.x][元.y];
-    EXPECT_GE(駒, 10);
-    EXPECT_EQ(移動チェック(t.st().盤面, 元.x, 元.y, 先.x, 先.y, 駒), 1);
+    EXPECT_EQ(t.screen.絞込("輪郭"), (std::vector<std::string>{輪郭(13, want.元X, want.元Y),
+                                                               輪郭(13, want.先X, want.先Y)}));
+    EXPECT_EQ(t.dialog.最後(), "ヒント: " + 記譜(want.先X, want.先Y, want.駒後));
 }
 
 TEST(ヒント, 棋譜モードと対局前と終局とコンピュータの番と負けた局面には断る) {
