@@ -83,29 +83,29 @@ struct 両取り数 {
     return s;
 }
 
-// A computer piece that the human attacks.
+// A computer piece that the human attacks, the rules' clauses as losses: defended by the king
+// alone, worth more than its cheapest attacker, lost outright when undefended, lost to numbers
+// or to a rook or lance behind when defended. An attacker that is pinned takes nothing.
 点数 攻められた駒(局面& p, const 勢力地図& m, const COM思考状態& c, int x, int y) {
-    const int v = p.盤[x][y];
-    const int 人 = m.勢力MAN[x][y], 機 = m.勢力COM[x][y];
-    const int ax = m.攻駒MAN_X[x][y], ay = m.攻駒MAN_Y[x][y];
-    const int a = 絶対値(m.攻駒MAN[x][y]);
-    const bool 攻め駒自由 = c.MAN移動不可[ax][ay] == 0;
-    点数 s = 0;
-    if (m.守駒COM[x][y] == 王 && (人 > 1 || v > a)) s -= 点(100);
-    if (攻め駒自由 && v > a) s -= 点(v - a);
-    if (機 > 0 && 攻め駒自由) {
-        if (人 > 機 && m.守駒COM[x][y] >= a) s -= 点(v);
-        if (y <= 3 && 機 == 人 && y < 9 && p.盤[x][y + 1] != 0 &&
-            調査_自守駒MAN_直進駒(p, x, y + 1))
-            s -= 点(v + 絶対値(m.攻駒MAN[x][y + 1]));
+    const int 値 = p.盤[x][y];
+    const int 攻め = m.勢力MAN[x][y], 守り = m.勢力COM[x][y];
+    const int 攻め駒 = 絶対値(m.攻駒MAN[x][y]);
+    const bool 攻め駒が動ける = c.MAN移動不可[m.攻駒MAN_X[x][y]][m.攻駒MAN_Y[x][y]] == 0;
+    点数 損 = 0;
+    if (m.守駒COM[x][y] == 王 && (攻め > 1 || 値 > 攻め駒)) 損 += 点(100);
+    if (攻め駒が動ける && 値 > 攻め駒) 損 += 点(値) - 点(攻め駒);
+    if (守り == 0) {
+        損 += 点(値) + (y <= 3 ? 点(10) : 0);
+        if (c.盤保存[x][y] <= -10) 損 -= 点(-c.盤保存[x][y]);  // it has just taken a piece there
+        const int 一番安い = m.攻駒MAN[x][y];
+        if (y < 4 && (一番安い == -歩 || 一番安い == -香)) 損 += 点(20);
+    } else if (攻め駒が動ける) {
+        if (攻め > 守り && m.守駒COM[x][y] >= 攻め駒) 損 += 点(値);
+        const bool 下に駒 = y < 9 && p.盤[x][y + 1] != 0;
+        if (y <= 3 && 守り == 攻め && 下に駒 && 調査_自守駒MAN_直進駒(p, x, y + 1))
+            損 += 点(値) + 点(絶対値(m.攻駒MAN[x][y + 1]));
     }
-    if (機 == 0) {
-        s -= 点(v);
-        if (y <= 3) s -= 点(10);
-        if (c.盤保存[x][y] <= -10) s += 点(-c.盤保存[x][y]);
-        if (y < 4 && (m.攻駒MAN[x][y] == -歩 || m.攻駒MAN[x][y] == -香)) s -= 点(20);
-    }
-    return s;
+    return -損;
 }
 
 点数 COMの駒(局面& p, const 勢力地図& m, const COM思考状態& c, int x, int y) {
@@ -172,37 +172,73 @@ struct 両取り数 {
 
 namespace {
 
-// Is the king on (kx, ky) reached by a sliding piece of the side whose codes are listed?
-bool 飛び駒が届く(const 局面& p, const int (&codes)[5], int kx, int ky) {
-    for (int x = 1; x <= 9; ++x) {
-        for (int y = 1; y <= 9; ++y) {
-            const int c = p.盤[x][y];
-            for (int code : codes)
-                if (c == code && 移動チェック(p, x, y, kx, ky, c) == 1) return true;
-        }
+// How a slider stands to a king: whether its moves go that way on an empty board, and the
+// occupied squares strictly between.
+struct 筋 {
+    bool 向き = false;
+    int 間の駒 = 0;
+    int 間X = 0, 間Y = 0;  // the last of them
+};
+
+筋 飛び駒の筋(const 局面& p, int code, int x, int y, int kx, int ky) {
+    筋 r;
+    const int dx = kx - x, dy = ky - y;
+    const bool 隣 = 絶対値(dx) <= 1 && 絶対値(dy) <= 1;
+    const bool 斜め = 絶対値(dx) == 絶対値(dy), 縦横 = dx == 0 || dy == 0;
+    switch (絶対値(code)) {
+        case 香: r.向き = dx == 0 && (code > 0 ? dy > 0 : dy < 0); break;
+        case 角: r.向き = 斜め; break;
+        case 角成: r.向き = 斜め || 隣; break;
+        case 飛: r.向き = 縦横; break;
+        case 飛成: r.向き = 縦横 || 隣; break;
+        default: break;
     }
-    return false;
+    if (!r.向き || 隣) return r;
+    const int sx = (dx > 0) - (dx < 0), sy = (dy > 0) - (dy < 0);
+    for (int i = x + sx, j = y + sy; i != kx || j != ky; i += sx, j += sy) {
+        if (p.盤[i][j] == 0) continue;
+        ++r.間の駒;
+        r.間X = i;
+        r.間Y = j;
+    }
+    return r;
 }
 
-constexpr int COM飛び駒[5] = {香, 角, 角成, 飛, 飛成};
-constexpr int MAN飛び駒[5] = {-香, -角, -角成, -飛, -飛成};
+bool 飛び駒か(int code) {
+    const int a = 絶対値(code);
+    return a == 香 || a == 角 || a == 角成 || a == 飛 || a == 飛成;
+}
 
 }  // namespace
 
+// Along the lines instead of by lifting each piece: a piece of one side is pinned when an enemy
+// slider's line to its king is open but for that piece, and every piece of the side counts when
+// the line is open already. A king square off the board, or held by the slider's own side,
+// is reached by nothing.
 void 調査_移動不可駒(局面& p, COM思考状態& c) {
+    c.MAN移動不可 = {};
     c.COM移動不可有 = false;
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
-            c.MAN移動不可[x][y] = 0;
-            const 駒型 piece = p.盤[x][y];
-            if (piece == 0) continue;
-            p.盤[x][y] = 0;
-            if (piece < 0) {
-                if (飛び駒が届く(p, COM飛び駒, p.MAN王X, p.MAN王Y)) c.MAN移動不可[x][y] = 1;
-            } else if (飛び駒が届く(p, MAN飛び駒, p.COM王X, p.COM王Y)) {
-                c.COM移動不可有 = true;
+            const int code = p.盤[x][y];
+            if (!飛び駒か(code)) continue;
+            const bool com = code > 0;
+            const int kx = com ? p.MAN王X : p.COM王X, ky = com ? p.MAN王Y : p.COM王Y;
+            if (!盤上か(kx, ky) || (com ? 敵駒か(p.盤[kx][ky]) : 自駒か(p.盤[kx][ky]))) continue;
+            const 筋 r = 飛び駒の筋(p, code, x, y, kx, ky);
+            if (!r.向き || r.間の駒 > 1) continue;
+            const bool 相手の駒 =
+                r.間の駒 == 1 && (com ? p.盤[r.間X][r.間Y] < 0 : p.盤[r.間X][r.間Y] > 0);
+            if (r.間の駒 == 1 && !相手の駒) continue;
+            for (int i = 1; i <= 9; ++i) {
+                for (int j = 1; j <= 9; ++j) {
+                    const int v = p.盤[i][j];
+                    const bool 開ける = 相手の駒 ? i == r.間X && j == r.間Y : (com ? v < 0 : v > 0);
+                    if (!開ける) continue;
+                    if (com) c.MAN移動不可[i][j] = 1;
+                    else c.COM移動不可有 = true;
+                }
             }
-            p.盤[x][y] = piece;
         }
     }
 }

@@ -1,5 +1,7 @@
-// The danger squares and the pinned-piece marks as they were first written, square by square,
-// straight from the rules. Kept only as the oracle of the equivalence tests.
+// The danger squares and the pinned-piece marks written apart from the production code, from
+// the rules: square by square where the production works on sets of squares, the attacked
+// pieces as the rules' losses, the pins along each slider's line where the production lifts
+// each piece. Kept only as the oracle of the equivalence tests.
 #pragma once
 #include "computer/com_state.h"
 #include "game/position.h"

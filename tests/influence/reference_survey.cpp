@@ -3,15 +3,10 @@
 namespace yukora::参照 {
 namespace {
 
-// Which optional updates a top-side step makes.
-struct COM効き方 {
-    bool 守駒 = false;      // updates defenders
-    bool 守駒座標 = false;  // records its square with the defender
-    bool 攻駒 = false;      // updates attackers
-    bool 攻駒座標 = false;  // records its square with the attacker
-    bool 王手 = false;      // marks checks
-    bool 桂 = false;        // a knight check also marks the king's square
-};
+// What a top-side step writes besides the count, as the rules give it for each piece: the
+// defender map (with the defender's square), the attacker map (with its square), the check
+// line (a knight's also on the king's square).
+enum 書く : unsigned { 守 = 1, 守の座標 = 2, 攻 = 4, 攻の座標 = 8, 王手 = 16, 桂の王手 = 32 };
 
 void MAN一歩(const 局面& p, 勢力地図& m, int r, int x, int y, int dx, int dy, bool 王手印,
              bool 桂) {
@@ -34,30 +29,30 @@ void MAN一歩(const 局面& p, 勢力地図& m, int r, int x, int y, int dx, in
     }
 }
 
-void COM一歩(const 局面& p, 勢力地図& m, int r, int x, int y, int dx, int dy, COM効き方 how) {
+void COM一歩(const 局面& p, 勢力地図& m, int r, int x, int y, int dx, int dy, unsigned how) {
     const int tx = x + dx, ty = y + dy;
     if (!盤上か(tx, ty)) return;
     ++m.勢力COM[tx][ty];
     const int c = p.盤[tx][ty];
     if (敵駒か(c)) {
-        if (how.守駒 && m.守駒COM[tx][ty] > r) {
+        if ((how & 守) && m.守駒COM[tx][ty] > r) {
             m.守駒COM[tx][ty] = static_cast<駒型>(r);
-            if (how.守駒座標) {
+            if (how & 守の座標) {
                 m.守駒COM_X[tx][ty] = static_cast<駒型>(x);
                 m.守駒COM_Y[tx][ty] = static_cast<駒型>(y);
             }
         }
     } else if (自駒か(c)) {
-        if (how.攻駒 && m.攻駒COM[tx][ty] > r) {
+        if ((how & 攻) && m.攻駒COM[tx][ty] > r) {
             m.攻駒COM[tx][ty] = static_cast<駒型>(r);
-            if (how.攻駒座標) {
+            if (how & 攻の座標) {
                 m.攻駒COM_X[tx][ty] = static_cast<駒型>(x);
                 m.攻駒COM_Y[tx][ty] = static_cast<駒型>(y);
             }
         }
-        if (how.王手 && c == -王) {
+        if ((how & 王手) && c == -王) {
             m.COM王手筋[x][y] = 9;
-            if (how.桂) m.COM王手筋[tx][ty] = 9;
+            if (how & 桂の王手) m.COM王手筋[tx][ty] = 9;
         }
     }
 }
@@ -147,8 +142,7 @@ void 勢力確定自金(const 局面& p, 勢力地図& m, int code, int x, int y
 
 void 勢力確定敵金(const 局面& p, 勢力地図& m, int x, int y) {
     constexpr int steps[6][2] = {{0, -1}, {0, 1}, {-1, 1}, {1, 1}, {-1, 0}, {1, 0}};
-    constexpr COM効き方 how{.守駒 = true, .王手 = true};
-    for (const auto& s : steps) COM一歩(p, m, 金, x, y, s[0], s[1], how);
+    for (const auto& s : steps) COM一歩(p, m, 金, x, y, s[0], s[1], 守 | 王手);
 }
 
 namespace {
@@ -205,7 +199,7 @@ void MAN駒(局面& p, 勢力地図& m, int c, int x, int y) {
 
 void COM駒(局面& p, 勢力地図& m, int c, int x, int y) {
     switch (c) {
-        case 歩: COM一歩(p, m, 歩, x, y, 0, 1, {.守駒 = true, .攻駒 = true, .王手 = true}); break;
+        case 歩: COM一歩(p, m, 歩, x, y, 0, 1, 守 | 攻 | 王手); break;
         case と:
         case 香成:
         case 桂成:
@@ -214,34 +208,31 @@ void COM駒(局面& p, 勢力地図& m, int c, int x, int y) {
         case 香: 勢力確定下直進(p, m, 香, x, y); break;
         case 桂:
             if (y <= 7) {
-                constexpr COM効き方 how{.守駒 = true, .守駒座標 = true, .王手 = true, .桂 = true};
-                COM一歩(p, m, 桂, x, y, -1, 2, how);
-                COM一歩(p, m, 桂, x, y, 1, 2, how);
+                COM一歩(p, m, 桂, x, y, -1, 2, 守 | 守の座標 | 王手 | 桂の王手);
+                COM一歩(p, m, 桂, x, y, 1, 2, 守 | 守の座標 | 王手 | 桂の王手);
             }
             break;
         case 銀: {
             constexpr int steps[5][2] = {{0, 1}, {-1, 1}, {1, 1}, {-1, -1}, {1, -1}};
-            constexpr COM効き方 how{.守駒 = true, .守駒座標 = true, .王手 = true};
-            for (const auto& s : steps) COM一歩(p, m, 銀, x, y, s[0], s[1], how);
+            for (const auto& s : steps) COM一歩(p, m, 銀, x, y, s[0], s[1], 守 | 守の座標 | 王手);
             break;
         }
         case 角: 勢力確定敵角(p, m, 角, x, y); break;
         case 角成:
-            for (const auto& s : 縦横) COM一歩(p, m, 角成, x, y, s[0], s[1], {.王手 = true});
+            for (const auto& s : 縦横) COM一歩(p, m, 角成, x, y, s[0], s[1], 王手);
             勢力確定敵角(p, m, 角成, x, y);
             break;
         case 飛: 縦横四方(p, m, 飛, x, y); break;
         case 飛成: {
             縦横四方(p, m, 飛成, x, y);
-            constexpr COM効き方 how{
-                .守駒 = true, .守駒座標 = true, .攻駒 = true, .攻駒座標 = true, .王手 = true};
-            for (const auto& s : 斜め) COM一歩(p, m, 飛成, x, y, s[0], s[1], how);
+            for (const auto& s : 斜め)
+                COM一歩(p, m, 飛成, x, y, s[0], s[1], 守 | 守の座標 | 攻 | 攻の座標 | 王手);
             break;
         }
         case 王:
             p.COM王X = x;
             p.COM王Y = y;
-            for (const auto& s : 八方) COM一歩(p, m, 王, x, y, s[0], s[1], {.守駒 = true});
+            for (const auto& s : 八方) COM一歩(p, m, 王, x, y, s[0], s[1], 守);
             break;
         default: break;
     }
