@@ -22,6 +22,8 @@
 namespace yukora::window {
 namespace {
 
+using 文字列列 = std::vector<std::string>;
+
 class 記録する受け手 final : public 窓イベント {
 public:
     std::vector<std::string> 受けた;

@@ -3,18 +3,21 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "message_boxes.h"
 #include "window/app.h"
+#include "window/message_boxes.h"
 
 namespace yukora::window {
 namespace {
@@ -193,20 +196,24 @@ TEST(メニュー, 印の付く設定は選ぶたびに入り切りし印が従�
 
 // What a person sees after choosing each command in a fresh program; `先に` is chosen first.
 TEST(メニュー, 命令の項目を選ぶとその結果が見える) {
-    const auto 箱 = [](const char* text, const char* title) {
-        return [=](窓アプリ&, const std::vector<箱の中身>& boxes) {
-            ASSERT_FALSE(boxes.empty());
-            EXPECT_EQ(boxes.back().文.substr(0, std::string(text).size()), text);
-            EXPECT_EQ(boxes.back().題, title);
+    struct 見たもの {
+        std::vector<箱の中身> 箱;
+        bool 版情報 = false;  // the version dialog was shown
+    };
+    using 見え方 = std::function<void(窓アプリ&, const 見たもの&)>;
+    const auto 箱 = [](const char* text, const char* title) -> 見え方 {
+        return [=](窓アプリ&, const 見たもの& seen) {
+            ASSERT_FALSE(seen.箱.empty());
+            EXPECT_EQ(seen.箱.back().文.substr(0, std::string(text).size()), text);
+            EXPECT_EQ(seen.箱.back().題, title);
         };
     };
-    using 見え方 = std::function<void(窓アプリ&, const std::vector<箱の中身>&)>;
     const auto 状態 = [](std::function<bool(窓アプリ&)> f) -> 見え方 {
-        return [f](窓アプリ& a, const std::vector<箱の中身>&) { EXPECT_TRUE(f(a)); };
+        return [f](窓アプリ& a, const 見たもの&) { EXPECT_TRUE(f(a)); };
     };
     // The record panel: the file list to read from, or the name box to write to.
     const auto パネル = [](bool 書く) -> 見え方 {
-        return [書く](窓アプリ& a, const std::vector<箱の中身>&) {
+        return [書く](窓アプリ& a, const 見たもの&) {
             EXPECT_EQ(a.棋譜パネル().File1()->isHidden(), 書く);
             EXPECT_EQ(a.棋譜パネル().欄(棋譜欄::Text1)->isHidden(), !書く);
         };
@@ -237,23 +244,29 @@ TEST(メニュー, 命令の項目を選ぶとその結果が見える) {
         {{"棋譜", "書込"}, 反転, 箱("反転後は書き込みできません", "棋譜書込")},
         {{"棋譜", "KIF･CSA書込"}, 反転, パネル(true)},
         {{"その他", "解説"}, {}, 箱("解説ファイルが見つかりません。", "解説")},
-        {{"その他", "バージョン情報"}, {}, 状態([](窓アプリ& a) {
-             return a.版情報().表示中 == nullptr;
-         })},
+        {{"その他", "バージョン情報"},
+         {},
+         [](窓アプリ&, const 見たもの& seen) { EXPECT_TRUE(seen.版情報); }},
         {{"その他", "ヒント"}, {}, 箱("「対局」で始めて下さい", "ヒント")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(名(c.path));
         const auto app = 始めた窓();
         箱を閉じる boxes;
-        // The version dialog, once shown, is closed and its hook taken away.
-        app->版情報().表示中 = [&](版情報画面& f) {
-            app->版情報().表示中 = nullptr;
+        見たもの seen;
+        app->版情報().表示中 = [&seen](版情報画面& f) {
+            seen.版情報 = true;
             f.Command2()->click();
         };
-        if (!c.先に.empty()) 選ぶ(*app, c.先に);
-        選ぶ(*app, c.path);
-        c.見える(*app, boxes.箱);
+        // Chosen in the event loop, as the program runs: "終わり" ends that loop.
+        QTimer::singleShot(0, [&] {
+            if (!c.先に.empty()) 選ぶ(*app, c.先に);
+            選ぶ(*app, c.path);
+            QCoreApplication::exit(0);
+        });
+        QCoreApplication::exec();
+        seen.箱 = boxes.箱;
+        c.見える(*app, seen);
     }
 }
 
