@@ -68,16 +68,17 @@ void 駒移動(局面& p, 手番型& 番, 盤描画& view, int 元X, int 元Y, i
         p.MAN王X = 先X;
         p.MAN王Y = 先Y;
     }
+    // A top drop names its kind, a bottom drop its hand slot's row.
     if (元X == 敵持駒列) {
-        if (元Y >= 1 && 元Y <= 7) {
+        if (元Y >= 持駒_歩 && 元Y <= 持駒_飛) {
             --p.COM持駒数;
             --p.COM持駒[元Y];
         }
         view.描画_敵持盤();
     } else if (元X == 自持駒列) {
-        if (元Y >= 3 && 元Y <= 9) {
+        if (元Y >= 自持駒の行(持駒_歩) && 元Y <= 自持駒の行(持駒_飛)) {
             --p.MAN持駒数;
-            --p.MAN持駒[元Y - 2];
+            --p.MAN持駒[自持駒行の種類(元Y)];
         }
         view.描画_自持盤();
     } else {
