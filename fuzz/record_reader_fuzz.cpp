@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "record/line_reader.h"
 #include "record/record_content.h"
 #include "record/record_line.h"
+#include "textfile/line_reader.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "record/line_reader.h"
-#include "record/sjis.h"
 #include "settings/settings_file.h"
+#include "textfile/line_reader.h"
+#include "textfile/sjis.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <cstring>
 #include <ostream>
 
-#include "record/file_replace.h"
 #include "record/kifu_files.h"
 #include "record/record_move.h"
 #include "rules/sfen.h"
+#include "textfile/file_replace.h"
 
 namespace yukora {
 namespace {

@@ -7,20 +7,21 @@ cd "$(dirname "$0")/.."
 
 declare -A allowed=(
     [game]=""
+    [textfile]=""
     [influence]="game"
     [rules]="game influence"
     [computer]="game influence rules"
     [display]="game influence rules computer"
-    [record]="game influence rules computer display"
-    [settings]="game influence rules computer display record"
+    [record]="game textfile influence rules computer display"
+    [settings]="game textfile influence rules computer display"
     [sound]="game influence rules computer"
     [help]="game influence rules computer"
-    [flow]="game influence rules computer display record settings sound help"
-    [window]="game influence rules computer display record settings sound help flow"
-    [usi]="game influence rules computer display record settings sound help flow"
-    [kifu]="game influence rules computer display record settings sound help flow"
+    [flow]="game textfile influence rules computer display record settings sound help"
+    [window]="game textfile influence rules computer display record settings sound help flow"
+    [usi]="game textfile influence rules computer display record settings sound help flow"
+    [kifu]="game textfile influence rules computer display record settings sound help flow"
 )
-core_folders="game influence rules computer display record settings sound help flow window"
+core_folders="game textfile influence rules computer display record settings sound help flow window"
 
 # The folder a file belongs to: src/<folder>/..., or one of the adapters usi/... and kifu/...
 layer_of() {
@@ -48,7 +49,7 @@ while IFS= read -r file; do
 done < <(find src usi kifu -name '*.h' -o -name '*.cpp' | sort)
 
 if ((status)); then
-    echo "layer check failed: the order is game <- influence <- rules <- computer <- display <- record <- settings; computer <- sound, help; all <- flow <- window, usi, kifu"
+    echo "layer check failed: the order is game <- influence <- rules <- computer <- display <- record <- flow; display <- settings <- flow; textfile <- record, settings; computer <- sound, help; all <- flow <- window, usi, kifu"
 else
     echo "layer check passed"
 fi

@@ -2,7 +2,7 @@
 
 #include "game/position.h"
 #include "record/csa_names.h"
-#include "record/kifu_text.h"
+#include "textfile/utf8.h"
 
 namespace yukora {
 namespace {

@@ -6,9 +6,9 @@
 #include "record/end_words.h"
 #include "record/handicap_names.h"
 #include "record/kifu_notation.h"
-#include "record/kifu_text.h"
 #include "record/record_move.h"
 #include "rules/start_position.h"
+#include "textfile/utf8.h"
 
 namespace yukora {
 namespace {

@@ -6,6 +6,7 @@
 #include "record/handicap_names.h"
 #include "record/kifu_notation.h"
 #include "record/record_move.h"
+#include "textfile/utf8.h"
 
 namespace yukora {
 namespace {

@@ -7,10 +7,10 @@
 #include "record/kif_reader.h"
 #include "record/kif_writer.h"
 #include "record/kifu_text.h"
-#include "record/line_reader.h"
 #include "record/record_content.h"
 #include "record/record_line.h"
 #include "record/record_writer.h"
+#include "textfile/line_reader.h"
 
 namespace yukora {
 namespace {

@@ -4,10 +4,10 @@
 #include "record/game_record.h"
 #include "record/handicap_names.h"
 #include "record/kifu_files.h"
-#include "record/line_reader.h"
 #include "record/panel_commands.h"
 #include "record/record_reader.h"
 #include "record/record_writer.h"
+#include "textfile/line_reader.h"
 
 namespace yukora {
 namespace {

@@ -1,4 +1,4 @@
-// The text of KIF and CSA files: the encoding found from the bytes, lines, code points.
+// The text of KIF and CSA files: the encoding found from the bytes, and lines.
 #pragma once
 #include <optional>
 #include <string>
@@ -22,12 +22,5 @@ struct 棋譜テキスト {
 // The lines joined with CR LF in the encoding; nothing when a character has no Shift-JIS code.
 std::optional<std::string> 棋譜テキストを書く(const std::vector<std::string>& lines,
                                               文字コード enc);
-
-// Code points of valid UTF-8, and back.
-std::u32string 符号点へ(std::string_view utf8);
-std::string UTF8へ(std::u32string_view text);
-
-// Without spaces (ASCII and full-width) at either end.
-std::u32string_view 空白を除く(std::u32string_view text);
 
 }  // namespace yukora

@@ -1,7 +1,7 @@
 #include "record/record_content.h"
 
 #include "record/record_line.h"
-#include "record/sjis.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "game/move_list.h"
-#include "record/line_reader.h"
+#include "textfile/line_reader.h"
 
 namespace yukora {
 

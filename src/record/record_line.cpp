@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "textfile/utf8.h"
+
 namespace yukora {
 namespace {
 
@@ -12,35 +14,6 @@ void 右寄せ(std::string& out, int value, int width) {
     const std::string text = std::to_string(value);
     out.append(static_cast<size_t>(width) - text.size(), ' ');
     out += text;
-}
-
-// Code points of a UTF-8 text; a byte that starts no valid sequence becomes U+FFFD.
-std::u32string 文字列へ(std::string_view s) {
-    std::u32string out;
-    out.reserve(s.size());
-    for (size_t i = 0; i < s.size();) {
-        const unsigned char b = static_cast<unsigned char>(s[i]);
-        const int len = b < 0x80         ? 1
-                        : (b >> 5) == 6  ? 2
-                        : (b >> 4) == 14 ? 3
-                        : (b >> 3) == 30 ? 4
-                                         : 0;
-        if (len == 0 || i + static_cast<size_t>(len) > s.size()) {
-            out += U'\uFFFD';
-            ++i;
-            continue;
-        }
-        char32_t c = len == 1 ? b : b & (0x7F >> len);
-        bool ok = true;
-        for (int k = 1; k < len; ++k) {
-            const unsigned char t = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-            ok = ok && (t & 0xC0) == 0x80;
-            c = (c << 6) | (t & 0x3F);
-        }
-        out += ok ? c : U'\uFFFD';
-        i += ok ? static_cast<size_t>(len) : 1;
-    }
-    return out;
 }
 
 // Blanks, an optional minus, digits, optional blanks; anything else (or nothing) is 0.
@@ -102,7 +75,7 @@ std::string 書式_棋譜行(const 手順記録& e) {
 }
 
 手順記録 解析_棋譜行(std::string_view utf8) {
-    const std::u32string chars = 文字列へ(utf8);
+    const std::u32string chars = 符号点へ(utf8, 不正バイト::置換);
     const std::u32string_view line = chars;
     手順記録 e;
     size_t p = 0;

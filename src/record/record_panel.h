@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "record/line_reader.h"
+#include "textfile/line_reader.h"
 
 namespace yukora {
 

@@ -5,8 +5,8 @@
 
 #include "game/move_list.h"
 #include "game/screen_port.h"
-#include "record/line_reader.h"
 #include "record/record_content.h"
+#include "textfile/line_reader.h"
 
 namespace yukora {
 

@@ -1,10 +1,10 @@
 #include "record/record_writer.h"
 
-#include "record/file_replace.h"
-#include "record/line_reader.h"
 #include "record/panel_commands.h"
 #include "record/record_line.h"
-#include "record/sjis.h"
+#include "textfile/file_replace.h"
+#include "textfile/line_reader.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "game/palette.h"
-#include "record/file_replace.h"
-#include "record/sjis.h"
 #include "settings/option_commands.h"
+#include "textfile/file_replace.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

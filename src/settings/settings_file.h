@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "record/line_reader.h"
 #include "settings/settings_ports.h"
 #include "settings/settings_state.h"
+#include "textfile/line_reader.h"
 
 namespace yukora {
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "flow/flow_fakes.h"
-#include "record/sjis.h"
 #include "support/board_fixtures.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "display/influence_tint.h"
 #include "flow/flow_fakes.h"
-#include "record/sjis.h"
 #include "support/board_fixtures.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

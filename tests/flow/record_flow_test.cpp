@@ -10,7 +10,7 @@
 
 #include "display/grid.h"
 #include "flow/flow_fakes.h"
-#include "record/sjis.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

@@ -7,8 +7,8 @@
 #include "flow/journal_ports.h"
 #include "record/record_line.h"
 #include "record/record_reader.h"
-#include "record/sjis.h"
 #include "support/board_fixtures.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

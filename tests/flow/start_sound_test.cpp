@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/flow_fakes.h"
-#include "record/sjis.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

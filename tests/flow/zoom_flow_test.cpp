@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "flow/flow_fakes.h"
-#include "record/sjis.h"
 #include "settings/settings_fakes.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

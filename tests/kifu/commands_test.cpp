@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "record/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace yukora {
 namespace {

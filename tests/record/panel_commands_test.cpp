@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "record/record_fakes.h"
-#include "record/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace yukora {
 namespace {

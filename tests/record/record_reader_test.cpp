@@ -7,13 +7,13 @@
 #include <cerrno>
 #include <cstring>
 
-#include "record/ordinary_user.h"
 #include "record/record_content.h"
 #include "record/record_fakes.h"
 #include "record/record_line.h"
-#include "record/sjis.h"
-#include "record/temp_folder.h"
 #include "support/board_fixtures.h"
+#include "support/ordinary_user.h"
+#include "support/temp_folder.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

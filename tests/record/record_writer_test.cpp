@@ -7,15 +7,15 @@
 #include <cmath>
 #include <regex>
 
-#include "record/file_size_limit.h"
-#include "record/ordinary_user.h"
 #include "record/real_game.h"
 #include "record/record_fakes.h"
 #include "record/record_line.h"
 #include "record/record_reader.h"
-#include "record/sjis.h"
-#include "record/temp_folder.h"
 #include "support/board_fixtures.h"
+#include "support/file_size_limit.h"
+#include "support/ordinary_user.h"
+#include "support/temp_folder.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

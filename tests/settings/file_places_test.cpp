@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <set>
 
-#include "record/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace yukora {
 namespace {

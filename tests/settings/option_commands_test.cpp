@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "record/sjis.h"
-#include "record/temp_folder.h"
 #include "settings/settings_fakes.h"
 #include "support/fake_board_view.h"
+#include "support/temp_folder.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "record/file_size_limit.h"
-#include "record/ordinary_user.h"
-#include "record/sjis.h"
-#include "record/temp_folder.h"
 #include "settings/settings_fakes.h"
+#include "support/file_size_limit.h"
+#include "support/ordinary_user.h"
+#include "support/temp_folder.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

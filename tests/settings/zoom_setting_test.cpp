@@ -1,11 +1,11 @@
 // The zoom in the settings file: one more line after the four of the other options.
 #include <gtest/gtest.h>
 
-#include "record/sjis.h"
-#include "record/temp_folder.h"
 #include "settings/option_commands.h"
 #include "settings/settings_fakes.h"
 #include "settings/settings_file.h"
+#include "support/temp_folder.h"
+#include "textfile/sjis.h"
 
 namespace yukora {
 namespace {

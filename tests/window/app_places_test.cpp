@@ -8,9 +8,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "record/sjis.h"
 #include "settings/settings_state.h"
 #include "sound/fake_sound_library.h"
+#include "textfile/sjis.h"
 #include "window/app.h"
 
 namespace yukora::window {

@@ -1,4 +1,4 @@
-#include "record/sjis.h"
+#include "textfile/sjis.h"
 
 #include <iconv.h>
 

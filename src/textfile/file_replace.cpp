@@ -1,4 +1,4 @@
-#include "record/file_replace.h"
+#include "textfile/file_replace.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "record/file_replace.h"
+#include "textfile/file_replace.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -12,8 +12,8 @@
 #include <filesystem>
 #include <thread>
 
-#include "record/ordinary_user.h"
-#include "record/temp_folder.h"
+#include "support/ordinary_user.h"
+#include "support/temp_folder.h"
 
 namespace yukora {
 

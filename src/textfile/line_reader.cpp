@@ -1,4 +1,4 @@
-#include "record/line_reader.h"
+#include "textfile/line_reader.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,9 +1,9 @@
-#include "record/line_reader.h"
+#include "textfile/line_reader.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "record/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace yukora {
 namespace {
