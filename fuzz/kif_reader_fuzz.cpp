@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "formats/record_text.h"
 #include "kifu_roundtrip.h"
-#include "record/kifu_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace yukora;

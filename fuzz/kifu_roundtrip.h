@@ -1,11 +1,11 @@
 // What a record read from any bytes must satisfy: its moves replay from its start, and
 // written as KIF and as CSA it reads back with the same start, moves, times and end.
 #pragma once
-#include "record/csa_reader.h"
-#include "record/csa_writer.h"
-#include "record/kif_reader.h"
-#include "record/kif_writer.h"
-#include "record/record_move.h"
+#include "formats/csa_reader.h"
+#include "formats/csa_writer.h"
+#include "formats/kif_reader.h"
+#include "formats/kif_writer.h"
+#include "formats/record_move.h"
 
 namespace yukora::fuzz {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "record/record_content.h"
-#include "record/record_line.h"
+#include "own_format/record_content.h"
+#include "own_format/record_line.h"
 #include "textfile/line_reader.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <ostream>
 
-#include "record/kifu_files.h"
-#include "record/record_move.h"
+#include "formats/file_formats.h"
+#include "formats/record_move.h"
 #include "rules/sfen.h"
 #include "textfile/file_replace.h"
 

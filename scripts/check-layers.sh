@@ -12,16 +12,18 @@ declare -A allowed=(
     [rules]="game influence"
     [computer]="game influence rules"
     [display]="game influence rules computer"
-    [record]="game textfile influence rules computer display"
+    [own_format]="game textfile"
+    [formats]="game textfile influence rules own_format"
+    [record]="game textfile influence rules computer display own_format formats"
     [settings]="game textfile influence rules computer display"
     [sound]="game influence rules computer"
     [help]="game influence rules computer"
-    [flow]="game textfile influence rules computer display record settings sound help"
-    [window]="game textfile influence rules computer display record settings sound help flow"
-    [usi]="game textfile influence rules computer display record settings sound help flow"
-    [kifu]="game textfile influence rules computer display record settings sound help flow"
+    [flow]="game textfile influence rules computer display own_format formats record settings sound help"
+    [window]="game textfile influence rules computer display own_format formats record settings sound help flow"
+    [usi]="game textfile influence rules computer display own_format formats record settings sound help flow"
+    [kifu]="game textfile influence rules computer display own_format formats record settings sound help flow"
 )
-core_folders="game textfile influence rules computer display record settings sound help flow window"
+core_folders="game textfile influence rules computer display own_format formats record settings sound help flow window"
 
 # The folder a file belongs to: src/<folder>/..., or one of the adapters usi/... and kifu/...
 layer_of() {

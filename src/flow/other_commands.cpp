@@ -1,10 +1,11 @@
 // Record, option, help and version commands: the game's side of the other subsystems.
 #include "flow/game.h"
 #include "help/help_page.h"
+#include "own_format/record_reader.h"
 #include "record/kifu_panel.h"
 #include "record/panel_commands.h"
-#include "record/record_reader.h"
-#include "record/record_writer.h"
+#include "record/record_header.h"
+#include "record/record_save.h"
 #include "settings/option_commands.h"
 #include "settings/settings_file.h"
 

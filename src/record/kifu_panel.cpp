@@ -1,12 +1,13 @@
 #include "record/kifu_panel.h"
 
-#include "record/game_end.h"
-#include "record/game_record.h"
-#include "record/handicap_names.h"
-#include "record/kifu_files.h"
+#include "formats/file_formats.h"
+#include "formats/game_end.h"
+#include "formats/game_record.h"
+#include "formats/handicap_names.h"
+#include "own_format/record_reader.h"
+#include "own_format/record_writer.h"
 #include "record/panel_commands.h"
-#include "record/record_reader.h"
-#include "record/record_writer.h"
+#include "record/record_save.h"
 #include "textfile/line_reader.h"
 
 namespace yukora {

@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "formats/record_model.h"
 #include "game/board_view.h"
 #include "game/dialog_port.h"
 #include "game/move_list.h"
 #include "game/position.h"
 #include "game/state.h"
-#include "record/kifu_record.h"
+#include "own_format/record_reader.h"
 #include "record/record_panel.h"
-#include "record/record_reader.h"
 
 namespace yukora {
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "flow/flow_fakes.h"
-#include "record/real_game.h"
-#include "record/record_writer.h"
+#include "own_format/record_writer.h"
+#include "support/real_game.h"
 
 namespace yukora {
 namespace {

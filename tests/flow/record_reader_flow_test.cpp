@@ -5,8 +5,9 @@
 #include <fstream>
 
 #include "flow/journal_ports.h"
-#include "record/record_line.h"
-#include "record/record_reader.h"
+#include "own_format/record_line.h"
+#include "own_format/record_reader.h"
+#include "record/record_header.h"
 #include "support/board_fixtures.h"
 #include "textfile/sjis.h"
 

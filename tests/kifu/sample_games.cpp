@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "flow/flow_fakes.h"
+#include "formats/file_formats.h"
+#include "formats/game_end.h"
+#include "formats/game_record.h"
 #include "game/board_view.h"
-#include "record/game_end.h"
-#include "record/game_record.h"
-#include "record/kifu_files.h"
 #include "rules/making_move.h"
 #include "rules/move_legality.h"
 

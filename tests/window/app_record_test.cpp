@@ -14,7 +14,7 @@
 #include <iterator>
 
 #include "game/move_list.h"
-#include "record/record_writer.h"
+#include "own_format/record_writer.h"
 #include "rules/initial_setup.h"
 #include "rules/making_move.h"
 #include "window/app.h"

@@ -1,0 +1,139 @@
+#include "formats/file_formats.h"
+
+#include "formats/csa_reader.h"
+#include "formats/csa_writer.h"
+#include "formats/game_record.h"
+#include "formats/handicap_names.h"
+#include "formats/kif_reader.h"
+#include "formats/kif_writer.h"
+#include "formats/record_text.h"
+#include "own_format/record_content.h"
+#include "own_format/record_line.h"
+#include "own_format/record_writer.h"
+#include "textfile/line_reader.h"
+
+namespace yukora {
+namespace {
+
+// The header lines of a ".棋譜" file come before its entries.
+constexpr int 見出しの行数 = 3;
+
+bool 終わる(std::string_view name, std::string_view ext) {
+    if (name.size() < ext.size()) return false;
+    const std::string_view tail = name.substr(name.size() - ext.size());
+    for (size_t i = 0; i < ext.size(); ++i) {
+        char c = tail[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != ext[i]) return false;
+    }
+    return true;
+}
+
+// The lines of the bytes, a last one without a line end included.
+int 行数(std::string_view bytes) {
+    int n = 0;
+    for (const char c : bytes) n += c == '\n';
+    return n + (!bytes.empty() && bytes.back() != '\n' ? 1 : 0);
+}
+
+読込結果 棋譜ファイルを読む(std::string_view bytes) {
+    文字列行入力 in(bytes);
+    手順リスト list;
+    const 棋譜内容 c = 読込_棋譜内容(in, list);
+    読込結果 res;
+    if (c.項目数 == 0) {
+        res.エラー = 読込エラー{0, 0, "no moves in the record"};
+        return res;
+    }
+    手順の列 seq;
+    局面 start;
+    初期配置(start);
+    seq.項目.push_back({});
+    seq.項目[0].盤 = start.盤;
+    for (int i = 1; i <= c.項目数; ++i) seq.項目.push_back(list.参照(i));
+    // The file keeps no clocks of the start: the first move's are those its entry starts with.
+    seq.項目[0].MAN時間後 = seq.項目[1].MAN時間前;
+    seq.項目[0].COM時間後 = seq.項目[1].COM時間前;
+    seq.下の名前 = c.見出し[2];
+    seq.上の名前 = c.見出し[1];
+    res = 手順を記録に(seq, 終局理由::なし);
+    res.記録.棋戦 = c.見出し[0];
+    if (res.エラー) {
+        res.エラー->行 = 見出しの行数 + res.エラー->手数;
+    } else if (行数(bytes) > 見出しの行数 + c.項目数) {
+        const int 行 = 見出しの行数 + c.項目数 + 1;
+        res.エラー = 読込エラー{行, c.項目数 + 1, "a line that cannot be read as Shift-JIS"};
+    }
+    return res;
+}
+
+読込結果 テキストを読む(std::string_view bytes, 棋譜形式 f) {
+    const 棋譜テキスト t = 棋譜テキストを読む(bytes);
+    読込結果 res = f == 棋譜形式::CSA ? CSAを読む(t.行) : KIFを読む(t.行);
+    if (t.読めない行 != 0 && (!res.エラー || res.エラー->行 == 0)) {
+        const int 手数 = static_cast<int>(res.記録.手.size()) + 1;
+        res.エラー = 読込エラー{t.読めない行, 手数, "a line that is neither UTF-8 nor Shift-JIS"};
+    }
+    return res;
+}
+
+書込結果 棋譜ファイルを書く(const 対局記録& r) {
+    const 手合割* h = 手合割を局面で探す(r.開始);
+    if (h == nullptr || !h->落とす駒.empty())
+        return {{}, "a \".棋譜\" file holds only games from the usual start"};
+    if (r.手.empty()) return {{}, "no moves to save"};
+    手順リスト list;
+    進行状態 s;
+    s.番.MAN番 = 先手;
+    s.番.COM番 = 後手;
+    s.数.手順最終 = 記録を手順に(r, list);
+    const 棋譜書式結果 file = 書式_棋譜ファイル(list, s, {r.棋戦, r.先手名, r.後手名});
+    if (!file.内容)
+        return {{}, "a name or the title has a character Shift-JIS lacks, or a line break"};
+    return {*file.内容, {}};
+}
+
+書込結果 テキストを書く(const 書式結果& lines, 文字コード enc) {
+    if (!lines.理由.empty()) return {{}, lines.理由};
+    auto bytes = 棋譜テキストを書く(lines.行, enc);
+    if (!bytes) return {{}, "a name or the title has a character Shift-JIS lacks"};
+    return {std::move(*bytes), {}};
+}
+
+}  // namespace
+
+棋譜形式 拡張子の形式(std::string_view name) {
+    if (終わる(name, ".棋譜")) return 棋譜形式::棋譜;
+    if (終わる(name, ".kif")) return 棋譜形式::KIF;
+    if (終わる(name, ".kifu")) return 棋譜形式::KIFU;
+    if (終わる(name, ".csa")) return 棋譜形式::CSA;
+    return 棋譜形式::不明;
+}
+
+読込結果 棋譜を読む(std::string_view bytes, 棋譜形式 f) {
+    switch (f) {
+        case 棋譜形式::棋譜: return 棋譜ファイルを読む(bytes);
+        case 棋譜形式::KIF:
+        case 棋譜形式::KIFU:
+        case 棋譜形式::CSA: return テキストを読む(bytes, f);
+        case 棋譜形式::不明: break;
+    }
+    読込結果 res;
+    res.エラー = 読込エラー{0, 0, "unknown format"};
+    return res;
+}
+
+書込結果 棋譜を書く(const 対局記録& r, 棋譜形式 f) {
+    switch (f) {
+        case 棋譜形式::棋譜: return 棋譜ファイルを書く(r);
+        case 棋譜形式::KIF:
+            return テキストを書く(KIF行を書く(r, 文字コード::SJIS), 文字コード::SJIS);
+        case 棋譜形式::KIFU:
+            return テキストを書く(KIF行を書く(r, 文字コード::UTF8), 文字コード::UTF8);
+        case 棋譜形式::CSA: return テキストを書く(CSA行を書く(r), 文字コード::SJIS);
+        case 棋譜形式::不明: break;
+    }
+    return {{}, "unknown format"};
+}
+
+}  // namespace yukora
