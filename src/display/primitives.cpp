@@ -5,6 +5,7 @@
 #include "display/display.h"
 #include "display/grid.h"
 #include "display/pictures.h"
+#include "game/move_text.h"
 
 namespace yukora {
 
@@ -45,12 +46,6 @@ void 表示::描画_数値(double x, double y, std::string_view text, int colour
 void 表示::描画_文字列(double x, double y, int code, int colour, int size) {
     const std::string_view text = 文字列ラベル(code);
     if (!text.empty()) 画面_.文字(桝のX(x) + 120, 桝のY(y) + 160, text, size, colour);
-}
-
-std::string_view 漢数字(int n) {
-    static constexpr std::array<std::string_view, 10> 数字{"",   "一", "二", "三", "四",
-                                                           "五", "六", "七", "八", "九"};
-    return n >= 1 && n <= 9 ? 数字[n] : std::string_view{};
 }
 
 std::string_view 文字列ラベル(int code) {

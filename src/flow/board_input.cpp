@@ -2,11 +2,11 @@
 #include <cmath>
 
 #include "display/grid.h"
+#include "display/move_caption.h"
 #include "flow/game.h"
 #include "game/move_list.h"
 #include "game/palette.h"
 #include "influence/survey.h"
-#include "record/notation.h"
 #include "record/panel_commands.h"
 #include "rules/making_move.h"
 #include "rules/mate.h"

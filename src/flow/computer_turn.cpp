@@ -1,9 +1,9 @@
 // The computer's turn: think, play the chosen move, announce, hand the turn back.
 #include "computer/com_turn.h"
 #include "computer/search.h"
+#include "display/move_caption.h"
 #include "flow/game.h"
 #include "game/palette.h"
-#include "record/notation.h"
 #include "rules/making_move.h"
 
 namespace yukora {

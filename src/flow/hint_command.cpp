@@ -2,7 +2,7 @@
 #include "computer/king_safety.h"
 #include "computer/side_search.h"
 #include "flow/game.h"
-#include "record/notation.h"
+#include "game/move_text.h"
 
 namespace yukora {
 namespace {

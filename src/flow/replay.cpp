@@ -1,8 +1,8 @@
 // "戻" and "進": stepping through the move list.
+#include "display/move_caption.h"
 #include "flow/game.h"
 #include "game/move_list.h"
 #include "game/palette.h"
-#include "record/notation.h"
 #include "record/panel_commands.h"
 
 namespace yukora {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "display/move_caption.h"
 #include "game/palette.h"
-#include "record/notation.h"
 
 namespace yukora {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "computer/side_search.h"
 #include "flow/flow_fakes.h"
-#include "record/notation.h"
+#include "game/move_text.h"
 #include "support/board_fixtures.h"
 
 namespace yukora {

@@ -6,7 +6,7 @@
 
 #include "engine_process.h"
 #include "flow/flow_fakes.h"
-#include "record/notation.h"
+#include "game/move_text.h"
 #include "usi/position_command.h"
 #include "usi/usi_move.h"
 #include "usi_test_support.h"

@@ -1,19 +1,11 @@
-// A move in Japanese notation: column digit, row numeral and piece name beside the board.
+// The last move of each side drawn beside the board, and where a record's header lines go.
 #pragma once
-#include <string>
 #include <string_view>
 
 #include "display/display.h"
 #include "game/state.h"
 
 namespace yukora {
-
-// 1..9 full-width digits, 1001..1009 kanji numerals, ±piece codes their names; else empty.
-std::string 文字列変換(int value);
-
-// The move to (x, y) leaving `piece` there, as one text the way the board's side shows it:
-// "７六歩", "２二角成".
-std::string 記譜(int x, int y, int piece);
 
 // Prints `text` in 12 points and palette colour `colour` at grid position (x, y).
 void 描画_移動駒種類(表示& view, double x, double y, std::string_view text, int colour);
