@@ -8,22 +8,22 @@ cd "$(dirname "$0")/.."
 declare -A allowed=(
     [game]=""
     [textfile]=""
-    [influence]="game"
-    [rules]="game influence"
-    [computer]="game influence rules"
+    [influence]="game textfile"
+    [rules]="game textfile influence"
+    [computer]="game textfile influence rules"
     [display]="game textfile influence rules computer"
     [own_format]="game textfile"
     [formats]="game textfile influence rules own_format"
-    [record]="game textfile influence rules computer display own_format formats"
     [settings]="game textfile influence rules computer display"
-    [sound]="game influence rules computer"
-    [help]="game influence rules computer"
-    [flow]="game textfile influence rules computer display own_format formats record settings sound help"
-    [window]="game textfile influence rules computer display own_format formats record settings sound help flow"
-    [usi]="game textfile influence rules computer display own_format formats record settings sound help flow"
-    [kifu]="game textfile influence rules computer display own_format formats record settings sound help flow"
+    [panel]="game textfile influence rules computer display own_format formats settings"
+    [sound]="game textfile influence rules computer"
+    [help]="game textfile influence rules computer"
+    [flow]="game textfile influence rules computer display own_format formats settings panel sound help"
+    [window]="game textfile influence rules computer display own_format formats settings panel sound help flow"
+    [usi]="game textfile influence rules computer display own_format formats settings panel sound help flow"
+    [kifu]="game textfile influence rules computer display own_format formats settings panel sound help flow"
 )
-core_folders="game textfile influence rules computer display own_format formats record settings sound help flow window"
+core_folders="game textfile influence rules computer display own_format formats settings panel sound help flow window"
 
 # The folder a file belongs to: src/<folder>/..., or one of the adapters usi/... and kifu/...
 layer_of() {
@@ -51,7 +51,10 @@ while IFS= read -r file; do
 done < <(find src usi kifu -name '*.h' -o -name '*.cpp' | sort)
 
 if ((status)); then
-    echo "layer check failed: the order is game <- influence <- rules <- computer <- display <- record <- flow; display <- settings <- flow; textfile <- record, settings; computer <- sound, help; all <- flow <- window, usi, kifu"
+    echo "layer check failed: the order is game, textfile <- influence <- rules <- computer <-"
+    echo "  display <- settings; game, textfile <- own_format; rules, own_format <- formats;"
+    echo "  display, settings, formats <- panel; computer <- sound, help; panel, sound, help <- flow;"
+    echo "  all <- window, usi, kifu"
 else
     echo "layer check passed"
 fi

@@ -7,7 +7,7 @@
 #include "game/move_list.h"
 #include "game/palette.h"
 #include "influence/survey.h"
-#include "record/panel_commands.h"
+#include "panel/panel_commands.h"
 #include "rules/making_move.h"
 #include "rules/mate.h"
 #include "rules/move_legality.h"

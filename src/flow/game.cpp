@@ -1,7 +1,7 @@
 #include "flow/game.h"
 
 #include "display/display.h"
-#include "record/panel_commands.h"
+#include "panel/panel_commands.h"
 #include "rules/initial_setup.h"
 #include "settings/option_commands.h"
 #include "settings/settings_file.h"

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "flow/game.h"
-#include "record/panel_commands.h"
+#include "panel/panel_commands.h"
 
 namespace yukora {
 

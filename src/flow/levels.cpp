@@ -2,7 +2,7 @@
 #include "computer/handicap.h"
 #include "flow/game.h"
 #include "game/palette.h"
-#include "record/panel_commands.h"
+#include "panel/panel_commands.h"
 
 namespace yukora {
 

@@ -8,7 +8,7 @@
 #include "game/dialog_port.h"
 #include "game/screen_port.h"
 #include "help/ports.h"
-#include "record/record_panel.h"
+#include "panel/record_panel.h"
 #include "settings/settings_ports.h"
 #include "sound/sound_library_port.h"
 

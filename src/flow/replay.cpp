@@ -3,7 +3,7 @@
 #include "flow/game.h"
 #include "game/move_list.h"
 #include "game/palette.h"
-#include "record/panel_commands.h"
+#include "panel/panel_commands.h"
 
 namespace yukora {
 

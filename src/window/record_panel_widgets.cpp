@@ -5,7 +5,7 @@
 #include <QSignalBlocker>
 
 #include "display/grid.h"
-#include "record/panel_commands.h"
+#include "panel/panel_commands.h"
 #include "window/art.h"
 
 namespace yukora::window {

@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "record/record_panel.h"
+#include "panel/record_panel.h"
 #include "window/drive_list.h"
 #include "window/folder_list.h"
 

@@ -10,7 +10,7 @@
 
 #include "display/fake_screen.h"
 #include "flow/game.h"
-#include "record/record_fakes.h"
+#include "panel/panel_fakes.h"
 #include "sound/fake_sound_library.h"
 #include "support/fake_board_view.h"
 

@@ -7,7 +7,7 @@
 #include "flow/journal_ports.h"
 #include "own_format/record_line.h"
 #include "own_format/record_reader.h"
-#include "record/record_header.h"
+#include "panel/record_header.h"
 #include "support/board_fixtures.h"
 #include "textfile/sjis.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "record/panel_commands.h"
+#include "panel/panel_commands.h"
 #include "window/record_panel_widgets.h"
 
 namespace yukora::window {

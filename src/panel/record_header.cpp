@@ -1,4 +1,4 @@
-#include "record/record_header.h"
+#include "panel/record_header.h"
 
 #include <cmath>
 

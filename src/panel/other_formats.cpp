@@ -1,4 +1,4 @@
-#include "record/kifu_panel.h"
+#include "panel/other_formats.h"
 
 #include "formats/file_formats.h"
 #include "formats/game_end.h"
@@ -6,8 +6,8 @@
 #include "formats/handicap_names.h"
 #include "own_format/record_reader.h"
 #include "own_format/record_writer.h"
-#include "record/panel_commands.h"
-#include "record/record_save.h"
+#include "panel/panel_commands.h"
+#include "panel/record_save.h"
 #include "textfile/line_reader.h"
 
 namespace yukora {

@@ -1,4 +1,4 @@
-#include "record/record_save.h"
+#include "panel/record_save.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 #include "own_format/record_line.h"
 #include "own_format/record_reader.h"
 #include "own_format/record_writer.h"
-#include "record/record_fakes.h"
+#include "panel/panel_fakes.h"
 #include "support/board_fixtures.h"
 #include "support/file_size_limit.h"
 #include "support/ordinary_user.h"

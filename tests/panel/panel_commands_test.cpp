@@ -1,8 +1,8 @@
-#include "record/panel_commands.h"
+#include "panel/panel_commands.h"
 
 #include <gtest/gtest.h>
 
-#include "record/record_fakes.h"
+#include "panel/panel_fakes.h"
 #include "support/temp_folder.h"
 
 namespace yukora {

@@ -1,7 +1,7 @@
-#include "record/record_save.h"
+#include "panel/record_save.h"
 
 #include "own_format/record_writer.h"
-#include "record/panel_commands.h"
+#include "panel/panel_commands.h"
 #include "textfile/file_replace.h"
 #include "textfile/sjis.h"
 

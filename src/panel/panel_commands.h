@@ -4,7 +4,7 @@
 
 #include "game/dialog_port.h"
 #include "game/state.h"
-#include "record/record_panel.h"
+#include "panel/record_panel.h"
 
 namespace yukora {
 

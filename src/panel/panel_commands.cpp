@@ -1,4 +1,4 @@
-#include "record/panel_commands.h"
+#include "panel/panel_commands.h"
 
 #include <filesystem>
 #include <system_error>

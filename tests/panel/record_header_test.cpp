@@ -1,8 +1,8 @@
-#include "record/record_header.h"
+#include "panel/record_header.h"
 
 #include <gtest/gtest.h>
 
-#include "record/record_fakes.h"
+#include "panel/panel_fakes.h"
 
 namespace yukora {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "game/dialog_port.h"
 #include "game/screen_port.h"
-#include "record/record_panel.h"
+#include "panel/record_panel.h"
 
 namespace yukora::test::棋譜試験 {
 

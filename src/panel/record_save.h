@@ -5,7 +5,7 @@
 #include "game/dialog_port.h"
 #include "game/move_list.h"
 #include "game/state.h"
-#include "record/record_panel.h"
+#include "panel/record_panel.h"
 
 namespace yukora {
 

@@ -10,7 +10,7 @@
 #include "game/position.h"
 #include "game/state.h"
 #include "own_format/record_reader.h"
-#include "record/record_panel.h"
+#include "panel/record_panel.h"
 
 namespace yukora {
 
