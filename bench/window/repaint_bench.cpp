@@ -12,7 +12,7 @@
 
 #include "display/pictures.h"
 #include "window/app.h"
-#include "window/art.h"
+#include "window/pictures/art.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "dynamic_sound_library.h"
-#include "window/art.h"
+#include "window/pictures/art.h"
 
 namespace yukora::window {
 

@@ -8,10 +8,10 @@
 #include "sound/sound_library_port.h"
 #include "window/canvas_image.h"
 #include "window/main_window.h"
+#include "window/panel/record_panel_widgets.h"
 #include "window/qt_browser.h"
 #include "window/qt_ports.h"
 #include "window/quit_signals.h"
-#include "window/record_panel_widgets.h"
 #include "window/version_dialog.h"
 
 namespace yukora::window {

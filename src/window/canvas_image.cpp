@@ -8,7 +8,8 @@
 
 #include "display/grid.h"
 #include "game/palette.h"
-#include "window/art.h"
+#include "window/pictures/art.h"
+#include "window/pictures/typeface.h"
 
 namespace yukora::window {
 namespace {

@@ -9,7 +9,7 @@
 #include "display/pictures.h"
 #include "game/screen_port.h"
 #include "window/drawing_record.h"
-#include "window/piece_glyphs.h"
+#include "window/pictures/piece_glyphs.h"
 
 namespace yukora::window {
 

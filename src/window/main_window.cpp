@@ -10,8 +10,8 @@
 
 #include "display/grid.h"
 #include "settings/settings_state.h"
-#include "window/art.h"
 #include "window/menu_table.h"
+#include "window/pictures/art.h"
 #include "window/zoom.h"
 
 namespace yukora::window {

@@ -5,8 +5,8 @@
 #include <QTimer>
 
 #include "display/grid.h"
-#include "window/art.h"
-#include "window/version_art.h"
+#include "window/pictures/typeface.h"
+#include "window/pictures/version_art.h"
 
 namespace yukora::window {
 namespace {

@@ -6,8 +6,8 @@
 #include <QKeyEvent>
 #include <QSet>
 
+#include "window/pictures/version_art.h"
 #include "window/qt_browser.h"
-#include "window/version_art.h"
 
 namespace yukora::window {
 namespace {

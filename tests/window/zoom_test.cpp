@@ -25,8 +25,8 @@
 #include "support/board_fixtures.h"
 #include "textfile/sjis.h"
 #include "window/app.h"
-#include "window/art.h"
-#include "window/version_art.h"
+#include "window/pictures/art.h"
+#include "window/pictures/version_art.h"
 
 namespace yukora::window {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "window/logo_art.h"
+#include "window/pictures/logo_art.h"
 
 int main(int argc, char* argv[]) {
     if (argc < 4) {

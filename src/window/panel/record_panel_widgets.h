@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "panel/record_panel.h"
-#include "window/drive_list.h"
-#include "window/folder_list.h"
+#include "window/panel/drive_list.h"
+#include "window/panel/folder_list.h"
 
 namespace yukora::window {
 

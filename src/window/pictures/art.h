@@ -26,7 +26,4 @@ QImage 地の覆いを作る(int 番号, QSize size);
 // The 32 × 32 window icon.
 QIcon アイコンを作る();
 
-// The family the pictures' kanji are drawn with (the window font's face).
-inline constexpr const char* 絵の書体 = "IPAPMincho";
-
 }  // namespace yukora::window

@@ -1,4 +1,4 @@
-#include "window/logo_art.h"
+#include "window/pictures/logo_art.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -8,8 +8,8 @@
 #include <QPixmap>
 
 #include "display/pictures.h"
-#include "window/art.h"
-#include "window/piece_art.h"
+#include "window/pictures/piece_art.h"
+#include "window/pictures/typeface.h"
 
 namespace yukora::window {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/piece_art.h"
+#include "window/pictures/piece_art.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -9,9 +9,8 @@
 
 #include "display/pictures.h"
 #include "game/pieces.h"
-#include "window/art.h"
-#include "window/art_common.h"
-#include "window/piece_glyphs.h"
+#include "window/pictures/art_common.h"
+#include "window/pictures/piece_glyphs.h"
 
 namespace yukora::window {
 namespace {

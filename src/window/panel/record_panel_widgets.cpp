@@ -1,4 +1,4 @@
-#include "window/record_panel_widgets.h"
+#include "window/panel/record_panel_widgets.h"
 
 #include <QDir>
 #include <QFont>
@@ -6,7 +6,7 @@
 
 #include "display/grid.h"
 #include "panel/panel_commands.h"
-#include "window/art.h"
+#include "window/pictures/typeface.h"
 
 namespace yukora::window {
 namespace {

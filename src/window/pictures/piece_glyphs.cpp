@@ -1,9 +1,9 @@
-#include "window/piece_glyphs.h"
+#include "window/pictures/piece_glyphs.h"
 
 #include <QFont>
 #include <QList>
 
-#include "window/art.h"
+#include "window/pictures/typeface.h"
 
 namespace yukora::window {
 

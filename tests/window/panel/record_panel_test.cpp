@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "panel/panel_commands.h"
-#include "window/record_panel_widgets.h"
+#include "window/panel/record_panel_widgets.h"
 
 namespace yukora::window {
 namespace {

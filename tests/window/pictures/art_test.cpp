@@ -1,4 +1,4 @@
-#include "window/art.h"
+#include "window/pictures/art.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include "display/pictures.h"
 #include "game/pieces.h"
 #include "window/canvas_image.h"
-#include "window/piece_glyphs.h"
+#include "window/pictures/piece_glyphs.h"
 
 namespace yukora::window {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/drive_list.h"
+#include "window/panel/drive_list.h"
 
 #include <QFileInfo>
 #include <QSignalBlocker>

@@ -1,8 +1,8 @@
-#include "window/art.h"
+#include "window/pictures/art.h"
 
-#include "window/logo_art.h"
-#include "window/piece_art.h"
-#include "window/tile_art.h"
+#include "window/pictures/logo_art.h"
+#include "window/pictures/piece_art.h"
+#include "window/pictures/tile_art.h"
 
 namespace yukora::window {
 

@@ -1,4 +1,4 @@
-#include "window/folder_list.h"
+#include "window/panel/folder_list.h"
 
 #include <QDir>
 #include <QHeaderView>

@@ -1,10 +1,10 @@
-#include "window/tile_art.h"
+#include "window/pictures/tile_art.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "display/pictures.h"
-#include "window/art_common.h"
+#include "window/pictures/art_common.h"
 
 namespace yukora::window {
 namespace {

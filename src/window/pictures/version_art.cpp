@@ -1,12 +1,12 @@
-#include "window/version_art.h"
+#include "window/pictures/version_art.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
 
-#include "window/art.h"
-#include "window/piece_art.h"
+#include "window/pictures/piece_art.h"
+#include "window/pictures/typeface.h"
 
 namespace yukora::window {
 namespace {
