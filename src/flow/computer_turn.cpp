@@ -38,6 +38,8 @@ void ゲーム::com_ban() {
         return;
     }
     COMの手を指す(mv);
+    // The tint of the new position under the box that may announce it.
+    勢力表示を合わせる();
     switch (調査_COMの手の後(状態.盤面, 状態.勢力, s.番)) {
         case COMの手の知らせ::詰め: 窓口_.dialog.メッセージ("よし！!", "詰め ?"); break;
         case COMの手の知らせ::勝ち:

@@ -26,7 +26,11 @@ void ゲーム::停止() {
 
 void ゲーム::効果音(音 which) { 音再生(状態.音, 窓口_.sound, which); }
 
-void ゲーム::初期設定() { yukora::初期設定(状態.盤面, 状態.進行, 窓口_.timer, 表示_); }
+// The tint follows at once: a box may wait over the new position.
+void ゲーム::初期設定() {
+    yukora::初期設定(状態.盤面, 状態.進行, 窓口_.timer, 表示_);
+    勢力表示を合わせる();
+}
 
 void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesystem::path& settings) {
     起動フォルダ_ = folder;
@@ -41,6 +45,8 @@ void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesy
     const int 初回の倍率 = 窓口_.倍率 ? 窓口_.倍率->初回の表示倍率() : 表示倍率_既定;
     読込_環境設定ファイル(設定フォルダ(), 状態.設定, 表示_.状態.背景画番号, 表示_, *this,
                           初回の倍率);
+    // A zoom kept from a larger screen would put part of the window off this one.
+    if (窓口_.倍率) 状態.設定.印.表示倍率 = 窓口_.倍率->収まる倍率(状態.設定.印.表示倍率);
     オプション印を映す();
     // Before the first repaint, so that it is drawn at the size it is shown.
     if (窓口_.倍率) 窓口_.倍率->表示倍率設定(状態.設定.印.表示倍率);

@@ -47,9 +47,10 @@ void ゲーム::File1_Click(const std::string& name) {
         s.数.手数 = 0;
         s.数.手順最終 = r.項目数;
     }
+    // The tint of the position shown, before the boxes that wait over it.
+    勢力表示を合わせる();
     for (const std::string& text : r.知らせ) 窓口_.dialog.メッセージ(text, "棋譜");
     if (r.新しい対局) s.番.手番 = r.手番;
-    勢力表示を合わせる();
 }
 
 int ゲーム::Drive1_Change(bool readable) { return yukora::Drive1_Change(窓口_.dialog, readable); }

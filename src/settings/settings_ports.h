@@ -21,6 +21,9 @@ public:
     // The zoom to start with when there is no settings file yet: 100 %, or on a screen that
     // the 100 % window would leave mostly empty, the largest listed zoom that fits it.
     virtual int 初回の表示倍率() const = 0;
+    // `倍率` when the window at it fits on the screen, else the largest listed zoom that does;
+    // fitting the window stays as it is.
+    virtual int 収まる倍率(int 倍率) const { return 倍率; }
 };
 
 }  // namespace yukora

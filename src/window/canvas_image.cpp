@@ -83,6 +83,7 @@ void 描画面::表示倍率設定(qreal zoom) {
     画像_ = 空の画像(倍率());
     絵を用意();
     覆い_ = {};  // made again at the new size when first used
+    模様_ = {};
     const bool bold = 書体_.bold();
     for (const 描画命令& c : 記録_.命令()) {
         switch (c.kind) {
@@ -126,7 +127,17 @@ void 描画面::文字(int X, int Y, std::string_view text, int 大きさ, int �
 void 描画面::絵を描く(int 番号, int X, int Y) {
     // Only the background tiles reach left of or above the client area.
     if (X < 0 || Y < 0) 地の絵_ = 番号;
-    画像に置く(絵の画像(番号), X, Y);
+    if (番号 < 絵_背景 || 番号 >= 絵_ロゴ) return 画像に置く(絵の画像(番号), X, Y);
+    // A tile covers the picture's place with the one tiling.
+    const QRect at(QPoint(画素(X), 画素(Y)), 絵の画像(番号).size());
+    模様(番号).敷く(画像_, at);
+    変更(at);
+}
+
+const 地の模様& 描画面::模様(int 番号) {
+    auto& m = 模様_.at(番号);
+    if (!m) m.emplace(背景_緑 + 番号 - 絵_背景, 倍率(), QPoint(画素(盤原点X), 画素(盤原点Y)));
+    return *m;
 }
 
 void 描画面::地色付きの絵を描く(int 番号, int X, int Y, int 色番号, int 濃さ) {

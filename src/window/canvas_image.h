@@ -5,9 +5,11 @@
 #include <QRect>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "display/pictures.h"
 #include "game/screen_port.h"
+#include "window/background_tiling.h"
 #include "window/drawing_record.h"
 #include "window/pictures/piece_glyphs.h"
 
@@ -50,6 +52,8 @@ public:
     // The picture the background was last tiled with (the one drawn left of or above the
     // client area), -1 before any.
     int 地の絵() const { return 地の絵_; }
+    // The tiling of background picture `番号` at the present size, made at its first use.
+    const 地の模様& 模様(int 番号);
     const 描画記録& 記録() const { return 記録_; }
 
     // Told which logical rectangle changed (device pixels over the screen's ratio), and asked
@@ -80,6 +84,7 @@ private:
     mutable 駒の字形 字形_;                  // the pieces' kanji, shared by both players
     bool 文字あり_ = false;                  // a text was drawn
     std::array<QImage, 絵の数> 覆い_;
+    std::array<std::optional<地の模様>, 絵の数> 模様_;  // the backgrounds' only
     QFont 書体_;
     int 地の絵_ = -1;
     描画記録 記録_;

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -96,28 +97,19 @@ void 画布::paintEvent(QPaintEvent* e) {
         QMetaObject::invokeMethod(this, std::exchange(初回描画後, nullptr), Qt::QueuedConnection);
 }
 
-// Around the image: the background tiles on the same grid, as the game would have laid them.
+// Around the image: the background's tiling goes on, as the game would have laid it.
 void 画布::地を敷く(QPainter& p, const QRect& device, const QRect& image) const {
     const int 番号 = 画像_.地の絵();
     if (番号 < 0) {
         p.fillRect(device, Qt::black);
         return;
     }
-    const QImage& tile = 画像_.絵の画像(番号);
-    const qreal twip = 画素あたりtwip / 画像_.倍率();
-    auto 桝 = [&](int px, int origin, int pitch) {
-        return 桝番号(std::lround(px * twip), origin, pitch);
-    };
-    const int x0 = 桝(device.left() - 原点_.x(), 盤原点X, 桝幅) - 1;
-    const int x1 = 桝(device.right() - 原点_.x(), 盤原点X, 桝幅) + 1;
-    const int y0 = 桝(device.top() - 原点_.y(), 盤原点Y, 桝高) - 1;
-    const int y1 = 桝(device.bottom() - 原点_.y(), 盤原点Y, 桝高) + 1;
-    for (int cx = x0; cx <= x1; ++cx)
-        for (int cy = y0; cy <= y1; ++cy) {
-            const QRect at(画像_.画素(桝のX(cx)) + 原点_.x(), 画像_.画素(桝のY(cy)) + 原点_.y(),
-                           tile.width(), tile.height());
-            if (at.intersects(device) && !image.contains(at)) p.drawImage(at.topLeft(), tile);
-        }
+    const 地の模様& tiling = 画像_.模様(番号);
+    for (const QRect& r : QRegion(device) - QRegion(image)) {
+        QImage part(r.size(), QImage::Format_RGB32);
+        tiling.敷く(part, part.rect(), r.topLeft() - 原点_);
+        p.drawImage(r.topLeft(), part);
+    }
 }
 
 void 画布::mousePressEvent(QMouseEvent* e) {

@@ -7,12 +7,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 
 #include "display/grid.h"
 #include "settings/settings_state.h"
 #include "window/menu_table.h"
 #include "window/pictures/art.h"
+#include "window/window_size.h"
 #include "window/zoom.h"
+#include "window/zoomed_text.h"
 
 namespace yukora::window {
 
@@ -27,6 +30,7 @@ namespace yukora::window {
 }
 
 void 主窓::メニューを作る() {
+    文字の部品_.emplace_back(menuBar(), menuBar()->font());
     std::map<メニュー操作, QMenu*> menus;
     for (const auto& m : メニュー表()) {
         const QString caption = QString::fromUtf8(m.caption);
@@ -39,6 +43,10 @@ void 主窓::メニューを作る() {
             menu->setObjectName(name);
             // Opening a menu is a command of its own ("TAIKYOKU", "STOP", "OPTION").
             connect(menu, &QMenu::aboutToShow, this, [this, control] { 伝える(control); });
+            // The frame is known by then, and the screen may have changed.
+            if (control == メニュー操作::BAIRITU)
+                connect(menu, &QMenu::aboutToShow, this, [this] { 倍率の項目を選べるものに(); });
+            文字の部品_.emplace_back(menu, menu->font());
             menus.emplace(control, menu);
             action = menu->menuAction();
         } else {
@@ -79,46 +87,81 @@ bool 主窓::印あり(std::string_view control) const {
 
 void 主窓::初期配置() {
     配置済_ = true;
+    倍率の項目を選べるものに();
     if (isMaximized()) return;
-    move(0, 0);
     大きさを倍率に合わせる();
+    枠の角_ = screen() != nullptr ? screen()->availableGeometry().topLeft() : QPoint();
+    move(*枠の角_);
+}
+
+void 主窓::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (std::exchange(画面の見張り_, true) || windowHandle() == nullptr) return;
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] { 倍率の項目を選べるものに(); });
 }
 
 void 主窓::表示倍率設定(int 倍率) {
     画布_->表示倍率設定(倍率);
-    if (isMaximized() || isFullScreen() || (配置済_ && 倍率 == 表示倍率_合わせる)) return;
+    文字を倍率に合わせる();
+    const bool fixed = 倍率 != 表示倍率_合わせる;
+    // Never smaller than the canvas at a listed zoom; to fit the window, any size.
+    画布_->setMinimumSize(fixed ? 窓の中の大きさ(倍率) - QSize(0, menuBar()->sizeHint().height())
+                                : QSize(0, 0));
+    if (isMaximized() || isFullScreen() || (配置済_ && !fixed)) return;
     大きさを倍率に合わせる();
 }
 
 int 主窓::初回の表示倍率() const {
     const QScreen* s = screen();
     if (s == nullptr) return 表示倍率_既定;
-    return 初回の倍率(s->availableGeometry().size(),
-                      QSize(窓幅twips / 画素あたりtwip, 窓高さtwips / 画素あたりtwip));
+    return 初回の倍率(s->availableGeometry().size(), 窓の中の大きさ(表示倍率_既定));
+}
+
+int 主窓::収まる倍率(int 倍率) const {
+    const QScreen* s = screen();
+    if (s == nullptr || 倍率 == 表示倍率_合わせる) return 倍率;
+    return window::収まる倍率(倍率, 枠(), s->availableGeometry().size());
+}
+
+qreal 主窓::部品の倍率() const {
+    const int 倍率 = 画布_->表示倍率の項目();
+    return 倍率 == 表示倍率_合わせる ? 画布_->表示倍率() : 倍率 / 100.0;
+}
+
+void 主窓::倍率の項目を選べるものに() {
+    for (const auto& [item, 倍率] : 倍率項目一覧)
+        if (QAction* a = 項目(item)) a->setEnabled(収まる倍率(倍率) == 倍率);
+}
+
+void 主窓::文字を倍率に合わせる() {
+    // To fit the window the menus keep the size the window started with: a menu bar that
+    // grew with the window would change the canvas it is fitted to.
+    const int 倍率 = 画布_->表示倍率の項目();
+    const qreal zoom = (倍率 == 表示倍率_合わせる ? 初回の表示倍率() : 倍率) / 100.0;
+    for (const auto& [w, font] : 文字の部品_) w->setFont(倍率の書体(font, zoom));
 }
 
 void 主窓::大きさを倍率に合わせる() {
     const int 倍率 =
         画布_->表示倍率の項目() == 表示倍率_合わせる ? 初回の表示倍率() : 画布_->表示倍率の項目();
-    const QSize 外(窓幅twips / 画素あたりtwip, 窓高さtwips / 画素あたりtwip);
-    const QSize 枠 = frameGeometry().size() - geometry().size();
-    // The menu bar keeps its height; the canvas below it grows with the zoom.
-    const int menu = menuBar()->sizeHint().height();
-    const QSize 中 = 外 - 枠 - QSize(0, menu);
-    QSize size(qRound(中.width() * 倍率 / 100.0), qRound(中.height() * 倍率 / 100.0) + menu);
-    const QScreen* s = screen();
-    if (倍率 > 表示倍率_既定 && s != nullptr)
-        size = size.boundedTo(s->availableGeometry().size() - 枠);
-    resize(size);
-    // The canvas learns its size now, so that a fitting zoom is drawn once, at its size.
-    if (layout() != nullptr) {
+    // The window's least size follows the canvas's first, so that it may shrink; the canvas
+    // learns its size at once, so that a fitting zoom is drawn once, at its size.
+    const auto 整える = [this] {
+        if (layout() == nullptr) return;
         layout()->invalidate();
         layout()->activate();
-    }
+    };
+    整える();
+    resize(窓の中の大きさ(倍率));
+    整える();
     画布_->合わせ直す();
 }
 
 bool 主窓::eventFilter(QObject* watched, QEvent* e) {
+    // The frame's corner, not the client area's, so that the title bar is on the screen. Set
+    // as the window maps: every resize before asks for the client area's corner again.
+    if (e->type() == QEvent::Show && watched == windowHandle() && 枠の角_)
+        windowHandle()->setFramePosition(*std::exchange(枠の角_, std::nullopt));
     if (e->type() != QEvent::KeyPress || 受け手_ == nullptr) return false;
     if (static_cast<QKeyEvent*>(e)->key() != Qt::Key_Escape) return false;
     const auto* w = qobject_cast<QWidget*>(watched);

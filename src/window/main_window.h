@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QMainWindow>
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "flow/menu_port.h"
 #include "flow/window_events.h"
@@ -22,13 +25,18 @@ public:
     // Who receives menu commands, presses, keys and the close; none until the game is wired.
     void 受け手設定(窓イベント* receiver) { 受け手_ = receiver; }
 
-    // At (0, 0) with an outer size of 9800 × 8000 twips times the zoom, unless maximised.
+    // The frame at the top-left corner of the screen's free area, the client area 9800 × 8000
+    // twips times the zoom, unless maximised.
     void 初期配置();
 
-    // The canvas takes the zoom; once placed, the window grows or shrinks with a listed zoom
-    // (within the screen) unless it is maximised. To fit the window it keeps its size.
+    // The canvas, the menus and the boxes take the zoom; once placed, the window grows or
+    // shrinks with a listed zoom unless it is maximised, and is never smaller than its canvas
+    // at that zoom. To fit the window it keeps its size.
     void 表示倍率設定(int 倍率) override;
     int 初回の表示倍率() const override;
+    int 収まる倍率(int 倍率) const override;
+    // The zoom the menus and boxes take: the listed zoom, or to fit the window the canvas's.
+    qreal 部品の倍率() const;
 
     void 印設定(メニュー操作 item, bool checked) override;
     bool 印あり(メニュー操作 item) const override;
@@ -43,18 +51,29 @@ protected:
     // bar keeps it after a menu was closed with Esc); an open menu or dialog takes its own.
     bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
     void メニューを作る();
     void 伝える(メニュー操作 item);
-    // The outer size for the canvas's zoom (to fit the window: the first-start zoom's).
+    // The client size for the canvas's zoom (to fit the window: the first-start zoom's).
     void 大きさを倍率に合わせる();
+    // The menus' texts at the zoom.
+    void 文字を倍率に合わせる();
+    // Only the zooms at which the window fits on its screen can be chosen.
+    void 倍率の項目を選べるものに();
+    // The outer size minus the inner one: none known before the window manager framed it.
+    QSize 枠() const { return frameGeometry().size() - geometry().size(); }
 
     画布* 画布_;
     std::map<std::string_view, QAction*, std::less<>> 項目_;
+    // The menu bar and the menus with the fonts they had at 100 %.
+    std::vector<std::pair<QWidget*, QFont>> 文字の部品_;
     窓イベント* 受け手_ = nullptr;
     bool 配置済_ = false;
+    bool 画面の見張り_ = false;     // the screen's changes followed
+    std::optional<QPoint> 枠の角_;  // where the frame goes when the window first shows
 };
 
 }  // namespace yukora::window

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <thread>
 
+#include "window/zoomed_text.h"
+
 namespace yukora::window {
 
 namespace {
@@ -18,6 +20,7 @@ QString 箱の題(const std::string& title) {
 int Qtダイアログ::箱を出す(QMessageBox::Icon icon, const std::string& text,
                            const std::string& title, QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, 箱の題(title), QString::fromStdString(text), buttons, 親_);
+    箱を倍率に合わせる(box, 倍率 ? 倍率() : 1.0);
     return box.exec();
 }
 

@@ -18,6 +18,9 @@ public:
     void 警告(const std::string& text, const std::string& title) override;
     bool 質問(const std::string& text, const std::string& title) override;
 
+    // The zoom the boxes take, 1 when none is given.
+    std::function<qreal()> 倍率;
+
 private:
     int 箱を出す(QMessageBox::Icon icon, const std::string& text, const std::string& title,
                  QMessageBox::StandardButtons buttons);

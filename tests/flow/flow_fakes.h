@@ -3,6 +3,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -21,11 +22,14 @@ class 台本ダイアログ final : public ダイアログ {
 public:
     std::vector<std::string> 表示した;  // "title: text"; questions "title? text"
     std::deque<bool> 答え;
+    std::function<void()> 開く時;  // called as each box opens
     void メッセージ(const std::string& text, const std::string& title) override {
         表示した.push_back(title + ": " + text);
+        if (開く時) 開く時();
     }
     bool 質問(const std::string& text, const std::string& title) override {
         表示した.push_back(title + "? " + text);
+        if (開く時) 開く時();
         if (答え.empty()) return true;
         const bool a = 答え.front();
         答え.pop_front();

@@ -80,9 +80,7 @@ TEST(描画面, 端にかかる絵は画像の内側だけを写す) {
                                               {17700, 12100}};
         for (const auto& [X, Y] : 点一覧) {
             s.絵(tile, X, Y);
-            QPainter p(&期待);
-            p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(QPoint(s.画素(X), s.画素(Y)), s.絵の画像(tile));
+            s.模様(tile).敷く(期待, QRect(QPoint(s.画素(X), s.画素(Y)), s.絵の画像(tile).size()));
         }
         EXPECT_EQ(s.画像(), 期待) << dpr;
     }

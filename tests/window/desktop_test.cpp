@@ -152,7 +152,8 @@ void 送って終わる(int signal, bool 箱を開く) {
         app.開始();
         app.窓().show();
         QEventLoop loop;
-        QTimer::singleShot(5000, &loop, [&] { loop.exit(9); });
+        // Only against a hang: a loaded machine may take its time.
+        QTimer::singleShot(120000, &loop, [&] { loop.exit(9); });
         // Once the sound is open, after the first paint.
         QTimer ready;
         QObject::connect(&ready, &QTimer::timeout, &loop, [&] {

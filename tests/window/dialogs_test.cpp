@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QWindow>
 #include <filesystem>
@@ -12,6 +11,7 @@
 #include "window/message_boxes.h"
 #include "window/qt_ports.h"
 #include "window/translations.h"
+#include "window/wait_for.h"
 
 namespace yukora::window {
 namespace {
@@ -105,10 +105,7 @@ TEST(窓アプリ, 音が出せなければ最初の描画の後に警告の絵�
         app.開始();
         EXPECT_TRUE(boxes.箱.empty());
         app.窓().show();
-        QElapsedTimer waited;
-        waited.start();
-        while (boxes.箱.empty() && waited.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        待つ([&] { return !boxes.箱.empty(); });
         順 = watch.順;
     }
     fs::remove_all(folder);

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +17,7 @@
 
 #include "support/board_fixtures.h"
 #include "window/app.h"
+#include "window/wait_for.h"
 
 namespace yukora::window {
 namespace {
@@ -109,11 +109,7 @@ TEST(窓アプリ, アイコンと音は最初の描画の後) {
     EXPECT_TRUE(app.窓().windowIcon().isNull());
     EXPECT_FALSE(app.対局().サウンド準備済み());
     app.窓().show();
-    QElapsedTimer waited;
-    waited.start();
-    while (!app.対局().サウンド準備済み() && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_TRUE(app.対局().サウンド準備済み());
+    EXPECT_TRUE(待つ([&] { return app.対局().サウンド準備済み(); }));
     EXPECT_TRUE(app.窓().windowIcon().availableSizes().contains(QSize(32, 32)));
 }
 

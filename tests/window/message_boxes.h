@@ -13,6 +13,8 @@ struct 箱の中身 {
     std::string 文, 題;
     QMessageBox::Icon 絵 = QMessageBox::NoIcon;
     std::vector<std::string> ボタン;  // the texts of its buttons, in order
+    QFont 書体;
+    int 幅 = 0;
 };
 
 class 箱を閉じる {
@@ -22,7 +24,7 @@ public:
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 文言.push_back(box->text().toStdString());
                 箱.push_back({box->text().toStdString(), box->windowTitle().toStdString(),
-                              box->icon(), ボタンの文字(*box)});
+                              box->icon(), ボタンの文字(*box), box->font(), box->width()});
                 box->done(QMessageBox::Yes);
             }
         });

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -27,6 +26,9 @@
 #include "window/app.h"
 #include "window/pictures/art.h"
 #include "window/pictures/version_art.h"
+#include "window/wait_for.h"
+#include "window/window_size.h"
+#include "window/zoom_support.h"
 
 namespace yukora::window {
 namespace {
@@ -46,20 +48,6 @@ void いろいろ描く(表示& view, int i) {
     // A square tinted by the influence display.
     view.画面ポート().地色付きの絵(絵番号(i % 2 == 0 ? -歩 : 0), 桝のX(2), 桝のY(6), 色_明赤,
                                    1 + i % 3);
-}
-
-// "" when the images agree (each colour channel within `shade`), else where they first differ.
-std::string 違い(const QImage& a, const QImage& b, int shade = 0) {
-    if (a.size() != b.size()) return "sizes differ";
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QColor p(a.pixel(x, y)), q(b.pixel(x, y));
-            if (std::abs(p.red() - q.red()) > shade || std::abs(p.green() - q.green()) > shade ||
-                std::abs(p.blue() - q.blue()) > shade)
-                return std::to_string(x) + "," + std::to_string(y) + ": " + p.name().toStdString() +
-                       " " + q.name().toStdString();
-        }
-    return "";
 }
 
 // The pictures' kanji come out a little different at their antialiased edges when they are
@@ -123,33 +111,6 @@ TEST(描画面の倍率, 隠れた描画は捨てて記録は一画面ほどに�
     EXPECT_EQ(before.記録().命令().size(), fresh.記録().命令().size());
 }
 
-// A fresh folder with a settings file of this zoom.
-std::filesystem::path 設定のフォルダ(const std::string& 倍率) {
-    char pattern[] = "/tmp/yukora-zoom-XXXXXX";
-    const std::filesystem::path dir(mkdtemp(pattern));
-    std::ofstream(dir / 環境設定ファイル名, std::ios::binary)
-        << SJISへ変換("背景画=畳\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n表示倍率=" + 倍率 +
-                      "\r\n")
-               .value();
-    return dir;
-}
-
-std::unique_ptr<窓アプリ> 始める(const std::string& 倍率) {
-    auto app =
-        std::make_unique<窓アプリ>(1.0, 設定のフォルダ(倍率), std::make_unique<無音ライブラリ>());
-    app->開始();
-    return app;
-}
-
-// The window made `canvas` big (the test screen is smaller than a zoomed window).
-void 大きさを変える(主窓& w, const QSize& canvas) {
-    w.resize(canvas + QSize(0, w.menuBar()->sizeHint().height()));
-    w.layout()->invalidate();
-    w.layout()->activate();
-    ASSERT_EQ(w.キャンバス().size(), canvas);
-    w.キャンバス().合わせ直す();
-}
-
 // A mixed position: pieces of both sides, promoted ones, empty squares. Only the board is put;
 // the rest stays as the start left it.
 void 局面を置く(窓アプリ& app) {
@@ -192,7 +153,6 @@ TEST(表示倍率, 桝の中央の画素はどの倍率でもそこに描いた�
         局面を置く(*app);
         中央は駒の絵(*app, app->画像().画像(), QPoint());
         // And the widget shows the image pixel for pixel.
-        大きさを変える(app->窓(), app->窓().キャンバス().sizeHint());
         const QImage widget = app->窓().キャンバス().grab().toImage();
         中央は駒の絵(*app, widget, QPoint());
     }
@@ -208,15 +168,11 @@ TEST(表示倍率, メニューで変えると窓の中も窓の大きさも変�
     EXPECT_FALSE(app->窓().印あり("BAIRITU100"));
     // The position drawn before the change is there at the new size.
     中央は駒の絵(*app, app->画像().画像(), QPoint());
-    // Two and a half times as large, as far as the screen goes.
-    const int menu = app->窓().menuBar()->sizeHint().height();
-    const QSize screen = app->窓().screen()->availableGeometry().size() -
-                         (app->窓().frameGeometry().size() - app->窓().geometry().size());
-    EXPECT_EQ(app->窓().キャンバス().size(),
-              (百 * 2.5 + QSize(0, menu)).boundedTo(screen) - QSize(0, menu));
+    // Two and a half times as large, the menu bar included.
+    EXPECT_EQ(app->窓().size(), 窓の中の大きさ(250));
     app->窓().項目("BAIRITU100")->trigger();
     EXPECT_EQ(app->窓().キャンバス().size(), 百);
-    EXPECT_EQ(app->窓().frameGeometry().size(), QSize(653, 533));
+    EXPECT_EQ(app->窓().size(), QSize(653, 533));
 }
 
 TEST(表示倍率, 窓に合わせると中央に置き周りを背景で埋める) {
@@ -252,13 +208,9 @@ TEST(表示倍率, 窓に合わせると大きさを変えている間は待ち�
     QApplication::processEvents();
     const qreal before = w.キャンバス().表示倍率();
     w.resize(w.size() * 2);
-    QApplication::processEvents();
+    ASSERT_EQ(w.キャンバス().size(), w.size() - QSize(0, w.menuBar()->height()));
     EXPECT_EQ(w.キャンバス().表示倍率(), before);  // still the old size, tiles around it
-    QElapsedTimer waited;
-    waited.start();
-    while (w.キャンバス().表示倍率() == before && waited.elapsed() < 3000) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
+    EXPECT_TRUE(待つ([&] { return w.キャンバス().表示倍率() != before; }));
     EXPECT_DOUBLE_EQ(w.キャンバス().表示倍率(), 合わせた倍率(w.キャンバス().size()));
     EXPECT_GT(w.キャンバス().表示倍率(), before * 1.5);
 }

@@ -95,8 +95,9 @@ QColor 煉瓦(const 点& p) {
 
 }  // namespace
 
-QImage 背景の絵(int 背景画番号, qreal dpr) {
-    const int w = qRound(背景絵_幅 * dpr), h = qRound(背景絵_高さ * dpr);
+QImage 背景の絵(int 背景画番号, qreal dpr, QSize size) {
+    const int w = size.isValid() ? size.width() : qRound(背景絵_幅 * dpr);
+    const int h = size.isValid() ? size.height() : qRound(背景絵_高さ * dpr);
     // The grain: about one device pixel, a whole number of cells per logical pixel.
     const int 細かさ = std::max(1, static_cast<int>(std::lround(dpr)));
     QImage img(w, h, QImage::Format_RGB32);

@@ -1,0 +1,28 @@
+// The background as one tiling of the whole surface. Every tile drawn takes its pixels from one
+// pattern laid from the grid's origin, so a tile drawn again later, and the tiles the canvas
+// lays around the image, meet those beside them without a seam at any size: tiles overlap
+// their neighbours, and at most sizes a cell is not a whole number of pixels wide.
+#pragma once
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+namespace yukora::window {
+
+class 地の模様 {
+public:
+    // Background picture `背景画番号` (2..6) at `ratio` device pixels per 15 twips, its
+    // pattern starting at device pixel `origin` of the image.
+    地の模様(int 背景画番号, qreal ratio, QPoint origin);
+
+    // Fills `rect` of `target`, clipped to it, whose pixel p lies at p + `shift` of the image.
+    void 敷く(QImage& target, const QRect& rect, QPoint shift = QPoint()) const;
+    // One period: a whole number of grid cells, a whole number of pixels wide and high.
+    const QImage& 画像() const { return 模様_; }
+
+private:
+    QImage 模様_;
+    QPoint 原点_;
+};
+
+}  // namespace yukora::window
