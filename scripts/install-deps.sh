@@ -10,6 +10,8 @@ packages=(
     libsdl2-mixer-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool x11-utils imagemagick
+    # A window manager, to see the real window framed (tests/window/desktop_session.sh).
+    openbox
     xdg-utils
     # Installing and packaging, and checking the installed game (scripts/check-install.sh).
     dpkg-dev file desktop-file-utils appstream strace lintian
