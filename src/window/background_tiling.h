@@ -17,11 +17,12 @@ public:
 
     // Fills `rect` of `target`, clipped to it, whose pixel p lies at p + `shift` of the image.
     void 敷く(QImage& target, const QRect& rect, QPoint shift = QPoint()) const;
-    // One period: a whole number of grid cells, a whole number of pixels wide and high.
-    const QImage& 画像() const { return 模様_; }
+    // The period: a whole number of grid cells, a whole number of pixels wide and high.
+    QSize 周期() const { return 周期_; }
 
 private:
-    QImage 模様_;
+    QSize 周期_;
+    QImage 模様_;  // the period repeated across, so that a tile's row is one copy
     QPoint 原点_;
 };
 

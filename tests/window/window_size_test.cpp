@@ -100,7 +100,7 @@ TEST(窓の大きさ, 描き直した背景はどの大きさでも周りの敷�
         // further in, the top row and the left column show the same pixels.
         const QImage shown = app->窓().キャンバス().grab().toImage();
         const QPoint o = app->窓().キャンバス().原点().toPoint();
-        const QSize p = app->画像().模様(絵番号(背景)).画像().size();
+        const QSize p = app->画像().模様(絵番号(背景)).周期();
         for (int x = 0; x < o.x(); ++x)
             ASSERT_EQ(shown.pixel(x, 2), shown.pixel(先(x, o.x(), p.width()), 2)) << x;
         for (int y = 0; y < o.y(); ++y)
@@ -115,7 +115,8 @@ TEST(窓の大きさ, 箱とメニューの文字は倍率とともに大きく�
                        static_cast<QWidget*>(三百->窓().項目("TAIKYOKU")->menu())})
         EXPECT_NEAR(大きさ(w->font()), 3 * 大きさ(百->窓().menuBar()->font()), 1)
             << w->objectName().toStdString();
-    EXPECT_GE(三百->窓().menuBar()->sizeHint().height(), 百->窓().menuBar()->sizeHint().height() * 2);
+    EXPECT_GE(三百->窓().menuBar()->sizeHint().height(),
+              百->窓().menuBar()->sizeHint().height() * 2);
     for (const char* title : {"ヒント", "詰め ?", "対局", " "}) {
         箱を閉じる boxes;
         百->ダイアログ().メッセージ("7六歩", title);
