@@ -12,10 +12,8 @@
 namespace {
 
 constexpr const char* 画面の設定 = R"({"windowFrameMargins": false, "screens": [
-    {"name": "大", "x": 0, "y": 0, "width": 2000, "height": 1599, "logicalDpi": 96,
-     "logicalBaseDpi": 96, "dpr": 1},
-    {"name": "小", "x": 2000, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96,
-     "logicalBaseDpi": 96, "dpr": 1}]})";
+    {"name": "大", "x": 0, "y": 0, "width": 2000, "height": 1599},
+    {"name": "小", "x": 2000, "y": 0, "width": 1280, "height": 1024}]})";
 
 // The offscreen platform with the screens above; its file lasts as long as the process.
 std::string 画面を用意() {
