@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "textfile/sjis.h"
 #include "settings/settings_state.h"
+#include "textfile/sjis.h"
 #include "window/app.h"
 
 namespace yukora::window {
