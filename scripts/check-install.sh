@@ -48,7 +48,9 @@ settings_are_defaults() { [[ "$(iconv -f CP932 -t UTF-8 "$1")" == "$reading_defa
 
 # One virtual display for every start. Xvfb picks a free display number itself, which
 # xvfb-run -a cannot do safely while other virtual displays start beside it.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+# -noreset: a server resets when its last client leaves, and a game starting during the reset
+# cannot connect.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb=$!
 for _ in $(seq 100); do
     [[ -s "$tmp/display" ]] && break
@@ -56,6 +58,11 @@ for _ in $(seq 100); do
 done
 [[ -s "$tmp/display" ]] || { cat "$tmp/xvfb.log" >&2; echo "check-install: no Xvfb" >&2; exit 1; }
 display=:$(head -1 "$tmp/display")
+# The number is written once the server listens; wait until it also answers.
+for _ in $(seq 100); do
+    DISPLAY=$display xprop -root >/dev/null 2>&1 && break
+    sleep 0.1
+done
 
 # Starts PROGRAM on that display with a scratch home NAME: its config folder is
 # $tmp/NAME/config, and strace's log of the files it touched $tmp/NAME/trace.

@@ -18,7 +18,7 @@ export SDL_AUDIODRIVER=dummy LC_ALL=C.UTF-8
 work=$(mktemp -d /tmp/yukora-desktop-XXXXXX)
 # A virtual display of its own: Xvfb picks a free number itself, which xvfb-run cannot do
 # safely while other virtual displays start beside it.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
 trap 'kill ${keeper:-} "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do
