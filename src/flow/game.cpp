@@ -4,6 +4,7 @@
 #include "panel/panel_commands.h"
 #include "rules/initial_setup.h"
 #include "settings/option_commands.h"
+#include "settings/recent_files.h"
 #include "settings/settings_file.h"
 #include "sound/sound_setup.h"
 
@@ -30,11 +31,16 @@ void ゲーム::効果音(音 which) { 音再生(状態.音, 窓口_.sound, whic
 void ゲーム::初期設定() {
     yukora::初期設定(状態.盤面, 状態.進行, 窓口_.timer, 表示_);
     勢力表示を合わせる();
+    見出し_ = {};
 }
 
-void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesystem::path& settings) {
+void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesystem::path& settings,
+                       const std::filesystem::path& 利用者データ) {
     起動フォルダ_ = folder;
     設定フォルダ_ = settings.empty() ? folder : settings;
+    利用者データ_ = 利用者データ.empty() ? 設定フォルダ_ : 利用者データ;
+    最近_ = std::make_unique<最近のファイル>(設定フォルダ_);
+    窓口_.menu.最近のファイル設定(最近_->一覧());
     状態.進行.番.棋譜モード = 0;
     状態.設定.移動指導フラグ = 0;
     状態.進行.数.手順最終 = 0;
@@ -65,6 +71,7 @@ void ゲーム::サウンド準備() {
 void ゲーム::終了処理() {
     if (終了処理済_) return;
     終了処理済_ = true;
+    前回の対局を残す();
     解放_サウンド(状態.音, 窓口_.sound);
     サウンド終了(状態.音, 窓口_.sound);
 }
@@ -119,6 +126,14 @@ void ゲーム::メニューの命令(メニュー操作 item) {
         case KIFU_READ: KIFU_READ_Click(); break;
         case KIFU_WRITE: KIFU_WRITE_Click(); break;
         case KIF_WRITE: KIF_WRITE_Click(); break;
+        case KIFU_OPEN: KIFU_OPEN_Click(); break;
+        case KIFU_SAVE_AS: KIFU_SAVE_AS_Click(); break;
+        case COPY_KIF:
+        case COPY_CSA:
+        case COPY_SFEN:
+        case COPY_USI: COPY_Click(item); break;
+        case PASTE: PASTE_Click(); break;
+        case LAST_GAME: LAST_GAME_Click(); break;
         case MIDORI: 背景_Click(背景_緑); break;
         case TATAMI: 背景_Click(背景_畳); break;
         case TAKE: 背景_Click(背景_竹); break;
@@ -142,6 +157,8 @@ void ゲーム::メニューの命令(メニュー操作 item) {
         case START2:
         case LEVEL:
         case KIFU:
+        case RECENT:
+        case COPY:
         case HAIKEI_GA:
         case SONOTA:
         case BAIRITU: break;

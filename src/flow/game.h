@@ -1,6 +1,7 @@
 // The game controller: every menu command, mouse press, key and timer tick of the window.
 #pragma once
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -8,12 +9,16 @@
 #include "flow/game_state.h"
 #include "flow/ports.h"
 #include "flow/window_events.h"
+#include "formats/record_model.h"
 #include "game/sounds.h"
+#include "own_format/record_reader.h"
+#include "own_format/record_writer.h"
 #include "settings/settings_ports.h"
 
 namespace yukora {
 
 struct COM指し手;
+class 最近のファイル;
 
 class ゲーム final : public 窓イベント,
                      private 再描画の付随,
@@ -32,11 +37,16 @@ public:
     void マウス押下(int button, int X, int Y) override;
     void キー押下(int code) override;
     void 閉じる() override;
+    void ファイルを開く(const std::string& path) override;
+    void 最近のファイルを開く(int index) override;
+    void セッション終了() override;
 
     // Program start, in its order, all but the sound; `folder` is the current folder at
     // start-up (sounds, help page), `settings` the settings file's folder when it is kept
-    // elsewhere.
-    void Form_Load(const std::filesystem::path& folder, const std::filesystem::path& settings = {});
+    // elsewhere, `利用者データ` the user's data folder (the last game) when it is kept elsewhere
+    // still.
+    void Form_Load(const std::filesystem::path& folder, const std::filesystem::path& settings = {},
+                   const std::filesystem::path& 利用者データ = {});
     // The rest of the start, once the window shows the position: the sound library opened
     // (with its warning), the four sounds read, the music started when its option is on.
     // Every event that may sound calls it first, so nothing sounds before it; once only, and
@@ -84,6 +94,15 @@ public:
     void File1_Click(const std::string& name);
     int Drive1_Change(bool readable);
 
+    // Records the desktop way: the file dialogs, the clipboard, the game kept at the end.
+    void KIFU_OPEN_Click();
+    void KIFU_SAVE_AS_Click();
+    void COPY_Click(メニュー操作 item);
+    void PASTE_Click();
+    void LAST_GAME_Click();
+    // A game not saved since its last move is kept as last-game.kif in the user's data folder.
+    void 前回の対局を残す();
+
     // Options, help and version.
     void 背景_Click(int n);
     void SIDOU_Click();
@@ -112,6 +131,17 @@ private:
     void COMの投了();
     void COMの手を指す(const COM指し手& mv);
     void 局面を項目から戻す(int j);
+    // What a load read, shown as a new game in record mode (at its last move when `終わりへ`),
+    // with the load's boxes. True when a game was read.
+    bool 読んだ棋譜を置く(const 棋譜読込結果& r, bool 終わりへ = false);
+    void 終わりへ進める();
+    // The game on the board as a record, with the names of the record it was loaded from.
+    読込結果 今の記録() const;
+    // A record at `path` was read or written: first in the recent files.
+    void 最近に加える(const std::string& path);
+    // The game `r` was written at `path`: nothing to keep at the end until it changes.
+    void 保存した(const std::string& path, const 対局記録& r);
+    std::string 最近のフォルダ() const;
     // The influence display brought in step with the position (nothing while it is off).
     void 勢力表示を合わせる();
     // The outlines of the last hint, back to the colours they replaced.
@@ -130,6 +160,12 @@ private:
     std::filesystem::path 設定フォルダ_;
     bool 終了処理済_ = false;
     bool サウンド準備済_ = false;
+    std::filesystem::path 利用者データ_;
+    std::unique_ptr<最近のファイル> 最近_;
+    // The start and moves of the game as last saved or loaded (対局の手順).
+    std::string 保存済み_;
+    // The title and names of the record loaded, for the records written from the game.
+    棋譜見出し 見出し_;
     // The two cells a hint outlined and the outline colours they had before.
     struct ヒント枠 {
         bool 有り = false;

@@ -1,7 +1,9 @@
 // The menu bar's items as the game knows them, and their check marks.
 #pragma once
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace yukora {
 
@@ -29,6 +31,16 @@ enum class メニュー操作 {
     KIFU_READ,
     KIFU_WRITE,
     KIF_WRITE,
+    KIFU_OPEN,
+    KIFU_SAVE_AS,
+    RECENT,
+    COPY,
+    COPY_KIF,
+    COPY_CSA,
+    COPY_SFEN,
+    COPY_USI,
+    PASTE,
+    LAST_GAME,
     OPTION,
     HAIKEI_GA,
     MIDORI,
@@ -54,14 +66,17 @@ enum class メニュー操作 {
     AWASERU,
 };
 
-inline constexpr std::array<std::string_view, 45> 操作の名前{
-    "TAIKYOKU",   "MATCH_MAN",  "START",     "START2",     "SENTE",      "GOTE",       "LEVEL",
-    "LEVEL1",     "LEVEL2",     "LEVEL3",    "OWARI",      "STOP",       "CANCEL",     "REVERSE",
-    "REPLAY",     "AFTER",      "LBEL_UP",   "LEBEL_DOWN", "KIFU",       "KIFU_READ",  "KIFU_WRITE",
-    "KIF_WRITE",  "OPTION",     "HAIKEI_GA", "MIDORI",     "TATAMI",     "TAKE",       "UCHU",
-    "RENGA",      "SIDOU",      "KEIKA",     "BGM",        "SEIRYOKU",   "SONOTA",     "KAISETU",
-    "VER",        "HINT",       "BAIRITU",   "BAIRITU100", "BAIRITU125", "BAIRITU150", "BAIRITU200",
-    "BAIRITU250", "BAIRITU300", "AWASERU"};
+inline constexpr std::array<std::string_view, 55> 操作の名前{
+    "TAIKYOKU",   "MATCH_MAN",  "START",      "START2",     "SENTE",      "GOTE",
+    "LEVEL",      "LEVEL1",     "LEVEL2",     "LEVEL3",     "OWARI",      "STOP",
+    "CANCEL",     "REVERSE",    "REPLAY",     "AFTER",      "LBEL_UP",    "LEBEL_DOWN",
+    "KIFU",       "KIFU_READ",  "KIFU_WRITE", "KIF_WRITE",  "KIFU_OPEN",  "KIFU_SAVE_AS",
+    "RECENT",     "COPY",       "COPY_KIF",   "COPY_CSA",   "COPY_SFEN",  "COPY_USI",
+    "PASTE",      "LAST_GAME",  "OPTION",     "HAIKEI_GA",  "MIDORI",     "TATAMI",
+    "TAKE",       "UCHU",       "RENGA",      "SIDOU",      "KEIKA",      "BGM",
+    "SEIRYOKU",   "SONOTA",     "KAISETU",    "VER",        "HINT",       "BAIRITU",
+    "BAIRITU100", "BAIRITU125", "BAIRITU150", "BAIRITU200", "BAIRITU250", "BAIRITU300",
+    "AWASERU"};
 
 // The control name of an item ("LEVEL3").
 constexpr std::string_view 操作名(メニュー操作 c) { return 操作の名前[static_cast<int>(c)]; }
@@ -89,6 +104,10 @@ public:
     virtual ~メニュー() = default;
     virtual void 印設定(メニュー操作 item, bool checked) = 0;
     virtual bool 印あり(メニュー操作 item) const = 0;
+    // The records of "最近のﾌｧｲﾙ", newest first.
+    virtual void 最近のファイル設定(const std::vector<std::string>& paths) {
+        static_cast<void>(paths);
+    }
 };
 
 }  // namespace yukora

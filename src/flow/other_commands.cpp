@@ -1,7 +1,10 @@
 // Record, option, help and version commands: the game's side of the other subsystems.
+#include <filesystem>
+
 #include "flow/game.h"
 #include "help/help_page.h"
 #include "own_format/record_reader.h"
+#include "panel/last_game.h"
 #include "panel/other_formats.h"
 #include "panel/panel_commands.h"
 #include "panel/record_header.h"
@@ -19,24 +22,34 @@ void ゲーム::KIF_WRITE_Click() { yukora::KIF_WRITE_Click(窓口_.panel); }
 
 // A name ending in ".kif", ".kifu" or ".csa" saves in that format; any other is a ".棋譜" file.
 void ゲーム::Command1_Click() {
-    if (他形式の名前か(窓口_.panel.文字列(棋譜欄::Text1))) {
-        他形式で保存(状態.手順, 状態.盤面, 状態.進行, 窓口_.panel, 窓口_.dialog);
+    const std::string name = 窓口_.panel.文字列(棋譜欄::Text1);
+    const std::filesystem::path folder = 窓口_.panel.File1フォルダ();
+    if (他形式の名前か(name)) {
+        if (他形式で保存(状態.手順, 状態.盤面, 状態.進行, 窓口_.panel, 窓口_.dialog))
+            保存した((folder / name).string(), 今の記録().記録);
         return;
     }
     // "KIF･CSA書込" opens the panel for games that ".棋譜" does not hold.
     if (棋譜書込を断る(窓口_.dialog, 状態.進行)) return;
-    yukora::Command1_Click(状態.手順, 状態.進行, 窓口_.panel, 窓口_.dialog);
+    if (yukora::Command1_Click(状態.手順, 状態.進行, 窓口_.panel, 窓口_.dialog))
+        保存した((folder / (name + 棋譜拡張子)).string(), 今の記録().記録);
 }
 
 // A name ending in ".kif", ".kifu" or ".csa" is read in that format; any other is a ".棋譜"
-// file. What was read is a new game in record mode, to be stepped through with "進": the
-// title printed below the board, the top player's name above it and the bottom player's below.
+// file.
 void ゲーム::File1_Click(const std::string& name) {
     ヒント枠を消す();
     描画_可視(窓口_.panel, false, false, false);
     const std::string folder = 窓口_.panel.File1フォルダ();
     const 棋譜読込結果 r = 他形式の名前か(name) ? 読込_他形式(folder, name, 状態.手順)
                                                 : 読込_棋譜(folder, name, 状態.手順);
+    if (読んだ棋譜を置く(r)) 最近に加える((std::filesystem::path(folder) / name).string());
+}
+
+// What was read is a new game in record mode, to be stepped through with "進" (or shown at
+// its last move): the title printed below the board, the top player's name above it and the
+// bottom player's below.
+bool ゲーム::読んだ棋譜を置く(const 棋譜読込結果& r, bool 終わりへ) {
     進行状態& s = 状態.進行;
     if (r.新しい対局) {
         初期設定();
@@ -46,11 +59,19 @@ void ゲーム::File1_Click(const std::string& name) {
         s.数.手順番号 = 0;
         s.数.手数 = 0;
         s.数.手順最終 = r.項目数;
+        if (r.見出し.size() == 3) 見出し_ = {r.見出し[0], r.見出し[2], r.見出し[1]};
+        if (終わりへ) {
+            s.番.手番 = r.手番;
+            終わりへ進める();
+        }
     }
     // The tint of the position shown, before the boxes that wait over it.
     勢力表示を合わせる();
     for (const std::string& text : r.知らせ) 窓口_.dialog.メッセージ(text, "棋譜");
-    if (r.新しい対局) s.番.手番 = r.手番;
+    if (r.新しい対局 && !終わりへ) s.番.手番 = r.手番;
+    if (!r.新しい対局) return false;
+    保存済み_ = 対局の手順(今の記録().記録);
+    return r.手番 != 0;
 }
 
 int ゲーム::Drive1_Change(bool readable) { return yukora::Drive1_Change(窓口_.dialog, readable); }

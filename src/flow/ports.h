@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "flow/desktop_port.h"
 #include "flow/menu_port.h"
 #include "game/clock_port.h"
 #include "game/dialog_port.h"
@@ -24,9 +25,10 @@ struct ゲームの窓口 {
     サウンドライブラリ& sound;
     ブラウザ& browser;
     版情報窓& version;
-    std::function<void()> 終了;    // ends the program
-    std::intptr_t 窓番号 = 0;      // the window the sound library is opened for
-    表示倍率の窓* 倍率 = nullptr;  // the window's zoom; none keeps everything at 100 %
+    std::function<void()> 終了;       // ends the program
+    std::intptr_t 窓番号 = 0;         // the window the sound library is opened for
+    表示倍率の窓* 倍率 = nullptr;     // the window's zoom; none keeps everything at 100 %
+    デスクトップ* desktop = nullptr;  // file dialogs and clipboard; none: those commands do nothing
 };
 
 }  // namespace yukora

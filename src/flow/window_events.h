@@ -1,5 +1,7 @@
 // What the window reports to the game: menu commands, presses on the client area, keys, close.
 #pragma once
+#include <string>
+
 #include "flow/menu_port.h"
 
 namespace yukora {
@@ -18,6 +20,12 @@ public:
     virtual void キー押下(int code) = 0;
     // The window is being closed.
     virtual void 閉じる() = 0;
+    // A record to open: named on the command line or dropped on the window.
+    virtual void ファイルを開く(const std::string& path) { static_cast<void>(path); }
+    // The entry `index` of "最近のﾌｧｲﾙ" was chosen.
+    virtual void 最近のファイルを開く(int index) { static_cast<void>(index); }
+    // The desktop session is ending (logout): the program may be ended without a word.
+    virtual void セッション終了() {}
 };
 
 }  // namespace yukora

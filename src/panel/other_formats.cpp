@@ -59,20 +59,18 @@ std::string 行の説明(const 読込エラー& e) {
     return r;
 }
 
-// Nothing to keep or to step through: no move from the usual start. Any other start, a
-// handicap or a turned board, is worth a record of its own.
-bool 空の記録か(const 対局記録& r) {
-    if (!r.手.empty()) return false;
-    const 手合割* h = 手合割を局面で探す(r.開始);
-    return h != nullptr && h->落とす駒.empty() && r.開始.手番 == 先手;
-}
-
 // Neither a move nor a start worth loading could be read.
 bool 読めなかったか(const 読込結果& r) {
     return r.記録.手.empty() && (r.エラー || 空の記録か(r.記録));
 }
 
 }  // namespace
+
+bool 空の記録か(const 対局記録& r) {
+    if (!r.手.empty()) return false;
+    const 手合割* h = 手合割を局面で探す(r.開始);
+    return h != nullptr && h->落とす駒.empty() && r.開始.手番 == 先手;
+}
 
 bool 他形式の名前か(const std::string& name) { return 他形式か(拡張子の形式(name)); }
 
@@ -136,7 +134,10 @@ std::vector<std::string> 他形式読込の知らせ(const 読込結果& r) {
     if (一覧の名前か(name))
         opened = ファイルを読む((folder.empty() ? "." : folder) + "/" + name, bytes);
     if (opened != 開く結果::開いた) return 読めない(棋譜読込の知らせ(opened, {}));
-    読込結果 r = 棋譜を読む(bytes, 拡張子の形式(name));
+    return 読んだ記録を手順に(棋譜を読む(bytes, 拡張子の形式(name)), list);
+}
+
+棋譜読込結果 読んだ記録を手順に(読込結果 r, 手順リスト& list) {
     if (読めなかったか(r)) return 読めない(他形式読込の知らせ(r));
     const int n = 記録を手順に(r.記録, list);
     if (n < static_cast<int>(r.記録.手.size())) {

@@ -35,6 +35,14 @@ std::vector<std::string> 他形式読込の知らせ(const 読込結果& r);
 // nothing can be read the move list stays as it is and no new game is asked for.
 棋譜読込結果 読込_他形式(const std::string& folder, const std::string& name, 手順リスト& list);
 
+// A record read from a file or a text, into the move list for the game to step through;
+// when nothing was read, the move list stays as it is and the boxes say why.
+棋譜読込結果 読んだ記録を手順に(読込結果 r, 手順リスト& list);
+
+// Nothing to keep or to step through: no move from the usual start. Any other start, a
+// handicap or a turned board, is worth a record of its own.
+bool 空の記録か(const 対局記録& r);
+
 // Board and hands of entry 0 onto the position, drawn again when they are not what it held.
 void 開始を盤に(const 手順リスト& list, 局面& p, const 手番型& 番, 盤描画& view);
 

@@ -13,12 +13,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A relative $XDG_CONFIG_HOME is invalid and ignored, as the base directory rules say.
-fs::path 設定の場所(const 起動の様子& s) {
-    const fs::path xdg = s.XDG_CONFIG_HOME;
+// A relative $XDG_CONFIG_HOME or $XDG_DATA_HOME is invalid and ignored, as the base
+// directory rules say; `既定` is the folder under the home used instead.
+fs::path XDGの場所(const std::string& xdg_value, const fs::path& 既定, const std::string& ホーム) {
+    const fs::path xdg = xdg_value;
     if (xdg.is_absolute()) return xdg / 設定フォルダ名;
-    const fs::path home = s.ホーム;
-    if (home.is_absolute()) return home / ".config" / 設定フォルダ名;
+    const fs::path home = ホーム;
+    if (home.is_absolute()) return home / 既定 / 設定フォルダ名;
     return 置けない場所;
 }
 
@@ -45,11 +46,14 @@ std::string パスワードのホーム() {
     if (s.実行フォルダ.empty() || データがある(s.実行フォルダ)) {
         const fs::path exe = s.実行フォルダ.empty() ? s.現在フォルダ : s.実行フォルダ;
         const fs::path here = データがある(s.現在フォルダ) ? s.現在フォルダ : exe;
-        return {here, exe, here, here, false};
+        return {here, exe, here, here, false, here};
     }
     return {(s.実行フォルダ / s.データの相対位置).lexically_normal(),
-            (s.実行フォルダ / s.ライブラリの相対位置).lexically_normal(), 設定の場所(s),
-            棋譜の場所(s, フォルダがある), true};
+            (s.実行フォルダ / s.ライブラリの相対位置).lexically_normal(),
+            XDGの場所(s.XDG_CONFIG_HOME, ".config", s.ホーム),
+            棋譜の場所(s, フォルダがある),
+            true,
+            XDGの場所(s.XDG_DATA_HOME, ".local/share", s.ホーム)};
 }
 
 起動の様子 起動の様子を調べる() {
@@ -60,20 +64,22 @@ std::string パスワードのホーム() {
     s.現在フォルダ = fs::current_path(ec);
     if (ec) s.現在フォルダ = ".";
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME")) s.XDG_CONFIG_HOME = xdg;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME")) s.XDG_DATA_HOME = xdg;
     const char* home = std::getenv("HOME");
     s.ホーム = home != nullptr && *home != '\0' ? std::string(home) : パスワードのホーム();
     return s;
 }
 
-bool 設定フォルダを用意(const 置き場& p) {
-    if (!p.導入済) return true;
+bool 設定フォルダを用意(const 置き場& p) { return !p.導入済 || フォルダを用意(p.設定); }
+
+bool フォルダを用意(const fs::path& folder) {
     fs::path so_far;
-    for (const fs::path& part : p.設定) {
+    for (const fs::path& part : folder) {
         so_far /= part;
         if (::mkdir(so_far.c_str(), 0700) != 0 && errno != EEXIST) return false;
     }
     std::error_code ec;
-    return fs::is_directory(p.設定, ec);
+    return fs::is_directory(folder, ec);
 }
 
 }  // namespace yukora

@@ -12,6 +12,7 @@ struct 起動の様子 {
     std::filesystem::path 実行フォルダ;  // the running executable's folder; empty when unknown
     std::filesystem::path 現在フォルダ;
     std::string XDG_CONFIG_HOME;         // as set; empty when unset
+    std::string XDG_DATA_HOME;           // as set; empty when unset
     std::string ホーム;                  // $HOME, else the password file's; empty when neither
     std::filesystem::path 文書フォルダ;  // the desktop's documents folder; empty when unknown
     // Installed, the data folder and the sound library's folder relative to the executable's.
@@ -20,11 +21,12 @@ struct 起動の様子 {
 };
 
 struct 置き場 {
-    std::filesystem::path データ;      // sounds and help page
-    std::filesystem::path ライブラリ;  // the sound library's folder
-    std::filesystem::path 設定;        // the settings file's folder
-    std::filesystem::path 棋譜;        // where the record panel starts
-    bool 導入済 = false;               // data from the installed tree, settings in the home
+    std::filesystem::path データ;        // sounds and help page
+    std::filesystem::path ライブラリ;    // the sound library's folder
+    std::filesystem::path 設定;          // the settings file's folder
+    std::filesystem::path 棋譜;          // where the record panel starts
+    bool 導入済 = false;                 // data from the installed tree, settings in the home
+    std::filesystem::path 利用者データ;  // what the game keeps for the user (the last game)
 };
 
 // The program's own folder inside the user's config folder.
@@ -42,12 +44,17 @@ using 有無 = std::function<bool(const std::filesystem::path&)>;
 // the sound library is beside the executable. Otherwise the program is installed: data and
 // library relative to the executable, settings in $XDG_CONFIG_HOME (an absolute one) or
 // ~/.config, records from the documents folder, else the home, else the current folder (the
-// first of them that `フォルダがある`).
+// first of them that `フォルダがある`), the user's own data in $XDG_DATA_HOME (an absolute one)
+// or ~/.local/share.
 置き場 置き場を決める(const 起動の様子& s, const 有無& データがある, const 有無& フォルダがある);
 
 // The facts of this process: /proc/self/exe, the current folder, the environment and the
 // password file. The documents folder is left for the caller.
 起動の様子 起動の様子を調べる();
+
+// Creates the folder and its missing parents as 0700 (the rule of the user's config and data
+// folders); false when it cannot be made. Never throws.
+bool フォルダを用意(const std::filesystem::path& folder);
 
 // Creates the settings folder and its missing parents (as 0700, the config folder's rule)
 // when installed; false when it cannot be made. Never throws.

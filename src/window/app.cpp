@@ -1,6 +1,10 @@
 #include "window/app.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSessionManager>
+#include <QUrl>
 
 #include "dynamic_sound_library.h"
 #include "window/pictures/art.h"
@@ -10,7 +14,8 @@ namespace yukora::window {
 窓アプリ::窓アプリ(qreal dpr, std::filesystem::path folder,
                    std::unique_ptr<サウンドライブラリ> sound)
     : 窓アプリ(dpr,
-               置き場{folder, 動的サウンドライブラリ::既定のパス().parent_path(), folder, folder},
+               置き場{folder, 動的サウンドライブラリ::既定のパス().parent_path(), folder, folder,
+                      false, folder},
                std::move(sound)) {}
 
 窓アプリ::窓アプリ(qreal dpr, const 置き場& places, std::unique_ptr<サウンドライブラリ> sound)
@@ -19,6 +24,7 @@ namespace yukora::window {
       窓_(画像_),
       ダイアログ_(&窓_),
       版情報_(&窓_),
+      デスクトップ_(&窓_, places.棋譜),
       音_(sound ? std::move(sound)
                 : std::make_unique<動的サウンドライブラリ>(places.ライブラリ /
                                                            動的サウンドライブラリ::ファイル名())),
@@ -32,9 +38,9 @@ namespace yukora::window {
         窓_.setWindowIcon(アイコンを作る());
         ゲーム_->サウンド準備();
     };
-    ゲーム_ = std::make_unique<ゲーム>(
-        ゲームの窓口{画像_, 時計_, タイマー_, ダイアログ_, 窓_, *パネル_, *音_, ブラウザ_, 版情報_,
-                     [this] { 終わる(); }, static_cast<std::intptr_t>(窓_.winId()), &窓_});
+    ゲーム_ = std::make_unique<ゲーム>(ゲームの窓口{
+        画像_, 時計_, タイマー_, ダイアログ_, 窓_, *パネル_, *音_, ブラウザ_, 版情報_,
+        [this] { 終わる(); }, static_cast<std::intptr_t>(窓_.winId()), &窓_, &デスクトップ_});
     タイマー_.時刻 = [this] { ゲーム_->Timer1_Timer(); };
     パネル_->ファイル選択 = [this](const std::string& name) { ゲーム_->File1_Click(name); };
     パネル_->保存 = [this] { ゲーム_->Command1_Click(); };
@@ -45,6 +51,9 @@ namespace yukora::window {
     };
     版情報_.倍率 = [this] { return 窓_.キャンバス().表示倍率(); };
     ダイアログ_.倍率 = [this] { return 窓_.部品の倍率(); };
+    // Logging out: the game is kept before the session ends the program.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &窓_,
+                     [this](QSessionManager&) { ゲーム_->セッション終了(); });
 }
 
 窓アプリ::~窓アプリ() {
@@ -60,8 +69,19 @@ void 窓アプリ::終わる() {
 }
 
 void 窓アプリ::開始() {
-    ゲーム_->Form_Load(置き場_.データ, 置き場_.設定);
+    ゲーム_->Form_Load(置き場_.データ, 置き場_.設定, 置き場_.利用者データ);
     窓_.初期配置();
+}
+
+void 窓アプリ::引数の棋譜を開く(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a.startsWith('-')) continue;
+        const QString path = a.startsWith("file:") ? QUrl(a).toLocalFile() : a;
+        ゲーム_->ファイルを開く(
+            QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
+        return;
+    }
 }
 
 }  // namespace yukora::window

@@ -7,6 +7,7 @@
 #include "settings/file_places.h"
 #include "sound/sound_library_port.h"
 #include "window/canvas_image.h"
+#include "window/desktop_dialogs.h"
 #include "window/main_window.h"
 #include "window/panel/record_panel_widgets.h"
 #include "window/qt_browser.h"
@@ -30,6 +31,9 @@ public:
     // The start: settings, the starting position painted, the window placed; the sound
     // follows the window's first paint.
     void 開始();
+    // Opens the record the command line names (its first argument after the program's that is
+    // no option; a file: address too), as the record panel would.
+    void 引数の棋譜を開く(const QStringList& arguments);
     // True once the game asked to end (終わり, Esc, a signal), even before the event loop ran.
     bool 終了済み() const { return 終了済み_; }
 
@@ -53,6 +57,7 @@ private:
     主窓 窓_;
     Qtダイアログ ダイアログ_;
     Qtブラウザ ブラウザ_;
+    Qtデスクトップ デスクトップ_;
     版情報ダイアログ 版情報_;
     std::unique_ptr<サウンドライブラリ> 音_;
     std::unique_ptr<棋譜パネル部品> パネル_;

@@ -1,5 +1,6 @@
 // Yukora 将棋Ⅰ: builds the window and the game, shows the starting position.
 #include <QApplication>
+#include <QTimer>
 
 #include "window/app.h"
 #include "window/start_places.h"
@@ -14,5 +15,7 @@ int main(int argc, char* argv[]) {
     // A signal during start-up (a warning box open) ends the program before it shows.
     if (app.終了済み()) return 0;
     app.窓().show();
+    // A record named on the command line, its boxes over the shown window.
+    QTimer::singleShot(0, &app.窓(), [&] { app.引数の棋譜を開く(qt.arguments()); });
     return qt.exec();
 }

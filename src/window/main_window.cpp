@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include "display/grid.h"
@@ -26,12 +29,16 @@ namespace yukora::window {
         if (受け手_ != nullptr) 受け手_->マウス押下(button, X, Y);
     };
     メニューを作る();
+    項目(メニュー操作::COPY_KIF)->setShortcut(QKeySequence::Copy);
+    項目(メニュー操作::PASTE)->setShortcut(QKeySequence::Paste);
+    最近のファイル設定({});
+    setAcceptDrops(true);
     QApplication::instance()->installEventFilter(this);
 }
 
 void 主窓::メニューを作る() {
     文字の部品_.emplace_back(menuBar(), menuBar()->font());
-    std::map<メニュー操作, QMenu*> menus;
+    std::map<メニュー操作, QMenu*>& menus = メニュー_;
     for (const auto& m : メニュー表()) {
         const QString caption = QString::fromUtf8(m.caption);
         const メニュー操作 control = m.control;
@@ -79,6 +86,44 @@ void 主窓::印設定(メニュー操作 item, bool checked) {
 }
 
 bool 主窓::印あり(メニュー操作 item) const { return 印あり(操作名(item)); }
+
+void 主窓::最近のファイル設定(const std::vector<std::string>& paths) {
+    QMenu* menu = メニュー_.at(メニュー操作::RECENT);
+    for (const std::string& name : 最近のファイル名_) 項目_.erase(name);
+    最近のファイル名_.clear();
+    menu->clear();
+    if (paths.empty()) menu->addAction(QStringLiteral("(なし)"))->setEnabled(false);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        QString path = QFile::decodeName(QByteArray::fromStdString(paths[i]));
+        path.replace(QLatin1Char('&'), QStringLiteral("&&"));  // no mnemonic in a name
+        QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        最近のファイル名_.push_back("RECENT" + std::to_string(i + 1));
+        a->setObjectName(QString::fromStdString(最近のファイル名_.back()));
+        const int index = static_cast<int>(i);
+        connect(a, &QAction::triggered, this, [this, index] {
+            if (受け手_ != nullptr) 受け手_->最近のファイルを開く(index);
+        });
+    }
+    // The names are kept apart from the items, which the menu owns; the map finds both.
+    for (std::size_t i = 0; i < 最近のファイル名_.size(); ++i)
+        項目_.emplace(最近のファイル名_[i], menu->actions().at(static_cast<qsizetype>(i)));
+}
+
+void 主窓::dragEnterEvent(QDragEnterEvent* e) {
+    const QList<QUrl> urls = e->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()) e->acceptProposedAction();
+}
+
+void 主窓::dropEvent(QDropEvent* e) {
+    const QList<QUrl> urls = e->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) return;
+    e->acceptProposedAction();
+    const std::string path = QFile::encodeName(urls.front().toLocalFile()).toStdString();
+    // The boxes of the load would hold up the program the file came from.
+    QTimer::singleShot(0, this, [this, path] {
+        if (受け手_ != nullptr) 受け手_->ファイルを開く(path);
+    });
+}
 
 bool 主窓::印あり(std::string_view control) const {
     const QAction* a = 項目(control);

@@ -39,6 +39,8 @@ public:
     qreal 部品の倍率() const;
 
     void 印設定(メニュー操作 item, bool checked) override;
+    // "最近のﾌｧｲﾙ": one numbered item per record (RECENT1 …), or a disabled "(なし)".
+    void 最近のファイル設定(const std::vector<std::string>& paths) override;
     bool 印あり(メニュー操作 item) const override;
     // By control name ("LEVEL3"); false or none for a name that is no item.
     bool 印あり(std::string_view control) const;
@@ -53,6 +55,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // A local file dragged onto the window opens as a record, once the drop is over.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     void メニューを作る();
@@ -70,6 +75,8 @@ private:
     std::map<std::string_view, QAction*, std::less<>> 項目_;
     // The menu bar and the menus with the fonts they had at 100 %.
     std::vector<std::pair<QWidget*, QFont>> 文字の部品_;
+    std::map<メニュー操作, QMenu*> メニュー_;
+    std::vector<std::string> 最近のファイル名_;  // the object names of the recent items
     窓イベント* 受け手_ = nullptr;
     bool 配置済_ = false;
     bool 画面の見張り_ = false;     // the screen's changes followed

@@ -7,7 +7,7 @@ namespace {
 
 using enum メニュー操作;
 
-constexpr std::array<メニュー項目, 45> 表{{
+constexpr std::array<メニュー項目, 55> 表{{
     {TAIKYOKU, "対局", std::nullopt, true, false, false},
     {MATCH_MAN, "対局(人間)", TAIKYOKU, true, false, false},
     {START, "スタート", MATCH_MAN, false, false, false},
@@ -30,6 +30,16 @@ constexpr std::array<メニュー項目, 45> 表{{
     {KIFU_READ, "読込", KIFU, false, false, false},
     {KIFU_WRITE, "書込", KIFU, false, false, false},
     {KIF_WRITE, "KIF･CSA書込", KIFU, false, false, false},
+    {KIFU_OPEN, "開く…", KIFU, false, false, false},
+    {KIFU_SAVE_AS, "名前を付けて保存…", KIFU, false, false, false},
+    {RECENT, "最近のﾌｧｲﾙ", KIFU, true, false, false},
+    {COPY, "ｺﾋﾟｰ", KIFU, true, false, false},
+    {COPY_KIF, "KIF", COPY, false, false, false},
+    {COPY_CSA, "CSA", COPY, false, false, false},
+    {COPY_SFEN, "SFEN", COPY, false, false, false},
+    {COPY_USI, "USI", COPY, false, false, false},
+    {PASTE, "貼り付け", KIFU, false, false, false},
+    {LAST_GAME, "前回の対局", KIFU, false, false, false},
     {OPTION, "ｵﾌﾟｼｮﾝ", std::nullopt, true, false, false},
     {HAIKEI_GA, "背景画", OPTION, true, false, false},
     {MIDORI, "緑", HAIKEI_GA, false, true, false},

@@ -120,7 +120,8 @@ TEST(窓アプリ棋譜, 大きさの制限を超える保存はディスク不�
     std::vector<std::string> files;
     for (const auto& e : fs::directory_iterator(folder)) files.push_back(e.path().filename());
     std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{"Yukora将棋1.ini", "試験.棋譜"}));
+    EXPECT_EQ(files,
+              (std::vector<std::string>{"Yukora将棋1.ini", "recent-files.txt", "試験.棋譜"}));
     fs::remove_all(folder);
 }
 
