@@ -1,5 +1,6 @@
-# The desktop's side of the installed game: the menu entry, the icon in the hicolor theme
-# (drawn by the window's own icon code at build time), the AppStream metainfo, man pages.
+# The desktop's side of the installed game: the menu entry, the record types, the icon in the
+# hicolor theme (drawn by the window's own icon code at build time), the AppStream metainfo,
+# man pages.
 set(YUKORA_DIST ${CMAKE_SOURCE_DIR}/dist)
 set(YUKORA_GENERATED ${CMAKE_BINARY_DIR}/dist)
 set(YUKORA_ICON_SIZES 16 22 24 32 48 64 128 256)
@@ -12,6 +13,9 @@ install(FILES ${YUKORA_GENERATED}/${YUKORA_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${YUKORA_GENERATED}/${YUKORA_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The record types, so that a file manager offers the game for them (the entry's MimeType).
+install(FILES ${YUKORA_DIST}/yukora-shogi.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${YUKORA_APP_ID}.xml)
 
 # Man pages, one for each program this build has, compressed as Debian keeps them (man reads
 # either).

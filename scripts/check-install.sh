@@ -2,9 +2,11 @@
 # Checks the game installed as a user gets it, from a build folder that ./test.sh has built:
 #  1. the run folder still keeps the settings beside the program;
 #  2. `cmake --install` into a scratch prefix: the tree, the desktop entry, the metainfo, the
-#     icons, and the game started from there keeping its settings in $XDG_CONFIG_HOME;
+#     icons, the record types (read by update-mime-database in a scratch folder), and the game
+#     started from there keeping its settings in $XDG_CONFIG_HOME;
 #  3. the Debian package: built, checked by lintian, installed with dpkg (or, when the machine already has the
-#     package, unpacked into a scratch root), both programs run from PATH, removed again.
+#     package, unpacked into a scratch root), both programs run from PATH, the record types
+#     known to xdg-mime with the game as their program, removed again.
 #   scripts/check-install.sh [BUILD_DIR]     (default build)
 # Every start uses a scratch HOME and XDG_CONFIG_HOME. YUKORA_SHOT=FILE.png keeps a screenshot
 # of the game started from the package (needs ImageMagick's import).
@@ -98,6 +100,7 @@ programs=$(for p in yukora-shogi yukora-usi yukora-kifu; do
 data_files=$(printf '%s\n' BGM.wav Yukora将棋1.htm その他.wav 禁止.wav 駒打音.wav)
 icon_sizes="16 22 24 32 48 64 128 256"
 app_id=org.yukora.shogi
+record_types="application/x-shogi-kif;application/x-shogi-ki2;application/x-shogi-csa;application/x-yukora-shogi-record;"
 
 # The sound library's folder under PREFIX: lib/yukora-shogi or lib/<triplet>/yukora-shogi.
 library_dir() { dirname "$(ls "$1"/lib/yukora-shogi/Yukora将棋1.so "$1"/lib/*/yukora-shogi/Yukora将棋1.so 2>/dev/null | head -1)"; }
@@ -116,6 +119,10 @@ check_tree() {  # check_tree PREFIX BIN
         -f "$prefix/share/doc/yukora-shogi/changelog.gz"
     check "desktop-file-validate says nothing" \
         empty "$(desktop-file-validate "$prefix/share/applications/$app_id.desktop" 2>&1)"
+    check "the desktop entry opens the record types" \
+        grep -qx "MimeType=$record_types" "$prefix/share/applications/$app_id.desktop"
+    check "the record types are there for shared-mime-info" \
+        test -f "$prefix/share/mime/packages/$app_id.xml"
     check "appstreamcli validate passes" \
         quiet appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
     for size in $icon_sizes; do
@@ -126,6 +133,40 @@ check_tree() {  # check_tree PREFIX BIN
     for p in $programs; do
         check "man page of $p" test -n "$(ls "$prefix"/share/man/man[16]/"$p".[16].gz 2>/dev/null)"
     done
+}
+
+# Records of each type, named as a file manager shows them, and two named as nothing is:
+# FILE TYPE CONTENT lines.
+samples=$tmp/samples
+mkdir -p "$samples"
+record_samples=$(cat <<'EOF2'
+x.kif application/x-shogi-kif 手合割：平手
+x.KIFU application/x-shogi-kif #KIF version=2.0 encoding=UTF-8
+x.ki2 application/x-shogi-ki2 ▲７六歩
+x.ki2u application/x-shogi-ki2 ▲７六歩
+x.csa application/x-shogi-csa V2.2
+x.棋譜 application/x-yukora-shogi-record 対局
+csa-record application/x-shogi-csa V2.2
+kif-record application/x-shogi-kif 手数----指手---------消費時間--
+EOF2
+)
+while read -r name _ content; do
+    printf '%s\r\n' "$content" | iconv -f UTF-8 -t CP932 >"$samples/$name"
+done <<<"$record_samples"
+
+# The record types of PREFIX read by update-mime-database into a scratch data folder, and
+# the samples' types found there.
+check_mime() {  # check_mime PREFIX
+    local data=$tmp/mime-data
+    mkdir -p "$data/mime/packages"
+    cp "$1/share/mime/packages/$app_id.xml" "$data/mime/packages/"
+    check "update-mime-database reads the record types without a word" \
+        empty "$(XDG_DATA_HOME=$data XDG_DATA_DIRS=$data update-mime-database "$data/mime" 2>&1)"
+    local name type _
+    while read -r name type _; do
+        check "$name is $type" same_lines \
+            "$(XDG_DATA_HOME=$data XDG_DATA_DIRS=$data mimetype --brief "$samples/$name")" "$type"
+    done <<<"$record_samples"
 }
 
 # 1. The run folder, as ./run.sh starts the game.
@@ -142,6 +183,7 @@ check "the run folder's game reads its sounds and library beside it" \
 prefix=$tmp/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 check_tree "$prefix" "$(ls "$prefix/bin")"
+check_mime "$prefix"
 check "the game starts from the scratch prefix" start_game staged "$prefix/bin/yukora-shogi"
 check "the settings land in XDG_CONFIG_HOME" settings_are_defaults "$tmp/staged/config/yukora-shogi/$ini"
 check "the staged game reads its sounds and library from the installed tree" \
@@ -187,6 +229,15 @@ check "the packaged game's settings land in XDG_CONFIG_HOME" \
 check "the packaged game reads its sounds and library from the package's folders" \
     read_data packaged "$usr/share/yukora-shogi" "$(library_dir "$usr")"
 check "the packaged game writes nothing under $usr" empty "$(changes_under packaged "$usr")"
+if ((we_installed)); then
+    # dpkg's triggers brought the system's MIME database and the desktop entries up to date.
+    mkdir -p "$tmp/xdg"
+    xdg() { HOME=$tmp/xdg XDG_DATA_HOME=$tmp/xdg/data XDG_CONFIG_HOME=$tmp/xdg/config xdg-mime "$@"; }
+    check "xdg-mime gives a .kif the program's type" \
+        same_lines "$(xdg query filetype "$samples/x.kif")" application/x-shogi-kif
+    check "xdg-mime names the game as the program for it" \
+        same_lines "$(xdg query default application/x-shogi-kif)" "$app_id.desktop"
+fi
 if ((we_installed)); then
     dpkg --purge "$package" >/dev/null
     we_installed=0

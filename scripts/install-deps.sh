@@ -9,12 +9,13 @@ packages=(
     qt6-base-dev qt6-translations-l10n fonts-ipafont-mincho
     libsdl2-mixer-dev
     clang libclang-rt-14-dev clang-format
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick xclip
     # A window manager, to see the real window framed (tests/window/desktop_session.sh).
     openbox
     xdg-utils
     # Installing and packaging, and checking the installed game (scripts/check-install.sh).
     dpkg-dev file desktop-file-utils appstream strace lintian
+    shared-mime-info libfile-mimeinfo-perl
 )
 
 missing=()

@@ -35,9 +35,15 @@ std::string 絶対パス(const std::string& path) {
 
 }  // namespace
 
+// A record loaded is laid out with 先手 at the bottom, whatever side the last game gave the
+// bottom player.
+int ゲーム::下の側() const { return 状態.進行.番.棋譜モード == 1 ? 先手 : 状態.進行.番.MAN番; }
+
 読込結果 ゲーム::今の記録() const {
-    return 対局を記録に(状態.手順, 状態.盤面, 状態.進行, 見出し_, "",
-                        終局を調べる(状態.盤面, 状態.進行));
+    進行状態 s = 状態.進行;
+    s.番.MAN番 = 下の側();
+    s.番.COM番 = -s.番.MAN番;
+    return 対局を記録に(状態.手順, 状態.盤面, s, 見出し_, "", 終局を調べる(状態.盤面, 状態.進行));
 }
 
 void ゲーム::最近に加える(const std::string& path) {
@@ -102,8 +108,8 @@ void ゲーム::COPY_Click(メニュー操作 item) {
     if (窓口_.desktop == nullptr) return;
     const 進行状態& s = 状態.進行;
     if (item == メニュー操作::COPY_SFEN) {
-        窓口_.desktop->クリップボードに置く(
-            盤面のSFEN(状態.盤面, s.番.MAN番, s.番.手番, s.数.手数) + "\n");
+        窓口_.desktop->クリップボードに置く(盤面のSFEN(状態.盤面, 下の側(), s.番.手番, s.数.手数) +
+                                            "\n");
         return;
     }
     const 読込結果 game = 今の記録();

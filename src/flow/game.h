@@ -137,6 +137,8 @@ private:
     void 終わりへ進める();
     // The game on the board as a record, with the names of the record it was loaded from.
     読込結果 今の記録() const;
+    // The side value of the pieces at the bottom.
+    int 下の側() const;
     // A record at `path` was read or written: first in the recent files.
     void 最近に加える(const std::string& path);
     // The game `r` was written at `path`: nothing to keep at the end until it changes.

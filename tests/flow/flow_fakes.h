@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,9 @@ public:
 class 記録するメニュー final : public メニュー {
 public:
     std::map<メニュー操作, bool> 印;
+    std::vector<std::string> 最近;  // the recent files shown
     void 印設定(メニュー操作 item, bool checked) override { 印[item] = checked; }
+    void 最近のファイル設定(const std::vector<std::string>& paths) override { 最近 = paths; }
     bool 印あり(メニュー操作 item) const override {
         const auto it = 印.find(item);
         return it != 印.end() && it->second;
@@ -66,6 +69,22 @@ public:
         ++表示回数;
         return ホームページ;
     }
+};
+
+// File dialogs that answer what the test put in, and a clipboard of one string.
+class 答えるデスクトップ final : public デスクトップ {
+public:
+    std::optional<std::string> 開く答え;
+    std::optional<保存先> 保存答え;
+    std::string 中身;
+    int 保存を聞いた回数 = 0;
+    std::optional<std::string> 開くファイルを選ぶ(const std::string&) override { return 開く答え; }
+    std::optional<保存先> 保存するファイルを選ぶ(const std::string&) override {
+        ++保存を聞いた回数;
+        return 保存答え;
+    }
+    std::string クリップボード() override { return 中身; }
+    void クリップボードに置く(const std::string& text) override { 中身 = text; }
 };
 
 // The game with every port faked, started from a fresh temporary folder.
@@ -93,6 +112,7 @@ public:
     sound_test::記録サウンドライブラリ 音;
     記録するブラウザ browser;
     記録する版情報 version;
+    答えるデスクトップ desktop;
     bool 終了した = false;
     std::unique_ptr<ゲーム> game;
     ゲーム状態& st() { return game->状態; }

@@ -120,6 +120,29 @@ TEST(置き場, 導入先の設定はXDGの設定フォルダ) {
     }
 }
 
+TEST(置き場, 利用者のデータは導入先ではXDGのデータフォルダで実行フォルダではそこ) {
+    const struct {
+        fs::path 実行;
+        const char* xdg;
+        const char* home;
+        fs::path データ;
+    } rows[] = {
+        {"/usr/games", "/home/taro/data", "/home/taro", "/home/taro/data/yukora-shogi"},
+        {"/usr/games", "", "/home/taro", "/home/taro/.local/share/yukora-shogi"},
+        {"/usr/games", "data", "/home/taro", "/home/taro/.local/share/yukora-shogi"},
+        {"/usr/games", "", "", "/dev/null"},
+        {"/src/build/run", "/home/taro/data", "/home/taro", "/src/build/run"},
+    };
+    for (const auto& r : rows) {
+        起動の様子 s = 導入した様子();
+        s.実行フォルダ = r.実行;
+        s.XDG_DATA_HOME = r.xdg;
+        s.ホーム = r.home;
+        EXPECT_EQ((架空の木{{}, {"/src/build/run"}}.決める(s).利用者データ), r.データ)
+            << r.実行 << r.xdg;
+    }
+}
+
 TEST(置き場, 導入先の棋譜は文書フォルダかホームか今のフォルダ) {
     struct 例 {
         std::set<fs::path> ある;

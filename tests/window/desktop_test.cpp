@@ -131,6 +131,15 @@ public:
     std::int32_t dsStop(std::int32_t) override { return 1; }
 };
 
+// 7六歩 in a game between two people, played as the presses on the board make it.
+void 一手指す(窓アプリ& app) {
+    進行状態& s = app.進行();
+    s.番.手番 = s.番.MAN番 = 1;
+    s.番.COM番 = -1;
+    for (const auto& [x, y] : {std::pair{3, 7}, std::pair{3, 6}})
+        app.対局().マウス押下(ボタン_左, 1050 + 570 * x + 285, 100 + 660 * y + 330);
+}
+
 fs::path 音のある試験フォルダ() {
     char pattern[] = "/tmp/yukora-signal-XXXXXX";
     const fs::path folder(mkdtemp(pattern));
@@ -142,7 +151,7 @@ fs::path 音のある試験フォルダ() {
 // Runs the program's event loop until the signal ends it (or 5 s pass), optionally while a
 // message box is open; prints what the shutdown did. A separate process: once the program
 // ended its event loops, no other loop of the process would run.
-void 送って終わる(int signal, bool 箱を開く) {
+void 送って終わる(int signal, bool 箱を開く, bool 指す = false) {
     int freed = 0, ended = 0;
     const fs::path folder = 音のある試験フォルダ();
     int rc = -2;
@@ -159,6 +168,7 @@ void 送って終わる(int signal, bool 箱を開く) {
         QObject::connect(&ready, &QTimer::timeout, &loop, [&] {
             if (!app.対局().サウンド準備済み()) return;
             ready.stop();
+            if (指す) 一手指す(app);
             if (箱を開く) QTimer::singleShot(50, [signal] { std::raise(signal); });
             else std::raise(signal);
             if (箱を開く) app.対局().START_Click();  // "先手の番です" waits for OK
@@ -167,8 +177,10 @@ void 送って終わる(int signal, bool 箱を開く) {
         rc = loop.exec();
         終了済み = app.終了済み();
     }
+    const bool kept = fs::exists(folder / "last-game.kif");
     fs::remove_all(folder);
-    std::fprintf(stderr, "rc=%d ended=%d freed=%d terminated=%d\n", rc, 終了済み, freed, ended);
+    std::fprintf(stderr, "rc=%d ended=%d freed=%d terminated=%d kept=%d\n", rc, 終了済み, freed,
+                 ended, kept);
     std::exit(0);
 }
 
@@ -185,6 +197,11 @@ TEST(終了シグナル, 箱が開いていても終わる) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(送って終わる(SIGTERM, true), ::testing::ExitedWithCode(0),
                 "rc=0 ended=1 freed=4 terminated=1");
+}
+
+TEST(終了シグナル, 保存していない対局を前回の対局として残す) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(送って終わる(SIGTERM, false, true), ::testing::ExitedWithCode(0), "kept=1");
 }
 
 TEST(終了シグナル, 無くなれば元の扱いに戻る) {
