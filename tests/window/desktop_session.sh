@@ -6,7 +6,10 @@
 #  - a side button acts as the left one (a press on the board before a game is refused);
 #  - a message box titled " " keeps its blank title;
 #  - その他 → 解説 with an opener that finds no browser says so in a box titled "解説";
-#  - under a window manager (openbox) the whole frame, title bar included, is on the screen.
+#  - under a window manager (openbox) the whole frame, title bar included, is on the screen;
+#  - a record named on the command line is read, its box over the window;
+#  - KIF put on the clipboard (xclip), pasted with Ctrl+V and copied back with Ctrl+C, gives
+#    the same moves.
 # It waits for what it expects (a window, a menu, the end), never for a time: only a hang fails.
 # Usage: desktop_session.sh path/to/yukora-shogi
 set -euo pipefail
@@ -51,7 +54,7 @@ write_settings() {
 
 pid=
 start() {
-    (cd "$work" && exec "$exe") &
+    (cd "$work" && exec "$exe" "$@") &
     pid=$!
     local i
     for i in $(seq 600); do
@@ -207,6 +210,49 @@ name="the frame (title bar $top px) starts at the screen's corner, client at $co
 if ((top > 0)) && [[ "$corner" == "$left,$top" ]]; then pass "$name"; else fail "$name"; fi
 stop
 kill "$wm" 2>/dev/null; wait "$wm" 2>/dev/null || true
+
+# 7. A record named on the command line.
+printf '手合割：平手\r\n   1 ７六歩(77)\r\n   2 ３四歩(33)\r\n' | iconv -f UTF-8 -t CP932 >"$work/x.kif"
+start "$work/x.kif"
+if find_box "棋譜"; then pass "a record named on the command line is read"
+else fail "a record named on the command line is read"; fi
+stop
+
+# Answers the box titled $1 with Return and waits until it has gone.
+answer_box() {
+    find_box "$1" || return 1
+    xdotool windowfocus --sync "$box" key Return
+    local i
+    for i in $(seq 300); do
+        grep -qw "$box" <<<"$(shown)" || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# 8. The clipboard both ways, as another program sees it.
+if command -v xclip >/dev/null; then
+    printf '手合割：平手\n   1 ２六歩(27)\n   2 ８四歩(83)\n' | xclip -selection clipboard -i
+    start
+    xdotool windowfocus --sync "$win" key ctrl+v
+    # " 読み込みました", then "棋譜を '進 'で進めて下さい".
+    answer_box "棋譜" && answer_box "棋譜"
+    xdotool windowfocus --sync "$win" key ctrl+c
+    copied=
+    for _ in $(seq 300); do
+        copied=$(xclip -selection clipboard -o 2>/dev/null || true)
+        grep -qE '^ +2 ８四歩\(83\)' <<<"$copied" && break
+        sleep 0.1
+    done
+    if grep -qE '^ +1 ２六歩\(27\)' <<<"$copied" && grep -qE '^ +2 ８四歩\(83\)' <<<"$copied"; then
+        pass "KIF pasted with Ctrl+V comes back with Ctrl+C"
+    else
+        fail "KIF pasted with Ctrl+V comes back with Ctrl+C"; echo "$copied"
+    fi
+    stop
+else
+    echo "SKIP the clipboard: no xclip"
+fi
 
 echo "$passed passed, $failed failed"
 (( failed == 0 ))
