@@ -70,6 +70,8 @@ void ゲーム::ファイルを開く(const std::string& path) {
 
 // A record that is gone leaves the list, with a word; the others open as any path does.
 void ゲーム::最近のファイルを開く(int index) {
+    サウンド準備();
+    ヒント枠を消す();
     const std::vector<std::string>& list = 最近_->一覧();
     if (index < 0 || index >= static_cast<int>(list.size())) return;
     const std::string path = list[static_cast<size_t>(index)];

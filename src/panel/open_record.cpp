@@ -6,6 +6,13 @@
 #include "panel/other_formats.h"
 
 namespace yukora {
+namespace {
+
+// Far more than any game's record as text (a game of 300 moves is some 15 KB); a longer text
+// is read up to here, so that a pasted text cannot fill the memory with moves.
+constexpr std::size_t 貼り付けの上限 = 1u << 20;
+
+}  // namespace
 
 棋譜読込結果 パスの棋譜を読む(const std::string& path, 手順リスト& list) {
     const std::filesystem::path p(path);
@@ -20,7 +27,7 @@ namespace yukora {
         r.知らせ = {"ｸﾘｯﾌﾟﾎﾞｰﾄﾞに棋譜がありません"};
         return r;
     }
-    return 読んだ記録を手順に(貼り付けを読む(text), list);
+    return 読んだ記録を手順に(貼り付けを読む(text.substr(0, 貼り付けの上限)), list);
 }
 
 }  // namespace yukora

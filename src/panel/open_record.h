@@ -14,7 +14,8 @@ namespace yukora {
 棋譜読込結果 パスの棋譜を読む(const std::string& path, 手順リスト& list);
 
 // Reads a pasted text (KIF, CSA, an SFEN or a USI position line) into the move list as a
-// file of its format is read. Text of blanks only reads nothing, and the box says so.
+// file of its format is read, up to its first MiB. Text of blanks only reads nothing, and the
+// box says so.
 棋譜読込結果 貼り付けの棋譜を読む(std::string_view text, 手順リスト& list);
 
 }  // namespace yukora

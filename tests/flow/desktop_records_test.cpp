@@ -54,7 +54,8 @@ TEST(貼り付け, 各形式を読み壊れた文字と空のクリップボー�
         {"USI", "position startpos moves 7g7f 3c3d\n", 読めた, 二手後},
         {"SFEN", "sfen " + 二手後, 読めた,
          "lnsgkgsnl/1r5b1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL b - 1\n"},
-        {"USIの指せない手", "position startpos moves 7g7f 3c3e",
+        {"USIの指せない手",
+         "position startpos moves 7g7f 3c3e",
          {"棋譜: 1手まで読み込みました\n\n2手目が読めないか指せない手です", 読めた[1]},
          "lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 2\n"},
         {"壊れたSFEN", "lnsgkgsnl/9/9/9/9/9/9/9/9 b - 1", {"棋譜: 棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"}, ""},
@@ -133,8 +134,9 @@ TEST(最近のファイル, 新しい十件を覚え消えたファイルは選�
     t.game->最近のファイルを開く(0);
     EXPECT_EQ(t.dialog.最後(), 読めた[1]);
     // The list is kept in the settings folder for the next start.
-    t.game = std::make_unique<ゲーム>(ゲームの窓口{t.screen, t.clock, t.timer, t.dialog, t.menu,
-                                                   t.panel, t.音, t.browser, t.version, nullptr, 0});
+    t.game =
+        std::make_unique<ゲーム>(ゲームの窓口{t.screen, t.clock, t.timer, t.dialog, t.menu, t.panel,
+                                              t.音, t.browser, t.version, nullptr, 0});
     t.game->Form_Load(t.フォルダ);
     EXPECT_EQ(t.menu.最近.size(), 9u);
     EXPECT_EQ(t.menu.最近.front(), paths[10]);

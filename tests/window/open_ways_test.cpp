@@ -39,7 +39,9 @@ protected:
         app.reset();
         fs::remove_all(folder);
     }
-    QString 場所(const char* name) const { return QString::fromStdString((folder / name).string()); }
+    QString 場所(const char* name) const {
+        return QString::fromStdString((folder / name).string());
+    }
     fs::path folder;
     std::unique_ptr<窓アプリ> app;
     箱を閉じる boxes;
