@@ -238,10 +238,11 @@ if command -v xclip >/dev/null; then
     # " 読み込みました", then "棋譜を '進 'で進めて下さい".
     answer_box "棋譜" && answer_box "棋譜"
     xdotool windowfocus --sync "$win" key ctrl+c
+    # The program's copy, not the text put there: it starts with the KIF header line.
     copied=
     for _ in $(seq 300); do
         copied=$(xclip -selection clipboard -o 2>/dev/null || true)
-        grep -qE '^ +2 ８四歩\(83\)' <<<"$copied" && break
+        grep -q '^#KIF version=2.0' <<<"$copied" && break
         sleep 0.1
     done
     if grep -qE '^ +1 ２六歩\(27\)' <<<"$copied" && grep -qE '^ +2 ８四歩\(83\)' <<<"$copied"; then
