@@ -30,6 +30,11 @@ for _ in $(seq 100); do
 done
 [[ -s "$work/display" ]] || { cat "$work/xvfb.log" >&2; echo "desktop_session: no Xvfb" >&2; exit 1; }
 export DISPLAY=:$(head -1 "$work/display")
+# The number is written once the server listens; wait until it also answers.
+for _ in $(seq 100); do
+    xprop -root >/dev/null 2>&1 && break
+    sleep 0.1
+done
 # One client held for the whole run: a server resets when its last client leaves, and a
 # program starting during the reset cannot connect.
 xprop -root -spy >/dev/null 2>&1 &
