@@ -18,12 +18,13 @@ declare -A allowed=(
     [panel]="game textfile influence rules computer display own_format formats settings"
     [sound]="game textfile influence rules computer"
     [help]="game textfile influence rules computer"
-    [flow]="game textfile influence rules computer display own_format formats settings panel sound help"
-    [window]="game textfile influence rules computer display own_format formats settings panel sound help flow"
-    [usi]="game textfile influence rules computer display own_format formats settings panel sound help flow"
-    [kifu]="game textfile influence rules computer display own_format formats settings panel sound help flow"
+    [engine]="game textfile influence rules computer display own_format formats settings panel sound help"
+    [flow]="game textfile influence rules computer display own_format formats settings panel sound help engine"
+    [window]="game textfile influence rules computer display own_format formats settings panel sound help engine flow"
+    [usi]="game textfile influence rules computer display own_format formats settings panel sound help engine flow"
+    [kifu]="game textfile influence rules computer display own_format formats settings panel sound help engine flow"
 )
-core_folders="game textfile influence rules computer display own_format formats settings panel sound help flow window"
+core_folders="game textfile influence rules computer display own_format formats settings panel sound help engine flow window"
 
 # The folder a file belongs to: src/<folder>/..., or one of the adapters usi/... and kifu/...
 layer_of() {
@@ -53,7 +54,8 @@ done < <(find src usi kifu -name '*.h' -o -name '*.cpp' | sort)
 if ((status)); then
     echo "layer check failed: the order is game, textfile <- influence <- rules <- computer <-"
     echo "  display <- settings; game, textfile <- own_format; rules, own_format <- formats;"
-    echo "  display, settings, formats <- panel; computer <- sound, help; panel, sound, help <- flow;"
+    echo "  display, settings, formats <- panel; computer <- sound, help; panel, sound, help <- engine"
+    echo "  <- flow;"
     echo "  all <- window, usi, kifu"
 else
     echo "layer check passed"
