@@ -113,6 +113,8 @@ void ゲーム::移動先を選ぶ(int c, int r, int button) {
     } else if (移動後チェック(r, s.選択.選択駒) == 0 && button != ボタン_右) {
         効果音(音::禁止);
         窓口_.dialog.メッセージ("マウスの右をクリックして下さい", "成り");
+    } else if (s.番.対局モード == 対局モード_エンジン && !エンジン対局で指せるか(button)) {
+        // Refused by the full rules (or the clock); it has said why.
     } else {
         人の手を指す(button);
     }
@@ -146,6 +148,7 @@ void ゲーム::人の手を指す(int button) {
     描画_移動結果(表示_, s.番, s.選択.選択駒 >= 10 ? s.番.COM番 : s.番.MAN番, s.選択.先X,
                   s.選択.先Y, s.選択.選択駒, 色_文字);
     勢力表示を合わせる();
+    if (s.番.対局モード == 対局モード_エンジン) return エンジン対局で人が指した();
     if (s.番.対局モード == 1) {
         窓口_.timer.有効設定(false);
         s.時間.MAN時間 += s.時間.経過秒;

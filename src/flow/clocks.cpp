@@ -19,6 +19,12 @@ void ゲーム::Timer1_Timer() {
 }
 
 void ゲーム::描画_所有時間(int side, float seconds) {
+    // An engine game shows its own clocks there, and its band below the board, on any repaint.
+    if (エンジン対局中()) {
+        エンジン時計を描く(side == 状態.進行.番.MAN番, true);
+        if (side == 状態.進行.番.MAN番) 思考の帯を描く(エンジン_->思考の表示);
+        return;
+    }
     if (!状態.設定.印.KEIKA) return;
     const std::string text = 調査_時間秒追加結果(seconds);
     消去_所有時間(side);
@@ -33,6 +39,8 @@ void ゲーム::描画_所有時間(int side, float seconds) {
 }
 
 void ゲーム::消去_所有時間(int side) {
+    if (エンジン対局中())
+        (side == 状態.進行.番.MAN番 ? エンジン_->下の時計 : エンジン_->上の時計).clear();
     const int 背景 = 表示_.状態.背景画番号;
     if (side == 状態.進行.番.MAN番) {
         for (int c = 13; c <= 15; ++c) 表示_.描画_絵(背景, c, 9);

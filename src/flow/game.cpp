@@ -72,6 +72,7 @@ void ゲーム::終了処理() {
     if (終了処理済_) return;
     終了処理済_ = true;
     前回の対局を残す();
+    エンジン対局を片付ける();
     解放_サウンド(状態.音, 窓口_.sound);
     サウンド終了(状態.音, 窓口_.sound);
 }
@@ -91,7 +92,8 @@ void ゲーム::閉じる() { 終了処理(); }
 void ゲーム::マウス押下(int button, int X, int Y) {
     サウンド準備();
     ヒント枠を消す();
-    Form_MouseDown(button, 0, static_cast<float>(X), static_cast<float>(Y));
+    if (エンジン対局中()) エンジン対局の押下(button, X, Y);
+    else Form_MouseDown(button, 0, static_cast<float>(X), static_cast<float>(Y));
     勢力表示を合わせる();
 }
 
@@ -100,6 +102,9 @@ void ゲーム::勢力表示を合わせる() { 表示_.勢力地色を合わせ
 void ゲーム::メニュー選択(メニュー操作 item) {
     サウンド準備();
     ヒント枠を消す();
+    if (対局を変える命令か(item)) エンジン対局を片付ける();
+    // 戻 and 進 stop the side to move; the next press on the board goes on from there.
+    if (item == メニュー操作::REPLAY || item == メニュー操作::AFTER) 手番の側を止める();
     メニューの命令(item);
     勢力表示を合わせる();
 }
@@ -153,6 +158,13 @@ void ゲーム::メニューの命令(メニュー操作 item) {
         case BAIRITU250: 表示倍率_Click(250); break;
         case BAIRITU300: 表示倍率_Click(300); break;
         case AWASERU: 表示倍率_Click(表示倍率_合わせる); break;
+        case ENGINE_SENTE: ENGINE_Click(先手); break;
+        case ENGINE_GOTE: ENGINE_Click(後手); break;
+        case ENGINE_BOTH: ENGINE_Click(0); break;
+        case ENGINE_STOP: ENGINE_STOP_Click(); break;
+        case TOURYOU: TOURYOU_Click(); break;
+        case ENGINE_SETUP: ENGINE_SETUP_Click(); break;
+        case ENGINE:
         case MATCH_MAN:
         case START2:
         case LEVEL:

@@ -4,8 +4,13 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "display/display.h"
+#include "engine/engine_game.h"
+#include "engine/move_judge.h"
+#include "engine/usi_view.h"
 #include "flow/game_state.h"
 #include "flow/ports.h"
 #include "flow/window_events.h"
@@ -20,10 +25,14 @@ namespace yukora {
 struct COM指し手;
 class 最近のファイル;
 
+// 対局モード of an engine game (0 two people, 1 the computer).
+inline constexpr int 対局モード_エンジン = 2;
+
 class ゲーム final : public 窓イベント,
                      private 再描画の付随,
                      private yukora::効果音,
-                     private BGM演奏 {
+                     private BGM演奏,
+                     private エンジン対話の受け手 {
 public:
     explicit ゲーム(ゲームの窓口 ports);
     ~ゲーム() override;
@@ -115,6 +124,17 @@ public:
     // The computer's choice for the side to move, outlined and named; nothing is played.
     void HINT_Click();
 
+    // Engine games: 対局(ｴﾝｼﾞﾝ) with the person as 先手 or 後手, or 0 for engine against engine
+    // (or the computer); 中断, 投了 (any game), ｴﾝｼﾞﾝ設定, and the tick of their clocks.
+    void ENGINE_Click(int 人の番);
+    void ENGINE_STOP_Click();
+    void TOURYOU_Click();
+    void ENGINE_SETUP_Click();
+    void エンジン時刻();
+    // An engine game is on the board (going on or ended, until another game starts).
+    bool エンジン対局中() const;
+    const エンジン対局* エンジン対局部() const { return エンジン_.get(); }
+
     void 効果音(音 which);
     表示& 表示部() { return 表示_; }
     const std::filesystem::path& 起動フォルダ() const { return 起動フォルダ_; }
@@ -151,6 +171,35 @@ private:
     std::string 設定フォルダ() const { return 設定フォルダ_.string(); }
     // Shows the option check marks on the menu.
     void オプション印を映す();
+
+    // Engine games (flow/engine_*.cpp).
+    void 識別できた(エンジン対話&) override {}
+    void 準備できた(エンジン対話& e) override;
+    void 指した(エンジン対話& e, const 最善手& b) override;
+    void 読んだ(エンジン対話& e, const 読み筋& info) override;
+    void 故障した(エンジン対話& e, const エンジン故障& f) override;
+    bool 対局を変える命令か(メニュー操作 item) const;
+    void エンジン対局を片付ける();
+    void エンジン対局の押下(int button, int X, int Y);
+    void エンジン対局の手番();
+    void 手番の側を止める();
+    bool エンジン対局で指せるか(int button);
+    void エンジン対局で人が指した();
+    void エンジンの答え(bool 下側, const 最善手& b);
+    void 判定した手を指す(const 手の判定& j, bool 下側);
+    void 盤に指す(const 盤の手& mv, bool 下側);
+    bool 指した手を記録(const std::string& usi, bool 王手);
+    void COMに指させる();
+    void 人の投了();
+    void エンジン対局の終わり(終局理由 how, int 勝者, const std::string& 文);
+    std::string 対局者名(bool 下側) const;
+    std::string 結果の文(int 勝者) const;
+    手番付き局面 USIの局面() const;
+    ミリ秒 経過ミリ秒() const;
+    void エンジン表示を合わせる();
+    void エンジン時計を描く(bool 下側, bool 必ず);
+    void 思考の帯を描く(const std::string& text);
+    void 知らせを出す();
     // The ports the game itself implements: sound effects and the music.
     void 鳴らす(音 which) override { 効果音(which); }
     void ループ再生() override;
@@ -174,6 +223,11 @@ private:
         int 元X = 0, 元Y = 0, 元色 = 0, 先X = 0, 先Y = 0, 先色 = 0;
     };
     ヒント枠 ヒント枠_;
+    std::unique_ptr<エンジン対局> エンジン_;
+    // Boxes asked for while an engine's answer is handled, shown at the next tick: a modal
+    // box there would let the event loop run inside the engine's report.
+    std::vector<std::pair<std::string, std::string>> 保留の知らせ_;
+    bool 刻み中_ = false;
 };
 
 }  // namespace yukora

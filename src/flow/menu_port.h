@@ -64,9 +64,16 @@ enum class メニュー操作 {
     BAIRITU250,
     BAIRITU300,
     AWASERU,
+    ENGINE,        // 対局(ｴﾝｼﾞﾝ)
+    ENGINE_SENTE,  // the person plays 先手 against the engine
+    ENGINE_GOTE,
+    ENGINE_BOTH,   // engine against engine
+    ENGINE_STOP,   // 中断
+    TOURYOU,       // 投了
+    ENGINE_SETUP,  // ｴﾝｼﾞﾝ設定…
 };
 
-inline constexpr std::array<std::string_view, 55> 操作の名前{
+inline constexpr std::array<std::string_view, 62> 操作の名前{
     "TAIKYOKU",   "MATCH_MAN",  "START",      "START2",     "SENTE",      "GOTE",
     "LEVEL",      "LEVEL1",     "LEVEL2",     "LEVEL3",     "OWARI",      "STOP",
     "CANCEL",     "REVERSE",    "REPLAY",     "AFTER",      "LBEL_UP",    "LEBEL_DOWN",
@@ -76,7 +83,7 @@ inline constexpr std::array<std::string_view, 55> 操作の名前{
     "TAKE",       "UCHU",       "RENGA",      "SIDOU",      "KEIKA",      "BGM",
     "SEIRYOKU",   "SONOTA",     "KAISETU",    "VER",        "HINT",       "BAIRITU",
     "BAIRITU100", "BAIRITU125", "BAIRITU150", "BAIRITU200", "BAIRITU250", "BAIRITU300",
-    "AWASERU"};
+    "AWASERU", "ENGINE", "ENGINE_SENTE", "ENGINE_GOTE", "ENGINE_BOTH", "ENGINE_STOP", "TOURYOU", "ENGINE_SETUP"};
 
 // The control name of an item ("LEVEL3").
 constexpr std::string_view 操作名(メニュー操作 c) { return 操作の名前[static_cast<int>(c)]; }

@@ -18,14 +18,26 @@ void ゲーム::KIFU_READ_Click() { yukora::KIFU_READ_Click(窓口_.panel); }
 
 void ゲーム::KIFU_WRITE_Click() { yukora::KIFU_WRITE_Click(窓口_.panel, 窓口_.dialog, 状態.進行); }
 
-void ゲーム::KIF_WRITE_Click() { yukora::KIF_WRITE_Click(窓口_.panel); }
+void ゲーム::KIF_WRITE_Click() {
+    yukora::KIF_WRITE_Click(窓口_.panel);
+    // An engine game's record names its engines (先手 in Text3, 後手 in Text4).
+    if (!エンジン対局中()) return;
+    for (const bool 下側 : {true, false}) {
+        const エンジン対局の側& side = 下側 ? エンジン_->下 : エンジン_->上;
+        const 棋譜欄 box = エンジン_->側の番(下側) == 先手 ? 棋譜欄::Text3 : 棋譜欄::Text4;
+        if (side.者 != 指す者::人 && 窓口_.panel.文字列(box).empty())
+            窓口_.panel.文字列設定(box, side.者 == 指す者::COM ? "COM" : side.名前);
+    }
+}
 
 // A name ending in ".kif", ".kifu" or ".csa" saves in that format; any other is a ".棋譜" file.
 void ゲーム::Command1_Click() {
     const std::string name = 窓口_.panel.文字列(棋譜欄::Text1);
     const std::filesystem::path folder = 窓口_.panel.File1フォルダ();
     if (他形式の名前か(name)) {
-        if (他形式で保存(状態.手順, 状態.盤面, 状態.進行, 窓口_.panel, 窓口_.dialog))
+        std::optional<終局理由> how;
+        if (エンジン対局中()) how = エンジン_->終わった ? エンジン_->終局 : 終局理由::中断;
+        if (他形式で保存(状態.手順, 状態.盤面, 状態.進行, 窓口_.panel, 窓口_.dialog, how))
             保存した((folder / name).string(), 今の記録().記録);
         return;
     }
@@ -52,6 +64,7 @@ void ゲーム::File1_Click(const std::string& name) {
 bool ゲーム::読んだ棋譜を置く(const 棋譜読込結果& r, bool 終わりへ) {
     進行状態& s = 状態.進行;
     if (r.新しい対局) {
+        エンジン対局を片付ける();
         初期設定();
         s.番.棋譜モード = 1;
         開始を盤に(状態.手順, 状態.盤面, s.番, 表示_);

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "flow/desktop_port.h"
+#include "engine/engine_ports.h"
 #include "flow/menu_port.h"
 #include "game/clock_port.h"
 #include "game/dialog_port.h"
@@ -29,6 +30,7 @@ struct ゲームの窓口 {
     std::intptr_t 窓番号 = 0;         // the window the sound library is opened for
     表示倍率の窓* 倍率 = nullptr;     // the window's zoom; none keeps everything at 100 %
     デスクトップ* desktop = nullptr;  // file dialogs and clipboard; none: those commands do nothing
+    エンジンの窓口* エンジン = nullptr;  // engine processes; none: no engine games
 };
 
 }  // namespace yukora

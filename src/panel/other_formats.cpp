@@ -80,7 +80,7 @@ void KIF_WRITE_Click(棋譜パネル& panel) {
 }
 
 int 他形式で保存(const 手順リスト& list, const 局面& p, const 進行状態& s, 棋譜パネル& panel,
-                 ダイアログ& dialog) {
+                 ダイアログ& dialog, std::optional<終局理由> 終局) {
     const std::string name = panel.文字列(棋譜欄::Text1);
     if (拡張子だけか(name)) {
         dialog.メッセージ("ﾌｧｲﾙ名が入力されていません", 空白題);
@@ -92,7 +92,7 @@ int 他形式で保存(const 手順リスト& list, const 局面& p, const 進�
     }
     const 棋譜見出し h{panel.文字列(棋譜欄::Text2), panel.文字列(棋譜欄::Text3),
                        panel.文字列(棋譜欄::Text4)};
-    const 読込結果 r = 対局を記録に(list, p, s, h, "", 終局を調べる(p, s));
+    const 読込結果 r = 対局を記録に(list, p, s, h, "", 終局.value_or(終局を調べる(p, s)));
     if (r.エラー) {
         dialog.メッセージ("棋譜ﾌｧｲﾙを保存できませんでした\n\n" + std::to_string(r.エラー->手数) +
                               "手目を記録にできません",

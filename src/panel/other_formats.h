@@ -1,5 +1,6 @@
 // KIF, KIFU and CSA files through the record panel, chosen by the extension of the name.
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,10 @@ bool 他形式の名前か(const std::string& name);
 void KIF_WRITE_Click(棋譜パネル& panel);
 
 // Saves the game on the board into the file Text1 names, in the format of its extension,
-// in the folder the file list shows. Returns 1 when written.
+// in the folder the file list shows. Returns 1 when written. The ending is the one given
+// (an engine game knows its own), else the one the board shows.
 int 他形式で保存(const 手順リスト& list, const 局面& p, const 進行状態& s, 棋譜パネル& panel,
-                 ダイアログ& dialog);
+                 ダイアログ& dialog, std::optional<終局理由> 終局 = std::nullopt);
 
 // The boxes (title "棋譜") that tell how reading went: why nothing was read, or that all or
 // only part of the record was read (the move and the line that stopped it).

@@ -28,6 +28,7 @@ namespace yukora::window {
       音_(sound ? std::move(sound)
                 : std::make_unique<動的サウンドライブラリ>(places.ライブラリ /
                                                            動的サウンドライブラリ::ファイル名())),
+      エンジン窓口_{[this] { return std::make_unique<Qtエンジンプロセス>(墓場_); }, 経過_, 刻み_},
       パネル_(std::make_unique<棋譜パネル部品>(&窓_.キャンバス(), 置き場_.棋譜)),
       // A signal to end is the same as "終わり".
       シグナル_([this](int) { ゲーム_->OWARI_Click(); }) {
@@ -40,8 +41,10 @@ namespace yukora::window {
     };
     ゲーム_ = std::make_unique<ゲーム>(ゲームの窓口{
         画像_, 時計_, タイマー_, ダイアログ_, 窓_, *パネル_, *音_, ブラウザ_, 版情報_,
-        [this] { 終わる(); }, static_cast<std::intptr_t>(窓_.winId()), &窓_, &デスクトップ_});
+        [this] { 終わる(); }, static_cast<std::intptr_t>(窓_.winId()), &窓_, &デスクトップ_,
+        &エンジン窓口_});
     タイマー_.時刻 = [this] { ゲーム_->Timer1_Timer(); };
+    刻み_.時刻 = [this] { ゲーム_->エンジン時刻(); };
     パネル_->ファイル選択 = [this](const std::string& name) { ゲーム_->File1_Click(name); };
     パネル_->保存 = [this] { ゲーム_->Command1_Click(); };
     パネル_->ドライブ変更 = [this](bool readable) { return ゲーム_->Drive1_Change(readable); };
@@ -60,6 +63,7 @@ namespace yukora::window {
     窓_.受け手設定(nullptr);
     窓_.キャンバス().倍率変更 = nullptr;
     タイマー_.時刻 = nullptr;
+    刻み_.時刻 = nullptr;
 }
 
 void 窓アプリ::終わる() {

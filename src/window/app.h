@@ -11,6 +11,7 @@
 #include "window/main_window.h"
 #include "window/panel/record_panel_widgets.h"
 #include "window/qt_browser.h"
+#include "window/qt_engine_process.h"
 #include "window/qt_ports.h"
 #include "window/quit_signals.h"
 #include "window/version_dialog.h"
@@ -60,6 +61,11 @@ private:
     Qtデスクトップ デスクトップ_;
     版情報ダイアログ 版情報_;
     std::unique_ptr<サウンドライブラリ> 音_;
+    // Before the game, so that the engines it leaves are ended and reaped after it.
+    エンジン墓場 墓場_;
+    Qt経過時計 経過_;
+    Qt刻み 刻み_{刻みの間隔ms};
+    エンジンの窓口 エンジン窓口_;
     std::unique_ptr<棋譜パネル部品> パネル_;
     std::unique_ptr<ゲーム> ゲーム_;
     bool 終了済み_ = false;

@@ -7,17 +7,23 @@ namespace {
 
 using enum メニュー操作;
 
-constexpr std::array<メニュー項目, 55> 表{{
+constexpr std::array<メニュー項目, 62> 表{{
     {TAIKYOKU, "対局", std::nullopt, true, false, false},
     {MATCH_MAN, "対局(人間)", TAIKYOKU, true, false, false},
     {START, "スタート", MATCH_MAN, false, false, false},
     {START2, "対局(COM)", TAIKYOKU, true, false, false},
     {SENTE, "先手", START2, false, false, false},
     {GOTE, "後手", START2, false, false, false},
+    {ENGINE, "対局(ｴﾝｼﾞﾝ)", TAIKYOKU, true, false, false},
+    {ENGINE_SENTE, "先手", ENGINE, false, false, false},
+    {ENGINE_GOTE, "後手", ENGINE, false, false, false},
+    {ENGINE_BOTH, "ｴﾝｼﾞﾝ同士", ENGINE, false, false, false},
+    {ENGINE_STOP, "中断", ENGINE, false, false, false},
     {LEVEL, "COM対局ﾚﾍﾞﾙ", TAIKYOKU, true, false, false},
     {LEVEL1, "LEVEL1", LEVEL, false, true, false},
     {LEVEL2, "LEVEL2", LEVEL, false, true, false},
     {LEVEL3, "LEVEL3", LEVEL, false, true, true},
+    {TOURYOU, "投了", TAIKYOKU, false, false, false},
     {OWARI, "終わり", TAIKYOKU, false, false, false},
     {STOP, "局面", std::nullopt, true, false, false},
     {CANCEL, "最初", STOP, false, false, false},
@@ -59,6 +65,7 @@ constexpr std::array<メニュー項目, 55> 表{{
     {BAIRITU250, "250%", BAIRITU, false, true, false},
     {BAIRITU300, "300%", BAIRITU, false, true, false},
     {AWASERU, "ウィンドウに合わせる", BAIRITU, false, true, false},
+    {ENGINE_SETUP, "ｴﾝｼﾞﾝ設定…", OPTION, false, false, false},
     {SONOTA, "その他", std::nullopt, true, false, false},
     {KAISETU, "解説", SONOTA, false, false, false},
     {VER, "バージョン情報", SONOTA, false, false, false},

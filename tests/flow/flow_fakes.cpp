@@ -13,9 +13,10 @@ const char* const 音名[] = {"その他.wav", "禁止.wav", "駒打音.wav", "B
     フォルダ = mkdtemp(pattern);
     for (const char* name : 音名) std::ofstream(フォルダ / name) << "RIFF";
     timer.on = false;
+    刻み.on = false;
     game = std::make_unique<ゲーム>(ゲームの窓口{screen, clock, timer, dialog, menu, panel, 音,
                                                  browser, version, [this] { 終了した = true; }, 0,
-                                                 nullptr, &desktop});
+                                                 nullptr, &desktop, &エンジン});
     game->Form_Load(フォルダ);
     game->サウンド準備();  // as the window does after its first paint
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "display/fake_screen.h"
+#include "engine/fake_engine_port.h"
 #include "flow/game.h"
 #include "panel/panel_fakes.h"
 #include "sound/fake_sound_library.h"
@@ -114,6 +115,16 @@ public:
     記録する版情報 version;
     答えるデスクトップ desktop;
     bool 終了した = false;
+    // Engine processes: every one the game started, in order.
+    test::偽の時計 エンジン時計;
+    記録するタイマー 刻み;
+    std::vector<test::偽のプロセス*> プロセス;
+    エンジンの窓口 エンジン{[this] {
+                                auto p = std::make_unique<test::偽のプロセス>();
+                                プロセス.push_back(p.get());
+                                return p;
+                            },
+                            エンジン時計, 刻み};
     std::unique_ptr<ゲーム> game;
     ゲーム状態& st() { return game->状態; }
 };
