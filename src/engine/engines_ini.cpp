@@ -153,7 +153,8 @@ std::string エンジン設定を書く(const エンジン設定& s) {
 }
 
 int 書込_エンジン設定(const std::string& folder, const エンジン設定& s) {
-    return ファイル置換(folder.empty() ? "." : folder, エンジン設定ファイル名, エンジン設定を書く(s));
+    return ファイル置換(folder.empty() ? "." : folder, エンジン設定ファイル名,
+                        エンジン設定を書く(s));
 }
 
 }  // namespace yukora

@@ -18,8 +18,8 @@ enum class 反則 { なし, 読めない, 指せない, 王手放置, 打ち歩�
 struct 手の判定 {
     反則 理由 = 反則::なし;
     指定の手 手;
-    手番付き局面 後;      // the position after the move, when it is allowed
-    bool 王手 = false;    // the move attacks the other king
+    手番付き局面 後;    // the position after the move, when it is allowed
+    bool 王手 = false;  // the move attacks the other king
 };
 
 // Judges the move of the side to move of `pos` (USI notation, or already read).

@@ -11,8 +11,8 @@ namespace yukora {
 
 enum class 千日手判定 {
     なし,
-    千日手,        // a draw
-    連続王手,      // the side that just moved checked all along and loses
+    千日手,          // a draw
+    連続王手,        // the side that just moved checked all along and loses
     連続王手された,  // the side to move checked all along and loses
 };
 

@@ -37,6 +37,7 @@ bool 対局時計::手を終える(ミリ秒 now) {
     ミリ秒& main = 持ち(手番_);
     main = std::max<ミリ秒>(0, main - used);
     if (設定_.加算秒 > 0 && 間に合った) main += ミリ秒{設定_.加算秒} * 秒;
+    if (!間に合った) 切れた側_ = 手番_;
     動いている_ = false;
     return 間に合った;
 }
@@ -49,6 +50,7 @@ bool 対局時計::手を終える(ミリ秒 now) {
 
 ミリ秒 対局時計::秒読み残り(int side, ミリ秒 now) const {
     if (設定_.加算秒 > 0 || 設定_.秒読み秒 <= 0) return -1;
+    if (side == 切れた側_) return 0;
     const ミリ秒 full = ミリ秒{設定_.秒読み秒} * 秒;
     const ミリ秒 over = (動いている_ && side == 手番_ ? 経過(now) : 0) - 持ち(side);
     if (over < 0 || (over == 0 && 持ち(side) > 0)) return -1;

@@ -55,6 +55,7 @@ private:
 
     持ち時間設定 設定_;
     ミリ秒 先手残り_ = 0, 後手残り_ = 0;
+    int 切れた側_ = 0;  // whose flag fell
     int 手番_ = 1;
     ミリ秒 開始_ = 0;
     bool 動いている_ = false;

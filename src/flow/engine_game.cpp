@@ -4,7 +4,7 @@
 
 #include "engine/declaration.h"
 #include "flow/game.h"
-#include "record/panel_commands.h"
+#include "panel/panel_commands.h"
 #include "rules/initial_setup.h"
 
 namespace yukora {
@@ -26,7 +26,7 @@ bool ゲーム::エンジン対局中() const {
 
 手番付き局面 ゲーム::USIの局面() const {
     const int 手番 = 状態.進行.番.手番 == 状態.進行.番.MAN番 ? エンジン_->側の番(true)
-                                                           : エンジン_->側の番(false);
+                                                             : エンジン_->側の番(false);
     return USIから見た局面(状態.盤面, エンジン_->下が先手, 手番);
 }
 
@@ -126,8 +126,8 @@ void ゲーム::ENGINE_Click(int 人の番) {
         if (side.者 != 指す者::エンジン) continue;
         const 登録エンジン* e = 下側 == (人の番 == 0) ? first : second;
         エンジン対話の受け手& owner = *this;
-        side.対話 = std::make_unique<エンジン対話>(窓口_.エンジン->作る(),
-                                                   窓口_.エンジン->時計, owner);
+        side.対話 =
+            std::make_unique<エンジン対話>(窓口_.エンジン->作る(), 窓口_.エンジン->時計, owner);
         side.対話->起動(e->パス, e->値, true);
         if (エンジン_->終わった) return;  // it could not even be started
     }
@@ -157,13 +157,14 @@ void ゲーム::エンジン対局の手番() {
     エンジン対局& g = *エンジン_;
     const bool 下側 = s.番.手番 == s.番.MAN番;
     g.停止を送った = false;
-    g.思考 = {};
     s.時間.手番開始時刻 = 窓口_.clock.現在秒();
     const ミリ秒 now = 経過ミリ秒();
     g.時計.手番開始(g.側の番(下側), now);
     エンジン対局の側& side = g.側(下側);
     if (side.者 == 指す者::エンジン) {
         if (!下側) 思考中を示す();
+        g.思考 = {};
+        g.思考の局面 = USIの局面();
         const std::size_t n = static_cast<std::size_t>(s.数.手順番号 - g.基点);
         const std::span<const std::string> moves(g.指し手.data(), std::min(n, g.指し手.size()));
         side.対話->考える(position命令(g.開始, moves), g.時計.go命令(),
@@ -211,10 +212,11 @@ void ゲーム::エンジン時刻() {
         const bool 下側 = s.番.手番 == s.番.MAN番;
         エンジン対局の側& side = エンジン_->側(下側);
         if (エンジン_->時計.切れたか(経過ミリ秒())) {
-            if (side.者 == 指す者::人)
+            if (side.者 == 指す者::人) {
+                エンジン_->時計.手を終える(経過ミリ秒());  // its clock shows the time gone
                 エンジン対局の終わり(終局理由::切れ負け, -s.番.手番,
                                      対局者名(下側) + "の時間切れです");
-            else if (side.者 == 指す者::エンジン && !エンジン_->停止を送った)
+            } else if (side.者 == 指す者::エンジン && !エンジン_->停止を送った)
                 side.対話->止める();  // its answer, late, loses on time
             if (エンジン_ != nullptr) エンジン_->停止を送った = true;
         }
@@ -223,7 +225,8 @@ void ゲーム::エンジン時刻() {
     if (エンジン_) エンジン表示を合わせる();
     知らせを出す();
     // Once an ended game has said so, nothing is left to tick for.
-    if (エンジン_ && エンジン_->終わった && 保留の知らせ_.empty()) 窓口_.エンジン->刻み.有効設定(false);
+    if (エンジン_ && エンジン_->終わった && 保留の知らせ_.empty())
+        窓口_.エンジン->刻み.有効設定(false);
     刻み中_ = false;
 }
 
@@ -265,7 +268,7 @@ void ゲーム::TOURYOU_Click() {
         s.番.勝者 = -s.番.手番;
         窓口_.timer.有効設定(false);
         const bool 人が負け = s.番.対局モード == 1;
-        窓口_.dialog.メッセージ(人が負け                 ? "ｺﾝﾋﾟｭｰﾀの勝ちです"
+        窓口_.dialog.メッセージ(人が負け                  ? "ｺﾝﾋﾟｭｰﾀの勝ちです"
                                 : s.番.勝者 == s.番.MAN番 ? "先手の勝ちです"
                                                           : "後手の勝ちです",
                                 "終了");
@@ -303,7 +306,8 @@ void ゲーム::エンジン対局の終わり(終局理由 how, int 勝者, con
         else e->対局終了(側の勝敗(勝者, g.側の番(下側)));
         g.退役.push_back(std::move(e));
     }
-    表示_.消去_思考中();
+    // The notice goes with a top engine that was thinking; the last move's words stay.
+    if (s.番.手番 == s.番.COM番 && g.上.者 == 指す者::エンジン) 表示_.消去_思考中();
     エンジン表示を合わせる();
     保留の知らせ_.emplace_back(how == 終局理由::中断 ? 文 : 文 + "\n\n" + 結果の文(勝者), "終了");
 }

@@ -11,8 +11,8 @@
 #include "engine/usi_notation.h"
 #include "flow/game.h"
 #include "game/palette.h"
-#include "record/notation.h"
-#include "record/panel_commands.h"
+#include "display/move_caption.h"
+#include "panel/panel_commands.h"
 #include "rules/making_move.h"
 
 namespace yukora {
@@ -146,8 +146,8 @@ void ゲーム::盤に指す(const 盤の手& mv, bool 下側) {
 bool ゲーム::指した手を記録(const std::string& usi, bool 王手) {
     進行状態& s = 状態.進行;
     エンジン対局& g = *エンジン_;
-    const std::size_t k =
-        std::min(g.指し手.size(), static_cast<std::size_t>(std::max(0, s.数.手順番号 - 1 - g.基点)));
+    const std::size_t k = std::min(
+        g.指し手.size(), static_cast<std::size_t>(std::max(0, s.数.手順番号 - 1 - g.基点)));
     g.指し手.resize(k);
     g.指し手.push_back(usi);
     g.千日手.戻す(k + 1);

@@ -9,11 +9,9 @@ void ゲーム::エンジン表示を合わせる() {
     エンジン対局& g = *エンジン_;
     エンジン時計を描く(true, false);
     エンジン時計を描く(false, false);
-    const 進行状態& s = 状態.進行;
-    const bool 下側 = s.番.手番 == s.番.MAN番;
-    if (g.終わった || g.準備中 || g.側(下側).者 != 指す者::エンジン) return;
+    // The last thinking stays until the next: an engine that answers at once shows it too.
     // The score is seen from the bottom player: the person, or the first engine.
-    const std::string text = 思考の行(g.思考, USIの局面(), g.側の番(true));
+    const std::string text = 思考の行(g.思考, g.思考の局面, g.側の番(true));
     if (!text.empty() && text != g.思考の表示) 思考の帯を描く(text);
 }
 
@@ -47,8 +45,9 @@ void ゲーム::思考の帯を描く(const std::string& text) {
     for (int i = 1; i <= 9; ++i) 表示_.描画_桝輪郭(色_黒, i, 9);
     表示_.描画_桝輪郭(色_黒, 11, 9);
     if (text.empty()) return;
-    表示_.描画_数値(-1.7, 10.1, std::string_view(text), 色_黒, 0, 10);
-    表示_.描画_数値(-1.8, 10.0, std::string_view(text), 色_白, 0, 10);
+    // A small text: its shadow one pixel off, not the tenth of a cell of the large ones.
+    表示_.描画_数値(-1.77, 10.125, std::string_view(text), 色_黒, 0, 10);
+    表示_.描画_数値(-1.8, 10.1, std::string_view(text), 色_白, 0, 10);
 }
 
 }  // namespace yukora

@@ -28,7 +28,9 @@ namespace yukora::window {
       音_(sound ? std::move(sound)
                 : std::make_unique<動的サウンドライブラリ>(places.ライブラリ /
                                                            動的サウンドライブラリ::ファイル名())),
-      エンジン窓口_{[this] { return std::make_unique<Qtエンジンプロセス>(墓場_); }, 経過_, 刻み_},
+      エンジン設定_(&窓_, 墓場_),
+      エンジン窓口_{[this] { return std::make_unique<Qtエンジンプロセス>(墓場_); }, 経過_, 刻み_,
+                    &エンジン設定_},
       パネル_(std::make_unique<棋譜パネル部品>(&窓_.キャンバス(), 置き場_.棋譜)),
       // A signal to end is the same as "終わり".
       シグナル_([this](int) { ゲーム_->OWARI_Click(); }) {

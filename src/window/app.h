@@ -8,6 +8,7 @@
 #include "sound/sound_library_port.h"
 #include "window/canvas_image.h"
 #include "window/desktop_dialogs.h"
+#include "window/engine_dialog.h"
 #include "window/main_window.h"
 #include "window/panel/record_panel_widgets.h"
 #include "window/qt_browser.h"
@@ -47,6 +48,8 @@ public:
     棋譜パネル部品& 棋譜パネル() { return *パネル_; }
     版情報ダイアログ& 版情報() { return 版情報_; }
     Qtダイアログ& ダイアログ() { return ダイアログ_; }
+    Qtエンジン設定窓& エンジン設定() { return エンジン設定_; }
+    エンジン墓場& 墓場() { return 墓場_; }
 
 private:
     void 終わる();
@@ -65,6 +68,7 @@ private:
     エンジン墓場 墓場_;
     Qt経過時計 経過_;
     Qt刻み 刻み_{刻みの間隔ms};
+    Qtエンジン設定窓 エンジン設定_;
     エンジンの窓口 エンジン窓口_;
     std::unique_ptr<棋譜パネル部品> パネル_;
     std::unique_ptr<ゲーム> ゲーム_;

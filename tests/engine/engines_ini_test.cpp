@@ -1,5 +1,7 @@
 // engines.ini: the documented form read and written, damaged files read as far as they are
 // sound, and a missing file as no engines.
+#include "engine/engines_ini.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -38,7 +40,8 @@ TEST(エンジン設定ファイル, 良いものも傷んだものも読める�
          "2:A@/a; 5:B@/b c/d; game 5/2 15m 0s +3"},
         {"[engine.1]\nname=A\npath=relative/a\n[engine.2]\npath=/b\n[engine.3]\nname=C\npath=/c\n",
          "3:C@/c; game 3/0 0m 10s +0"},
-        {"[engine.1]\nname=A\npath=/a\n[engine.1]\nname=B\npath=/b\n", "1:A@/a; game 1/0 0m 10s +0"},
+        {"[engine.1]\nname=A\npath=/a\n[engine.1]\nname=B\npath=/b\n",
+         "1:A@/a; game 1/0 0m 10s +0"},
         {"[engine.x]\nname=A\npath=/a\n[engine.0]\nname=B\npath=/b\n", "game 0/0 0m 10s +0"},
         {"[game]\nengine=7\nengine2=9\ntime=-1\nbyoyomi=abc\nincrement=99999\n",
          "game 0/0 0m 10s +0"},
@@ -48,7 +51,8 @@ TEST(エンジン設定ファイル, 良いものも傷んだものも読める�
         {"[engine.1]\nname=A\xff\npath=/a\n", "game 0/0 0m 10s +0"},
         {"[engine.1]\nname=A\0\npath=/a\n"s, "game 0/0 0m 10s +0"},
     };
-    for (const auto& [bytes, expected] : 表) EXPECT_EQ(要約(エンジン設定を読む(bytes)), expected) << bytes;
+    for (const auto& [bytes, expected] : 表)
+        EXPECT_EQ(要約(エンジン設定を読む(bytes)), expected) << bytes;
 }
 
 TEST(エンジン設定ファイル, 書いて読むと同じで無い傷んだ大きすぎるファイルは登録なし) {

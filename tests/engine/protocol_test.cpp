@@ -22,7 +22,7 @@ std::string 要約(std::string_view line) {
         case 種::bestmove:
             return o.最善.種類 == 答えの種類::投了   ? "resign"
                    : o.最善.種類 == 答えの種類::勝ち ? "win"
-                                                       : "move " + o.最善.手;
+                                                     : "move " + o.最善.手;
         case 種::選択肢: {
             const エンジンの選択肢& c = o.選択肢;
             std::string s = "option [" + c.名前 + "] " + std::to_string(static_cast<int>(c.型)) +
@@ -59,18 +59,21 @@ TEST(エンジンの行, 種類と値を読む) {
         {"bestmove resign", "resign"},
         {"bestmove win", "win"},
         {"bestmove", "-"},
-        {"option name USI_Hash type spin default 256 min 1 max 1024", "option [USI_Hash] 1 [256] 1..1024"},
+        {"option name USI_Hash type spin default 256 min 1 max 1024",
+         "option [USI_Hash] 1 [256] 1..1024"},
         {"option name Ponder type check default true", "option [Ponder] 0 [true] 0..0"},
         {"option name Style type combo default Normal var Solid var Normal var Risky",
          "option [Style] 2 [Normal] 0..0 |Solid |Normal |Risky"},
         {"option name Clear Hash type button", "option [Clear Hash] 3 [] 0..0"},
         {"option name Book File type filename default <empty>", "option [Book File] 5 [] 0..0"},
-        {"option name Greeting type string default good luck", "option [Greeting] 4 [good luck] 0..0"},
+        {"option name Greeting type string default good luck",
+         "option [Greeting] 4 [good luck] 0..0"},
         {"option name X type spin default high min 1 max 2", "-"},
         {"option name X type spin default 1 min 5 max 2", "-"},
         {"option name X type colour default red", "-"},
         {"option type check default true", "-"},
-        {"info depth 12 seldepth 20 nodes 123456 score cp -35 pv 7g7f 3c3d", "info d12 n123456 cp-35 7g7f 3c3d"},
+        {"info depth 12 seldepth 20 nodes 123456 score cp -35 pv 7g7f 3c3d",
+         "info d12 n123456 cp-35 7g7f 3c3d"},
         {"info multipv 2 score mate 5 pv 2b3c+", "info m2 mate+5 2b3c+"},
         {"info score mate -3", "info mate-3"},
         {"info score mate + nodes 10", "info n10 mate+0"},
@@ -111,7 +114,7 @@ TEST(エンジンへの行, 命令を書く) {
         {setoption命令("Book File", "/a b/c.db"), "setoption name Book File value /a b/c.db"},
         {setoption命令("Clear Hash", "", true), "setoption name Clear Hash"},
         {position命令(平手, {}), "position startpos"},
-        {position命令(平手, 二手),  "position startpos moves 7g7f 3c3d"},
+        {position命令(平手, 二手), "position startpos moves 7g7f 3c3d"},
         {position命令(玉だけ, 歩打ち), "position sfen 4k4/9/9/9/9/9/9/9/4K4 w 2P 1 moves P*5e"},
         {gameover命令(勝敗::勝ち), "gameover win"},
         {gameover命令(勝敗::負け), "gameover lose"},

@@ -2,6 +2,7 @@
 // the person is told, what the engine hears, and the record's last lines.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <deque>
 #include <fstream>
 #include <iterator>
@@ -53,7 +54,8 @@ private:
         while (読んだ_[i] < p.書いた.size()) {
             const std::string line = p.書いた[読んだ_[i]++];
             any = true;
-            if (line == "usi") p.出す({"id name E", "option name Level type spin default 3 min 1 max 3", "usiok"});
+            if (line == "usi")
+                p.出す({"id name E", "option name Level type spin default 3 min 1 max 3", "usiok"});
             else if (line == "isready") p.出す({"readyok"});
             else if (line.starts_with("go") && !答え.empty()) {
                 エンジン時計.今 += 考える;
@@ -88,36 +90,116 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
     const std::vector<std::string> 往復{"2h3h", "3h2h", "2h3h", "3h2h", "2h3h", "3h2h"};
     const std::vector<std::string> 王手{"9i9h", "9h9i", "9i9h", "9h9i", "9i9h", "9h9i", "9i9h"};
     const 終局の場合 表[] = {
-        {"ｴﾝｼﾞﾝの投了", "", {}, 0, {"7g7f"}, {"resign"}, 終局の場合::なし,
-         "ｴﾝｼﾞﾝ「E」が投了しました\n\nあなたの勝ちです", 終局理由::投了, "gameover lose",
+        {"ｴﾝｼﾞﾝの投了",
+         "",
+         {},
+         0,
+         {"7g7f"},
+         {"resign"},
+         終局の場合::なし,
+         "ｴﾝｼﾞﾝ「E」が投了しました\n\nあなたの勝ちです",
+         終局理由::投了,
+         "gameover lose",
          "まで1手で先手の勝ち"},
-        {"ｴﾝｼﾞﾝの反則", "", {}, 0, {"7g7f"}, {"5e5d"}, 終局の場合::なし,
-         "ｴﾝｼﾞﾝ「E」の指し手 5e5d は指せない手です\n\nあなたの勝ちです", 終局理由::反則負け,
-         "gameover lose", "まで1手で後手の反則負け"},
-        {"入玉宣言の誤り", "", {}, 0, {"7g7f"}, {"win"}, 終局の場合::なし,
-         "ｴﾝｼﾞﾝ「E」の入玉宣言は条件を満たしていません\n\nあなたの勝ちです", 終局理由::反則負け,
-         "gameover lose", "まで1手で後手の反則負け"},
-        {"人の投了", "", {}, 0, {"7g7f", "2g2f"}, {"3c3d", "8c8d"}, 終局の場合::投了,
-         "あなたが投了しました\n\nｴﾝｼﾞﾝ「E」の勝ちです", 終局理由::投了, "gameover win",
+        {"ｴﾝｼﾞﾝの反則",
+         "",
+         {},
+         0,
+         {"7g7f"},
+         {"5e5d"},
+         終局の場合::なし,
+         "ｴﾝｼﾞﾝ「E」の指し手 5e5d は指せない手です\n\nあなたの勝ちです",
+         終局理由::反則負け,
+         "gameover lose",
+         "まで1手で後手の反則負け"},
+        {"入玉宣言の誤り",
+         "",
+         {},
+         0,
+         {"7g7f"},
+         {"win"},
+         終局の場合::なし,
+         "ｴﾝｼﾞﾝ「E」の入玉宣言は条件を満たしていません\n\nあなたの勝ちです",
+         終局理由::反則負け,
+         "gameover lose",
+         "まで1手で後手の反則負け"},
+        {"人の投了",
+         "",
+         {},
+         0,
+         {"7g7f", "2g2f"},
+         {"3c3d", "8c8d"},
+         終局の場合::投了,
+         "あなたが投了しました\n\nｴﾝｼﾞﾝ「E」の勝ちです",
+         終局理由::投了,
+         "gameover win",
          "まで4手で後手の勝ち"},
-        {"人の時間切れ", "", {0, 10, 0}, 0, {"7g7f"}, {"3c3d"}, 終局の場合::待つ,
-         "あなたの時間切れです\n\nｴﾝｼﾞﾝ「E」の勝ちです", 終局理由::切れ負け, "gameover win",
+        {"人の時間切れ",
+         "",
+         {0, 10, 0},
+         0,
+         {"7g7f"},
+         {"3c3d"},
+         終局の場合::待つ,
+         "あなたの時間切れです\n\nｴﾝｼﾞﾝ「E」の勝ちです",
+         終局理由::切れ負け,
+         "gameover win",
          "まで2手で時間切れにより後手の勝ち"},
-        {"ｴﾝｼﾞﾝの時間切れ", "", {0, 10, 0}, 10'001, {"7g7f"}, {"3c3d"}, 終局の場合::なし,
-         "ｴﾝｼﾞﾝ「E」の時間切れです\n\nあなたの勝ちです", 終局理由::切れ負け, "gameover lose",
+        {"ｴﾝｼﾞﾝの時間切れ",
+         "",
+         {0, 10, 0},
+         10'001,
+         {"7g7f"},
+         {"3c3d"},
+         終局の場合::なし,
+         "ｴﾝｼﾞﾝ「E」の時間切れです\n\nあなたの勝ちです",
+         終局理由::切れ負け,
+         "gameover lose",
          "まで1手で時間切れにより先手の勝ち"},
-        {"千日手", "", {}, 0, 往復, {"8b7b", "7b8b", "8b7b", "7b8b", "8b7b", "7b8b"},
-         終局の場合::なし, "千日手です\n\n引き分けです", 終局理由::千日手, "gameover draw",
+        {"千日手",
+         "",
+         {},
+         0,
+         往復,
+         {"8b7b", "7b8b", "8b7b", "7b8b", "8b7b", "7b8b"},
+         終局の場合::なし,
+         "千日手です\n\n引き分けです",
+         終局理由::千日手,
+         "gameover draw",
          "まで12手で千日手"},
-        {"連続王手の千日手", "7rk/9/9/9/9/9/9/9/K8 b -", {}, 0, 王手,
-         {"2a2h", "2h2i", "2i2h", "2h2i", "2i2h", "2h2i", "2i2h"}, 終局の場合::なし,
+        {"連続王手の千日手",
+         "7rk/9/9/9/9/9/9/9/K8 b -",
+         {},
+         0,
+         王手,
+         {"2a2h", "2h2i", "2i2h", "2h2i", "2i2h", "2h2i", "2i2h"},
+         終局の場合::なし,
          "連続王手の千日手です\nｴﾝｼﾞﾝ「E」の反則負けです\n\nあなたの勝ちです",
-         終局理由::反則勝ち, "gameover lose", "まで14手で先手の反則勝ち"},
-        {"中断", "", {}, 0, {"7g7f"}, {}, 終局の場合::中断, "対局を中断しました", 終局理由::中断,
-         "", "まで1手で中断"},
-        {"ｴﾝｼﾞﾝの故障", "", {}, 0, {"7g7f"}, {}, 終局の場合::落ちる,
+         終局理由::反則勝ち,
+         "gameover lose",
+         "まで14手で先手の反則勝ち"},
+        {"中断",
+         "",
+         {},
+         0,
+         {"7g7f"},
+         {},
+         終局の場合::中断,
+         "対局を中断しました",
+         終局理由::中断,
+         "",
+         "まで1手で中断"},
+        {"ｴﾝｼﾞﾝの故障",
+         "",
+         {},
+         0,
+         {"7g7f"},
+         {},
+         終局の場合::落ちる,
          "ｴﾝｼﾞﾝ「E」が終了しました\n(終了コード 1)\n\n対局を中断しました。棋譜は保存できます",
-         終局理由::中断, "", "まで1手で中断"},
+         終局理由::中断,
+         "",
+         "まで1手で中断"},
     };
     for (const 終局の場合& c : 表) {
         SCOPED_TRACE(c.名);
@@ -155,6 +237,38 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
         EXPECT_NE(kif.find("後手：E"), std::string::npos);
         EXPECT_NE(kif.find(c.まで), std::string::npos) << kif;
     }
+}
+
+// The white texts of size `size` printed at grid point (x, y), last one last.
+std::vector<std::string> 白い文字(エンジン対局台& t, double x, double y, int size) {
+    const std::string at = "文字 " + std::to_string(std::lround(1050 + 570 * x)) + " " +
+                           std::to_string(std::lround(100 + 660 * y)) + " " + std::to_string(size) +
+                           " 15 ";
+    std::vector<std::string> out;
+    for (const std::string& c : t.screen.絞込(at)) out.push_back(c.substr(at.size()));
+    return out;
+}
+
+TEST(エンジン対局, 両方の時計と思考の行を盤の周りに出す) {
+    エンジン対局台 t({1, 10, 0});
+    t.答え = {"3c3d"};
+    t.選ぶ(メニュー操作::ENGINE_SENTE);
+    t.回す();
+    t.エンジン時計.今 += 15'500;
+    t.game->エンジン時刻();
+    EXPECT_EQ(白い文字(t, 13, 9.2, 12).back(), "00:45");    // the person's, at the bottom right
+    EXPECT_EQ(白い文字(t, -1.6, 9.2, 12).back(), "01:00");  // the engine's, at the top left
+    t.人が指す("7g7f");
+    t.game->エンジン時刻();
+    // The engine's +50 is the person's -50; its pv in Japanese.
+    EXPECT_EQ(白い文字(t, -1.8, 10.1, 10).back(), "深さ 2  評価値 -50  ３四歩");
+    t.エンジン時計.今 += 50'000;  // 44.5 s of main time, then 5.5 s of the 10
+    t.game->エンジン時刻();
+    EXPECT_EQ(白い文字(t, 13, 9.2, 12).back(), "秒読み 5");
+    t.エンジン時計.今 += 5'000;
+    t.game->エンジン時刻();
+    EXPECT_EQ(白い文字(t, 13, 9.2, 12).back(), "秒読み 0");
+    EXPECT_EQ(t.dialog.最後(), "終了: あなたの時間切れです\n\nｴﾝｼﾞﾝ「E」の勝ちです");
 }
 
 }  // namespace

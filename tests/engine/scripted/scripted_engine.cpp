@@ -46,8 +46,8 @@ bool 局面を読む(std::istringstream& in, 手番付き局面& pos) {
     }
     while (in >> word) {
         指定の手 m;
-        if (word == "moves" || (!word.empty() && std::isdigit(static_cast<unsigned char>(word[0])) &&
-                                word.size() < 4))
+        if (word == "moves" ||
+            (!word.empty() && std::isdigit(static_cast<unsigned char>(word[0])) && word.size() < 4))
             continue;
         if (!USI手を読む(word, m) || !手番の手を指す(pos, m).empty()) return false;
     }
