@@ -83,7 +83,8 @@ struct 終局の場合 {
     const char* 知らせ;
     終局理由 終局;
     const char* gameover;  // what the engine was told last ("" when it was only ended)
-    const char* まで;      // the record's last line
+    const char* まで;      // the KIF record's last line
+    const char* CSA;       // the CSA record's end
 };
 
 TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジンへの通知) {
@@ -100,7 +101,7 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
          "ｴﾝｼﾞﾝ「E」が投了しました\n\nあなたの勝ちです",
          終局理由::投了,
          "gameover lose",
-         "まで1手で先手の勝ち"},
+         "まで1手で先手の勝ち", "%TORYO"},
         {"ｴﾝｼﾞﾝの反則",
          "",
          {},
@@ -111,7 +112,7 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
          "ｴﾝｼﾞﾝ「E」の指し手 5e5d は指せない手です\n\nあなたの勝ちです",
          終局理由::反則負け,
          "gameover lose",
-         "まで1手で後手の反則負け"},
+         "まで1手で後手の反則負け", "%ILLEGAL_MOVE"},
         {"入玉宣言の誤り",
          "",
          {},
@@ -122,7 +123,7 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
          "ｴﾝｼﾞﾝ「E」の入玉宣言は条件を満たしていません\n\nあなたの勝ちです",
          終局理由::反則負け,
          "gameover lose",
-         "まで1手で後手の反則負け"},
+         "まで1手で後手の反則負け", "%ILLEGAL_MOVE"},
         {"人の投了",
          "",
          {},
@@ -133,7 +134,7 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
          "あなたが投了しました\n\nｴﾝｼﾞﾝ「E」の勝ちです",
          終局理由::投了,
          "gameover win",
-         "まで4手で後手の勝ち"},
+         "まで4手で後手の勝ち", "%TORYO"},
         {"人の時間切れ",
          "",
          {0, 10, 0},
@@ -144,7 +145,7 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
          "あなたの時間切れです\n\nｴﾝｼﾞﾝ「E」の勝ちです",
          終局理由::切れ負け,
          "gameover win",
-         "まで2手で時間切れにより後手の勝ち"},
+         "まで2手で時間切れにより後手の勝ち", "%TIME_UP"},
         {"ｴﾝｼﾞﾝの時間切れ",
          "",
          {0, 10, 0},
@@ -155,7 +156,7 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
          "ｴﾝｼﾞﾝ「E」の時間切れです\n\nあなたの勝ちです",
          終局理由::切れ負け,
          "gameover lose",
-         "まで1手で時間切れにより先手の勝ち"},
+         "まで1手で時間切れにより先手の勝ち", "%TIME_UP"},
         {"千日手",
          "",
          {},
@@ -166,7 +167,7 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
          "千日手です\n\n引き分けです",
          終局理由::千日手,
          "gameover draw",
-         "まで12手で千日手"},
+         "まで12手で千日手", "%SENNICHITE"},
         {"連続王手の千日手",
          "7rk/9/9/9/9/9/9/9/K8 b -",
          {},
@@ -177,7 +178,7 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
          "連続王手の千日手です\nｴﾝｼﾞﾝ「E」の反則負けです\n\nあなたの勝ちです",
          終局理由::反則勝ち,
          "gameover lose",
-         "まで14手で先手の反則勝ち"},
+         "まで14手で先手の反則勝ち", "%-ILLEGAL_ACTION"},
         {"中断",
          "",
          {},
@@ -188,7 +189,7 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
          "対局を中断しました",
          終局理由::中断,
          "",
-         "まで1手で中断"},
+         "まで1手で中断", "%CHUDAN"},
         {"ｴﾝｼﾞﾝの故障",
          "",
          {},
@@ -199,7 +200,7 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
          "ｴﾝｼﾞﾝ「E」が終了しました\n(終了コード 1)\n\n対局を中断しました。棋譜は保存できます",
          終局理由::中断,
          "",
-         "まで1手で中断"},
+         "まで1手で中断", "%CHUDAN"},
     };
     for (const 終局の場合& c : 表) {
         SCOPED_TRACE(c.名);
@@ -236,7 +237,40 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
         const std::string kif = 中身(t.フォルダ / "e.kifu");
         EXPECT_NE(kif.find("後手：E"), std::string::npos);
         EXPECT_NE(kif.find(c.まで), std::string::npos) << kif;
+        t.game->KIF_WRITE_Click();
+        t.panel.文字[棋譜欄::Text1] = "e.csa";
+        t.game->Command1_Click();
+        const std::string csa = 中身(t.フォルダ / "e.csa");
+        EXPECT_NE(csa.find(std::string("\r\n") + c.CSA + "\r\n"), std::string::npos) << csa;
     }
+}
+
+// While the engine thinks: 戻 stops it and drops its answer, the next press goes on from the
+// position shown; 投了 waits for its move; 終わり ends its process.
+TEST(エンジン対局, 考え中の戻と投了と終わり) {
+    エンジン対局台 t;
+    t.選ぶ(メニュー操作::ENGINE_SENTE);
+    t.回す();
+    t.人が指す("7g7f");
+    t.選ぶ(メニュー操作::REPLAY);
+    EXPECT_EQ(t.エンジン().書いた.back(), "stop");
+    t.エンジン().出す({"bestmove 3c3d"});
+    EXPECT_EQ(t.st().進行.数.手数, 0);
+    EXPECT_EQ(t.st().盤面.盤[3][7], -歩);
+    t.人が指す("2g2f");
+    EXPECT_EQ(t.エンジン().書いた行("position").back(), "position startpos moves 2g2f");
+    t.選ぶ(メニュー操作::TOURYOU);
+    EXPECT_EQ(t.エンジン().書いた.back(), "stop");
+    t.エンジン().出す({"bestmove 8c8d"});
+    t.game->エンジン時刻();
+    EXPECT_EQ(t.st().盤面.盤[2][4], 歩);
+    EXPECT_EQ(t.dialog.最後(), "終了: あなたが投了しました\n\nｴﾝｼﾞﾝ「E」の勝ちです");
+    t.選ぶ(メニュー操作::ENGINE_GOTE);
+    t.回す();
+    EXPECT_EQ(t.プロセス.at(1)->書いた行("position").back(), "position startpos");
+    t.選ぶ(メニュー操作::OWARI);
+    EXPECT_TRUE(t.終了した);
+    EXPECT_EQ(t.プロセス.size(), 2u);  // the first was let go when the second game began
 }
 
 // The white texts of size `size` printed at grid point (x, y), last one last.
