@@ -120,7 +120,8 @@ void エンジン対局の一手(benchmark::State& state) {
         }
         std::filesystem::remove_all(dir);
         state.counters["一手の中央値ms"] = 中央値(m.一手);
-        state.counters["一手の最大ms"] = m.一手.empty() ? 0 : *std::max_element(m.一手.begin(), m.一手.end());
+        state.counters["一手の最大ms"] =
+            m.一手.empty() ? 0 : *std::max_element(m.一手.begin(), m.一手.end());
         state.counters["最長の間ms"] = 最長の間;
     }
 }

@@ -4,7 +4,7 @@
 #include "game/board_view.h"
 #include "game/state.h"
 #include "rules/move_enumeration.h"
-#include "rules/move_test.h"
+#include "rules/move_legality.h"
 
 namespace yukora {
 namespace {

@@ -31,7 +31,9 @@ QSpinBox* 数の欄(int max, int value, QWidget* parent) {
                                    QWidget* parent)
     : QDialog(parent), folder_(folder), graveyard_(graveyard), 設定_(読込_エンジン設定(folder)) {
     setWindowTitle(QString::fromUtf8(題));
-    ファイルを選ぶ = [this] { return QFileDialog::getOpenFileName(this, QStringLiteral("ｴﾝｼﾞﾝの追加")); };
+    ファイルを選ぶ = [this] {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("ｴﾝｼﾞﾝの追加"));
+    };
     一覧_ = new QListWidget(this);
     追加_ = new QPushButton(QStringLiteral("追加…"), this);
     auto* 削除 = new QPushButton(QStringLiteral("削除"), this);
@@ -136,8 +138,8 @@ void エンジン設定画面::問い合わせる(const std::string& path, bool 
     状況_->setText(QStringLiteral("ｴﾝｼﾞﾝに問い合わせています…"));
     追加_->setEnabled(false);
     エンジン対話の受け手& owner = *this;
-    問い_ = std::make_unique<エンジン対話>(std::make_unique<Qtエンジンプロセス>(graveyard_),
-                                           時計_, owner);
+    問い_ = std::make_unique<エンジン対話>(std::make_unique<Qtエンジンプロセス>(graveyard_), 時計_,
+                                           owner);
     刻み_.start();
     問い_->起動(path, {}, false);
 }
@@ -195,14 +197,15 @@ bool エンジン設定画面::保存() {
     設定_.相手エンジン = 相手_->currentData().toInt();
     設定_.時間 = {持ち時間_->value(), 秒読み_->value(), 加算_->value()};
     if (設定_.時間 == 持ち時間設定{0, 0, 0}) {
-        QMessageBox::warning(this, QString::fromUtf8(題),
-                             QStringLiteral("持ち時間、秒読み、加算のどれかを0より大きくしてください"));
+        QMessageBox::warning(
+            this, QString::fromUtf8(題),
+            QStringLiteral("持ち時間、秒読み、加算のどれかを0より大きくしてください"));
         return false;
     }
     if (const int err = 書込_エンジン設定(folder_, 設定_); err != 0) {
-        QMessageBox::warning(this, QString::fromUtf8(題),
-                             QStringLiteral("engines.ini を書き込めません\n\n") +
-                                 文(書込エラー説明(err)));
+        QMessageBox::warning(
+            this, QString::fromUtf8(題),
+            QStringLiteral("engines.ini を書き込めません\n\n") + 文(書込エラー説明(err)));
         return false;
     }
     return true;

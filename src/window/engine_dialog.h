@@ -35,7 +35,7 @@ public:
     QListWidget* 一覧() const { return 一覧_; }
     エンジン選択肢欄* 選択肢() const { return 選択肢_; }
     QLabel* 状況() const { return 状況_; }
-    QSpinBox *持ち時間() const { return 持ち時間_; }
+    QSpinBox* 持ち時間() const { return 持ち時間_; }
     QSpinBox* 秒読み() const { return 秒読み_; }
     QSpinBox* 加算() const { return 加算_; }
     QComboBox* 相手() const { return 相手_; }

@@ -65,7 +65,8 @@ QWidget* 部品を作る(const エンジンの選択肢& o, const std::string& v
 
 エンジン選択肢欄::エンジン選択肢欄(QWidget* parent) : QWidget(parent) { new QFormLayout(this); }
 
-void エンジン選択肢欄::表示(const std::vector<エンジンの選択肢>& options, const 選択肢の値& values) {
+void エンジン選択肢欄::表示(const std::vector<エンジンの選択肢>& options,
+                            const 選択肢の値& values) {
     auto* form = static_cast<QFormLayout*>(layout());
     while (form->rowCount() > 0) form->removeRow(0);
     行_.clear();
@@ -88,8 +89,7 @@ std::string エンジン選択肢欄::値(const 行& r) const {
         case 選択肢の型::check:
             return static_cast<QCheckBox*>(r.部品)->isChecked() ? "true" : "false";
         case 選択肢の型::spin: return std::to_string(static_cast<QSpinBox*>(r.部品)->value());
-        case 選択肢の型::combo:
-            return static_cast<QComboBox*>(r.部品)->currentText().toStdString();
+        case 選択肢の型::combo: return static_cast<QComboBox*>(r.部品)->currentText().toStdString();
         case 選択肢の型::filename:
             return r.部品->findChild<QLineEdit*>("text")->text().toStdString();
         case 選択肢の型::string: return static_cast<QLineEdit*>(r.部品)->text().toStdString();
