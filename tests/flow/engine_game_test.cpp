@@ -285,6 +285,24 @@ TEST(エンジン対局, 考え中の戻と投了と終わり) {
     EXPECT_EQ(t.プロセス.size(), 2u);  // the first was let go when the second game began
 }
 
+// Engines against each other: here the registered engine (先手, at the bottom) against the
+// computer, which answers at the next tick.
+TEST(エンジン対局, ｴﾝｼﾞﾝ同士ではCOMも相手になる) {
+    エンジン対局台 t;
+    t.答え = {"7g7f", "2g2f"};
+    t.選ぶ(メニュー操作::ENGINE_BOTH);
+    t.回す();
+    EXPECT_EQ(t.st().進行.数.手数, 1);
+    t.game->エンジン時刻();
+    t.回す();
+    const std::vector<std::string> asked = t.エンジン().書いた行("position");
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1], "position startpos moves 7g7f 3c3d");
+    EXPECT_EQ(t.st().進行.数.手数, 3);
+    t.人が指す("9g9f");  // the person only watches
+    EXPECT_EQ(t.st().進行.数.手数, 3);
+}
+
 // The white texts of size `size` printed at grid point (x, y), last one last.
 std::vector<std::string> 白い文字(エンジン対局台& t, double x, double y, int size) {
     const std::string at = "文字 " + std::to_string(std::lround(1050 + 570 * x)) + " " +
