@@ -129,7 +129,7 @@ void ゲーム::ENGINE_Click(int 人の番) {
         side.対話 =
             std::make_unique<エンジン対話>(窓口_.エンジン->作る(), 窓口_.エンジン->時計, owner);
         side.対話->起動(e->パス, e->値, true);
-        if (エンジン_->終わった) return;  // it could not even be started
+        if (エンジン_->終わった) return 知らせを出す();  // it could not even be started
     }
     窓口_.エンジン->刻み.有効設定(true);
     思考の帯を描く("ｴﾝｼﾞﾝ準備中…");

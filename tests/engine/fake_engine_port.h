@@ -15,9 +15,11 @@ public:
     bool 終えた = false;
     エンジン出力の受け手* 受け手 = nullptr;
 
+    // A path under "/missing/" cannot be started.
     void 起動(const std::string& path, エンジン出力の受け手& to) override {
         起動したパス = path;
         受け手 = &to;
+        if (path.starts_with("/missing/")) to.起動できなかった("ファイルがありません: " + path);
     }
     void 書く(std::string_view line) override { 書いた.emplace_back(line); }
     void 終える() override { 終えた = true; }

@@ -21,9 +21,9 @@ public:
     std::deque<std::string> 答え;
     ミリ秒 考える = 0;
 
-    explicit エンジン対局台(持ち時間設定 time = {}) {
+    explicit エンジン対局台(持ち時間設定 time = {}, const std::string& path = "/opt/e") {
         エンジン設定 s;
-        s.一覧.push_back({1, "E", "", "/opt/e", {{"Level", "1"}}});
+        s.一覧.push_back({1, "E", "", path, {{"Level", "1"}}});
         s.対局エンジン = 1;
         s.時間 = time;
         書込_エンジン設定(フォルダ.string(), s);
@@ -283,6 +283,16 @@ TEST(エンジン対局, 考え中の戻と投了と終わり) {
     t.選ぶ(メニュー操作::OWARI);
     EXPECT_TRUE(t.終了した);
     EXPECT_EQ(t.プロセス.size(), 2u);  // the first was let go when the second game began
+}
+
+TEST(エンジン対局, 起動できないエンジンはすぐに知らせる) {
+    エンジン対局台 t({}, "/missing/e");
+    t.選ぶ(メニュー操作::ENGINE_SENTE);
+    EXPECT_EQ(t.dialog.最後(),
+              "終了: ｴﾝｼﾞﾝ「E」を起動できません\n(ファイルがありません: /missing/e)\n\n"
+              "対局を中断しました。棋譜は保存できます");
+    t.窓で押す(3, 7);
+    EXPECT_EQ(t.dialog.最後(), "終局: 新規に対局してください");
 }
 
 // Engines against each other: here the registered engine (先手, at the bottom) against the
