@@ -1,29 +1,13 @@
 #include "engine/move_judge.h"
 
+#include "computer/king_safety.h"
 #include "engine/usi_notation.h"
-#include "game/board_view.h"
-#include "game/state.h"
-#include "rules/move_enumeration.h"
 #include "rules/move_legality.h"
 
 namespace yukora {
 namespace {
 
 bool 下の駒か(int c, bool 下) { return 下 ? 自駒か(c) : 敵駒か(c); }
-
-// Every move of the side to move leaves its own king attacked.
-bool 逃れられないか(const 手番付き局面& pos) {
-    const bool 下 = pos.手番 == 先手;
-    局面 p = pos.p;
-    調査_2歩フラグ設定(p);
-    進行状態 s;
-    描画なし view;
-    return 手を並べる(p, 下 ? 1 : -1, [&](int 元X, int 元Y, int 先X, int 先Y, int 駒) {
-        局面 q = p;
-        駒移動(q, s.番, view, 元X, 元Y, 先X, 先Y, 駒);
-        return 王手されているか(q, 下);  // go on while every move leaves the king attacked
-    });
-}
 
 }  // namespace
 
@@ -64,7 +48,8 @@ bool 王手されているか(const 局面& p, bool 下) {
     else if (王手されているか(r.後.p, 下)) r.理由 = 反則::王手放置;
     else {
         r.王手 = 王手されているか(r.後.p, !下);
-        if (r.王手 && m.打駒 == 持駒_歩 && 逃れられないか(r.後)) r.理由 = 反則::打ち歩詰め;
+        if (r.王手 && m.打駒 == 持駒_歩 && !王を守れる手がある(r.後.p, r.後.手番 == 先手))
+            r.理由 = 反則::打ち歩詰め;
     }
     if (r.理由 != 反則::なし) r.後 = pos;
     return r;
