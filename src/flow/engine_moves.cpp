@@ -7,11 +7,11 @@
 #include "computer/com_turn.h"
 #include "computer/side_search.h"
 #include "display/grid.h"
+#include "display/move_caption.h"
 #include "engine/declaration.h"
 #include "engine/usi_notation.h"
 #include "flow/game.h"
 #include "game/palette.h"
-#include "display/move_caption.h"
 #include "panel/panel_commands.h"
 #include "rules/making_move.h"
 

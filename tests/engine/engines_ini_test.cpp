@@ -6,7 +6,6 @@
 
 #include <filesystem>
 
-#include "engine/engines_ini.h"
 #include "support/temp_folder.h"
 
 namespace yukora {
