@@ -1,6 +1,7 @@
 // An engine process and a clock for tests: the lines written are kept, the lines the engine
 // prints are handed in by the test.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,10 @@ namespace yukora::test {
 
 class 偽のプロセス final : public エンジンプロセス {
 public:
+    ~偽のプロセス() override {
+        if (消える) 消える();
+    }
+    std::function<void()> 消える;  // told when the game lets the process go
     std::vector<std::string> 書いた;
     std::string 起動したパス;
     bool 終えた = false;

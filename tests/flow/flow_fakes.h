@@ -115,12 +115,14 @@ public:
     記録する版情報 version;
     答えるデスクトップ desktop;
     bool 終了した = false;
-    // Engine processes: every one the game started, in order.
+    // Engine processes: every one the game started, in order; null once it let one go.
     test::偽の時計 エンジン時計;
     記録するタイマー 刻み;
     std::vector<test::偽のプロセス*> プロセス;
     エンジンの窓口 エンジン{[this] {
                                 auto p = std::make_unique<test::偽のプロセス>();
+                                const std::size_t i = プロセス.size();
+                                p->消える = [this, i] { プロセス[i] = nullptr; };
                                 プロセス.push_back(p.get());
                                 return p;
                             },
