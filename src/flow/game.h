@@ -2,6 +2,7 @@
 #pragma once
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -133,6 +134,8 @@ public:
     void エンジン時刻();
     // An engine game is on the board (going on or ended, until another game starts).
     bool エンジン対局中() const;
+    // How the engine game on the board ended (中断 while it goes on); none for other games.
+    std::optional<終局理由> エンジン対局の終局() const;
     const エンジン対局* エンジン対局部() const { return エンジン_.get(); }
 
     void 効果音(音 which);

@@ -35,9 +35,8 @@ void ゲーム::Command1_Click() {
     const std::string name = 窓口_.panel.文字列(棋譜欄::Text1);
     const std::filesystem::path folder = 窓口_.panel.File1フォルダ();
     if (他形式の名前か(name)) {
-        std::optional<終局理由> how;
-        if (エンジン対局中()) how = エンジン_->終わった ? エンジン_->終局 : 終局理由::中断;
-        if (他形式で保存(状態.手順, 状態.盤面, 状態.進行, 窓口_.panel, 窓口_.dialog, how))
+        if (他形式で保存(状態.手順, 状態.盤面, 状態.進行, 窓口_.panel, 窓口_.dialog,
+                         エンジン対局の終局()))
             保存した((folder / name).string(), 今の記録().記録);
         return;
     }

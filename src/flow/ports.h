@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "flow/desktop_port.h"
 #include "engine/engine_ports.h"
+#include "flow/desktop_port.h"
 #include "flow/menu_port.h"
 #include "game/clock_port.h"
 #include "game/dialog_port.h"

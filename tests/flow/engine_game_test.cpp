@@ -242,7 +242,9 @@ TEST(エンジン対局, 終わり方ごとに知らせと記録とエンジン�
         EXPECT_TRUE(t.エンジン().終えた);
         EXPECT_EQ(t.エンジン().書いた行("setoption"),
                   std::vector<std::string>{"setoption name Level value 1"});
-        // Saved as KIF (UTF-8), the record ends in these words and names the engine.
+        // Copied or saved as KIF (UTF-8), the record ends in these words and names the engine.
+        t.選ぶ(メニュー操作::COPY_KIF);
+        EXPECT_NE(t.desktop.中身.find(c.まで), std::string::npos) << t.desktop.中身;
         t.panel.フォルダ = t.フォルダ.string();
         t.game->KIF_WRITE_Click();
         t.panel.文字[棋譜欄::Text1] = "e.kifu";
