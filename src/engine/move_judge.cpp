@@ -1,7 +1,7 @@
 #include "engine/move_judge.h"
 
 #include "computer/king_safety.h"
-#include "engine/usi_notation.h"
+#include "rules/usi_notation.h"
 #include "rules/move_legality.h"
 
 namespace yukora {

@@ -9,7 +9,7 @@
 #include "display/grid.h"
 #include "display/move_caption.h"
 #include "engine/declaration.h"
-#include "engine/usi_notation.h"
+#include "rules/usi_notation.h"
 #include "flow/game.h"
 #include "game/palette.h"
 #include "panel/panel_commands.h"

@@ -3,7 +3,7 @@
 
 #include "engine/engine_lines.h"
 #include "engine/usi_commands.h"
-#include "engine/usi_notation.h"
+#include "rules/usi_notation.h"
 #include "rules/sfen.h"
 
 namespace yukora {

@@ -19,7 +19,7 @@
 #include <string>
 
 #include "engine/move_judge.h"
-#include "engine/usi_notation.h"
+#include "rules/usi_notation.h"
 #include "game/board_view.h"
 #include "rules/move_enumeration.h"
 #include "rules/sfen.h"
