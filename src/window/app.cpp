@@ -23,8 +23,8 @@ namespace yukora::window {
       画像_(dpr),
       窓_(画像_),
       ダイアログ_(&窓_),
-      版情報_(&窓_),
       デスクトップ_(&窓_, places.棋譜),
+      版情報_(&窓_),
       音_(sound ? std::move(sound)
                 : std::make_unique<動的サウンドライブラリ>(places.ライブラリ /
                                                            動的サウンドライブラリ::ファイル名())),
