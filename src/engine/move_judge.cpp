@@ -1,8 +1,8 @@
 #include "engine/move_judge.h"
 
 #include "computer/king_safety.h"
-#include "rules/usi_notation.h"
 #include "rules/move_legality.h"
+#include "rules/usi_notation.h"
 
 namespace yukora {
 namespace {

@@ -9,11 +9,11 @@
 #include "display/grid.h"
 #include "display/move_caption.h"
 #include "engine/declaration.h"
-#include "rules/usi_notation.h"
 #include "flow/game.h"
 #include "game/palette.h"
 #include "panel/panel_commands.h"
 #include "rules/making_move.h"
+#include "rules/usi_notation.h"
 
 namespace yukora {
 

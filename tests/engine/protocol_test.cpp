@@ -3,8 +3,8 @@
 
 #include "engine/engine_lines.h"
 #include "engine/usi_commands.h"
-#include "rules/usi_notation.h"
 #include "rules/sfen.h"
+#include "rules/usi_notation.h"
 
 namespace yukora {
 namespace {

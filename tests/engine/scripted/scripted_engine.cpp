@@ -19,10 +19,10 @@
 #include <string>
 
 #include "engine/move_judge.h"
-#include "rules/usi_notation.h"
 #include "game/board_view.h"
 #include "rules/move_enumeration.h"
 #include "rules/sfen.h"
+#include "rules/usi_notation.h"
 
 namespace {
 
