@@ -15,7 +15,28 @@ constexpr CSA名 名前表[] = {
     {王, "OU"}, {と, "TO"}, {香成, "NY"}, {桂成, "NK"}, {銀成, "NG"}, {角成, "UM"}, {飛成, "RY"},
 };
 
+struct 見出しの対 {
+    std::string_view kif, csa;
+};
+
+constexpr 見出しの対 見出し表[] = {
+    {"棋戦", "EVENT"},        {"場所", "SITE"},           {"開始日時", "START_TIME"},
+    {"終了日時", "END_TIME"}, {"持ち時間", "TIME_LIMIT"}, {"戦型", "OPENING"},
+};
+
 }  // namespace
+
+std::string_view CSAの見出し名(std::string_view kif) {
+    for (const 見出しの対& e : 見出し表)
+        if (e.kif == kif) return e.csa;
+    return {};
+}
+
+std::string_view KIFの見出し名(std::string_view csa) {
+    for (const 見出しの対& e : 見出し表)
+        if (e.csa == csa) return e.kif;
+    return {};
+}
 
 std::string_view CSAの駒名(int code) {
     const int a = code < 0 ? -code : code;

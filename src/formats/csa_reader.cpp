@@ -7,6 +7,7 @@
 #include "formats/handicap_names.h"
 #include "formats/record_move.h"
 #include "rules/start_position.h"
+#include "textfile/utf8.h"
 
 namespace yukora {
 namespace {
@@ -16,6 +17,9 @@ bool 始まる(std::string_view s, std::string_view prefix) {
 }
 
 int 数字(char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
+
+// How many pieces of each hand kind a set has.
+constexpr int 駒の総数[8] = {0, 18, 4, 4, 4, 4, 2, 2};
 
 // A square "77" of a statement; false unless both are 1..9.
 bool 桝(std::string_view s, int& x, int& y) {
@@ -36,7 +40,11 @@ public:
         for (size_t i = 0; i < lines_.size() && !止まった_; ++i) {
             行_ = static_cast<int>(i) + 1;
             const std::string_view line = lines_[i];
-            if (line.empty() || line[0] == '\'') continue;
+            if (line.empty()) continue;
+            if (line[0] == '\'') {
+                コメント(line.substr(1));
+                continue;
+            }
             if (line[0] == 'N' || line[0] == '$') {
                 文(line);
                 continue;
@@ -51,6 +59,7 @@ public:
         }
         if (!res_.エラー && !指し手部_) 開始を決める(0);
         if (!res_.エラー && !読めた_) res_.エラー = 読込エラー{0, 0, "no CSA record found"};
+        名前を駒落ちに();
         return std::move(res_);
     }
 
@@ -69,14 +78,14 @@ private:
             止まった_ = true;  // only the first game of the file
             return;
         }
-        if (終わった_) return;
-        対局記録& r = res_.記録;
+        if (終わった_ && s[0] != 'T' && s[0] != '$') {
+            res_.注意.push_back({行_, "a line after the end that is not read"});
+            return;
+        }
         if (s[0] == 'V' && s.size() > 1 && 数字(s[1]) >= 0) 読めた_ = true;
-        else if (始まる(s, "N+")) r.先手名 = std::string(s.substr(2)), 読めた_ = true;
-        else if (始まる(s, "N-")) r.後手名 = std::string(s.substr(2)), 読めた_ = true;
-        else if (始まる(s, "$EVENT:")) r.棋戦 = std::string(s.substr(7)), 読めた_ = true;
-        else if (始まる(s, "$START_TIME:")) r.開始日時 = std::string(s.substr(12)), 読めた_ = true;
-        else if (始まる(s, "$")) 読めた_ = true;
+        else if (始まる(s, "N+")) 見出し("先手", s.substr(2));
+        else if (始まる(s, "N-")) 見出し("後手", s.substr(2));
+        else if (始まる(s, "$")) 情報(s.substr(1));
         else if (始まる(s, "PI")) 平手から(s.substr(2));
         else if (s.size() >= 2 && s[0] == 'P' && s[1] >= '1' && s[1] <= '9') 盤の段(s);
         else if (始まる(s, "P+") || 始まる(s, "P-")) 駒を置く(s);
@@ -84,6 +93,43 @@ private:
         else if (s[0] == '+' || s[0] == '-') 読めた_ = true, 指し手(s);
         else if (s[0] == 'T') 時間(s.substr(1));
         else if (s[0] == '%') 読めた_ = true, 終局(s.substr(1));
+        else res_.注意.push_back({行_, "a line that CSA does not have is not read"});
+    }
+
+    // Blanks around the value are not part of it, as in KIF.
+    void 見出し(std::string_view key, std::string_view value) {
+        res_.記録.見出し.push_back({std::string(key), UTF8へ(空白を除く(符号点へ(value)))});
+        読めた_ = true;
+    }
+
+    // "$EVENT:…": the keys KIF shares under its own names, the others as they stand.
+    void 情報(std::string_view s) {
+        const size_t colon = s.find(':');
+        if (colon == std::string_view::npos || colon == 0)
+            return 誤り(指し手部_ ? 次の手数() : 0, "a \"$\" line without a key");
+        const std::string_view key = s.substr(0, colon), kif = KIFの見出し名(key);
+        見出し(kif.empty() ? "$" + std::string(key) : std::string(kif), s.substr(colon + 1));
+    }
+
+    // "'*…" is a comment of the move before it (or of the start); so is any other "'" line but
+    // the one that names the encoding.
+    void コメント(std::string_view text) {
+        if (始まる(text, "CSA encoding=")) return;
+        if (始まる(text, "*")) text.remove_prefix(1);
+        手の列& line = res_.記録;
+        std::vector<std::string>& to = 終わった_         ? line.終局のコメント
+                                       : line.手.empty() ? res_.記録.開始のコメント
+                                                         : line.手.back().コメント;
+        to.emplace_back(text);
+    }
+
+    // The names of a handicap game are those of 下手 and 上手.
+    void 名前を駒落ちに() {
+        if (!後手の駒落ちか(res_.記録.開始.p)) return;
+        for (見出し項目& h : res_.記録.見出し) {
+            if (h.名前 == "先手") h.名前 = "下手";
+            else if (h.名前 == "後手") h.名前 = "上手";
+        }
     }
 
     // Position lines come before the moves. The board a file builds square by square starts
@@ -151,6 +197,8 @@ private:
                 if (kind == 0 || 持駒の駒(kind) != code)
                     return 誤り(0, "that piece cannot be in hand");
                 持駒型& hand = sente ? p.MAN持駒 : p.COM持駒;
+                if (p.MAN持駒[kind] + p.COM持駒[kind] >= 駒の総数[kind])
+                    return 誤り(0, "the hands hold more of a piece than a set has");
                 hand[kind] = static_cast<駒型>(hand[kind] + 1);
             } else if (桝(item, x, y)) {
                 p.盤[x][y] = static_cast<駒型>(sente ? -code : code);
@@ -161,13 +209,12 @@ private:
     }
 
     void 残りを手駒に(持駒型& hand) {
-        constexpr int 総数[8] = {0, 18, 4, 4, 4, 4, 2, 2};
         int used[8] = {};
         const 局面& p = res_.記録.開始.p;
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) ++used[持駒種類(p.盤[x][y])];
         for (int k = 1; k <= 7; ++k) {
-            const int left = 総数[k] - used[k] - p.MAN持駒[k] - p.COM持駒[k];
+            const int left = 駒の総数[k] - used[k] - p.MAN持駒[k] - p.COM持駒[k];
             if (left > 0) hand[k] = static_cast<駒型>(hand[k] + left);
         }
     }
@@ -177,7 +224,7 @@ private:
         指し手部_ = true;
         記録局面& start = res_.記録.開始;
         if (手番 != 0) start.手番 = 手番;
-        if (std::string e = 開始局面の問題(start.p); !e.empty())
+        if (std::string e = 開始局面の問題(start.p, 玉の数::片方でもよい); !e.empty())
             return 誤り(0, "the start position: " + e);
         for (int k = 1; k <= 7; ++k) {
             start.p.MAN持駒数 += start.p.MAN持駒[k];
@@ -215,14 +262,15 @@ private:
         res_.記録.手.push_back(m);
     }
 
+    // The time of the move before it, or of the end after "%…".
     void 時間(std::string_view s) {
-        if (res_.記録.手.empty()) return;
         int sec = 0;
         for (const char c : s) {
             if (数字(c) < 0) break;  // "T12.345" (version 3) keeps the whole seconds
             sec = std::min(sec * 10 + 数字(c), 記録秒の上限);
         }
-        res_.記録.手.back().秒 = sec;
+        if (終わった_) res_.記録.終局の秒 = sec;
+        else if (!res_.記録.手.empty()) res_.記録.手.back().秒 = sec;
     }
 
     void 終局(std::string_view word) {

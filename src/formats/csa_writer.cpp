@@ -3,19 +3,13 @@
 #include "formats/csa_names.h"
 #include "formats/end_words.h"
 #include "formats/handicap_names.h"
+#include "formats/kif_header_writer.h"
 #include "formats/record_move.h"
 
 namespace yukora {
 namespace {
 
 char 符号(int 手番) { return 手番 == 先手 ? '+' : '-'; }
-
-// One line of text: line breaks would start a new statement.
-std::string 一行に(std::string s) {
-    for (char& c : s)
-        if (c == '\r' || c == '\n') c = ' ';
-    return s;
-}
 
 // "2024/05/01(水) 10:00:00" is written without the day of the week.
 std::string 日時(const std::string& s) {
@@ -51,19 +45,33 @@ std::string 指し手(const 記録局面& before, const 記録局面& after, con
     return s + std::string(CSAの駒名(after.p.盤[m.先X][m.先Y]));
 }
 
+// "N+" and "N-", then the "$" lines: the keys CSA shares with KIF, and its own as read.
+void 見出し(std::vector<std::string>& out, const 対局記録& r) {
+    if (const std::string n = 先手の名前(r); !n.empty()) out.push_back("N+" + 一行に(n));
+    if (const std::string n = 後手の名前(r); !n.empty()) out.push_back("N-" + 一行に(n));
+    for (const 見出し項目& h : r.見出し) {
+        const std::string_view csa = CSAの見出し名(h.名前);
+        if (csa == "START_TIME") out.push_back("$START_TIME:" + 日時(h.値));
+        else if (!csa.empty()) out.push_back("$" + std::string(csa) + ":" + 一行に(h.値));
+        else if (h.名前.starts_with('$')) out.push_back(h.名前 + ":" + 一行に(h.値));
+    }
+}
+
+void コメント(std::vector<std::string>& out, const std::vector<std::string>& lines) {
+    for (const std::string& c : lines) out.push_back("'*" + 一行に(c));
+}
+
 }  // namespace
 
 書式結果 CSA行を書く(const 対局記録& r) {
     書式結果 res;
     std::vector<std::string>& out = res.行;
     out.push_back("V2.2");
-    if (!r.先手名.empty()) out.push_back("N+" + 一行に(r.先手名));
-    if (!r.後手名.empty()) out.push_back("N-" + 一行に(r.後手名));
-    if (!r.棋戦.empty()) out.push_back("$EVENT:" + 一行に(r.棋戦));
-    if (!r.開始日時.empty()) out.push_back("$START_TIME:" + 日時(r.開始日時));
+    見出し(out, r);
     if (const auto removed = 平手から落とした駒(r.開始.p)) out.push_back("PI" + *removed);
     else 盤と持駒(out, r.開始.p);
     out.push_back(std::string(1, 符号(r.開始.手番)));
+    コメント(out, r.開始のコメント);
 
     記録局面 pos = r.開始;
     for (size_t i = 0; i < r.手.size(); ++i) {
@@ -74,9 +82,13 @@ std::string 指し手(const 記録局面& before, const 記録局面& after, con
         }
         out.push_back(指し手(before, pos, r.手[i]));
         out.push_back("T" + std::to_string(r.手[i].秒));
+        コメント(out, r.手[i].コメント);
     }
-    if (const std::string end = CSAの終局語(r.終局, pos.手番); !end.empty())
+    if (const std::string end = CSAの終局語(r.終局, pos.手番); !end.empty()) {
         out.push_back("%" + end);
+        if (r.終局の秒 > 0) out.push_back("T" + std::to_string(r.終局の秒));
+        コメント(out, r.終局のコメント);
+    }
     return res;
 }
 

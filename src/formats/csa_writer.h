@@ -1,4 +1,4 @@
-// Writing a record as CSA (version 2.2).
+// Writing a record as CSA (version 2.2): the main line with its comments; CSA has no branches.
 #pragma once
 #include "formats/kif_writer.h"
 

@@ -20,6 +20,7 @@ constexpr 終局の語 語表[] = {
     {終局理由::切れ負け, U"切れ負け", "TIME_UP"},
     {終局理由::入玉勝ち, U"入玉勝ち", "KACHI"},
     {終局理由::不詰, U"不詰", "FUZUMI"},
+    {終局理由::封じ手, U"封じ手", ""},
 };
 
 // Other words of the same ends, read but never written.
@@ -31,7 +32,7 @@ struct 別の語 {
 constexpr 別の語 別語表[] = {
     {U"詰", "", 終局理由::詰み},          {U"", "HIKIWAKE", 終局理由::持将棋},
     {U"", "MAX_MOVES", 終局理由::持将棋}, {U"不戦勝", "", 終局理由::中断},
-    {U"不戦敗", "", 終局理由::中断},      {U"封じ手", "", 終局理由::中断},
+    {U"不戦敗", "", 終局理由::中断},
 };
 
 }  // namespace
@@ -61,6 +62,8 @@ bool KIFの終局語か(std::u32string_view word) {
 std::string CSAの終局語(終局理由 how, int 手番) {
     // The side that did not move last fouled by leaving its king to be taken.
     if (how == 終局理由::反則勝ち) return 手番 == 先手 ? "-ILLEGAL_ACTION" : "+ILLEGAL_ACTION";
+    // CSA has no sealed move: the game stopped there.
+    if (how == 終局理由::封じ手) return "CHUDAN";
     for (const 終局の語& e : 語表)
         if (e.理由 == how) return std::string(e.CSA);
     return {};
@@ -91,6 +94,35 @@ std::u32string まで行(終局理由 how, int 手数, int 手番, bool 駒落�
         case 終局理由::入玉勝ち: return s + 手番側 + U"の入玉勝ち";
         default: return s + std::u32string(KIFの終局語(how));
     }
+}
+
+終局理由 まで行の終局(std::u32string_view line, int 手番) {
+    if (line.substr(0, 2) != U"まで") return 終局理由::なし;
+    size_t i = 2;
+    if (i < line.size() && line[i] == U'、') ++i;
+    while (i < line.size() && line[i] >= U'0' && line[i] <= U'9') ++i;
+    if (line.substr(i, 2) != U"手で") return 終局理由::なし;
+    std::u32string_view rest = line.substr(i + 2);
+    while (!rest.empty() && (rest.back() == U' ' || rest.back() == U'\u3000'))
+        rest.remove_suffix(1);
+    const bool 時間切れ = rest.substr(0, 7) == U"時間切れにより";
+    if (時間切れ) rest.remove_prefix(7);
+    // "先手の勝ち": the side named, then what became of it.
+    int side = 0;
+    if (rest.substr(0, 2) == U"先手" || rest.substr(0, 2) == U"下手") side = 先手;
+    if (rest.substr(0, 2) == U"後手" || rest.substr(0, 2) == U"上手") side = 後手;
+    if (side == 0 || rest.substr(2, 1) != U"の")
+        return 時間切れ ? 終局理由::なし : KIF語の終局(rest);
+    const std::u32string_view what = rest.substr(3);
+    const bool 手番側 = side == 手番;
+    if (what == U"勝ち") {
+        if (時間切れ) return 終局理由::切れ負け;
+        return 手番側 ? 終局理由::反則勝ち : 終局理由::投了;
+    }
+    if (what == U"反則勝ち") return 手番側 ? 終局理由::反則勝ち : 終局理由::反則負け;
+    if (what == U"反則負け") return 手番側 ? 終局理由::反則負け : 終局理由::反則勝ち;
+    if (what == U"入玉勝ち") return 終局理由::入玉勝ち;
+    return 終局理由::中断;
 }
 
 }  // namespace yukora

@@ -23,6 +23,10 @@ std::string CSAの終局語(終局理由 how, int 手番);
 // The end a CSA word names (without "%"); 中断 for a word that names no known end.
 終局理由 CSA語の終局(std::string_view word, int 手番);
 
+// The end a closing line names ("まで94手で後手の勝ち" is 投了); `手番` is the side to move
+// after the last move. なし for a line that is no closing line, 中断 for an end not known.
+終局理由 まで行の終局(std::u32string_view line, int 手番);
+
 // The closing line of a KIF file: "まで94手で後手の勝ち". 駒落ち names the sides 下手/上手.
 std::u32string まで行(終局理由 how, int 手数, int 手番, bool 駒落ち);
 

@@ -1,5 +1,7 @@
 #include "formats/file_formats.h"
 
+#include <algorithm>
+
 #include "formats/csa_reader.h"
 #include "formats/csa_writer.h"
 #include "formats/game_record.h"
@@ -57,7 +59,8 @@ int 行数(std::string_view bytes) {
     seq.下の名前 = c.見出し[2];
     seq.上の名前 = c.見出し[1];
     res = 手順を記録に(seq, 終局理由::なし);
-    res.記録.棋戦 = c.見出し[0];
+    std::vector<見出し項目>& head = res.記録.見出し;
+    if (!c.見出し[0].empty()) head.insert(head.begin(), {"棋戦", c.見出し[0]});
     if (res.エラー) {
         res.エラー->行 = 見出しの行数 + res.エラー->手数;
     } else if (行数(bytes) > 見出しの行数 + c.項目数) {
@@ -70,10 +73,11 @@ int 行数(std::string_view bytes) {
 読込結果 テキストを読む(std::string_view bytes, 棋譜形式 f) {
     const 棋譜テキスト t = 棋譜テキストを読む(bytes);
     読込結果 res = f == 棋譜形式::CSA ? CSAを読む(t.行) : KIFを読む(t.行);
-    if (t.読めない行 != 0 && (!res.エラー || res.エラー->行 == 0)) {
-        const int 手数 = static_cast<int>(res.記録.手.size()) + 1;
-        res.エラー = 読込エラー{t.読めない行, 手数, "a line that is neither UTF-8 nor Shift-JIS"};
-    }
+    // Text in neither encoding keeps its place as U+FFFD; a move there is refused by its reader.
+    for (const int line : t.置き換えた行)
+        res.注意.push_back({line, "bytes that are neither UTF-8 nor Shift-JIS were replaced"});
+    std::sort(res.注意.begin(), res.注意.end(),
+              [](const 読込注意& a, const 読込注意& b) { return a.行 < b.行; });
     return res;
 }
 
@@ -87,7 +91,8 @@ int 行数(std::string_view bytes) {
     s.番.MAN番 = 先手;
     s.番.COM番 = 後手;
     s.数.手順最終 = 記録を手順に(r, list);
-    const 棋譜書式結果 file = 書式_棋譜ファイル(list, s, {r.棋戦, r.先手名, r.後手名});
+    const 棋譜書式結果 file =
+        書式_棋譜ファイル(list, s, {見出しの値(r, "棋戦"), 先手の名前(r), 後手の名前(r)});
     if (!file.内容)
         return {{}, "a name or the title has a character Shift-JIS lacks, or a line break"};
     return {*file.内容, {}};

@@ -86,8 +86,9 @@ struct 指した側 {
         for (局面& p : ps) 局面反転(p);
 
     対局記録& r = res.記録;
-    r.先手名 = 回す ? seq.上の名前 : seq.下の名前;
-    r.後手名 = 回す ? seq.下の名前 : seq.上の名前;
+    const bool 駒落ち = 後手の駒落ちか(ps[0]);
+    見出しを置く(r, 先手の見出し名(駒落ち), 回す ? seq.上の名前 : seq.下の名前);
+    見出しを置く(r, 後手の見出し名(駒落ち), 回す ? seq.下の名前 : seq.上の名前);
     r.開始 = {ps[0], 下から != 回す ? 先手 : 後手};
     if (std::string e = 開始局面の問題(ps[0]); !e.empty()) {
         res.エラー = 読込エラー{0, 0, "the start position: " + e};
@@ -143,8 +144,9 @@ struct 指した側 {
     seq.下の名前 = s.番.MAN番 == 先手 ? h.先手名 : h.後手名;
     seq.上の名前 = s.番.MAN番 == 先手 ? h.後手名 : h.先手名;
     読込結果 res = 手順を記録に(seq, how);
-    res.記録.棋戦 = h.対局名;
-    res.記録.開始日時 = 開始日時;
+    std::vector<見出し項目>& head = res.記録.見出し;
+    if (!h.対局名.empty()) head.insert(head.begin(), {"棋戦", h.対局名});
+    if (!開始日時.empty()) head.insert(head.begin(), {"開始日時", 開始日時});
     return res;
 }
 

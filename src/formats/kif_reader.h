@@ -1,4 +1,5 @@
-// Reading a KIF record: header, a 手合割 or a board diagram, the main line of moves.
+// Reading a KIF record: the header, a 手合割 or a board diagram, the moves with their times,
+// comments, bookmarks and branches, and how each line ended.
 #pragma once
 #include <string>
 #include <vector>
@@ -7,9 +8,9 @@
 
 namespace yukora {
 
-// Reads the lines (UTF-8). Comments, bookmarks and variations are skipped; every move is
-// checked with the rules. Stops at the first move that cannot be read or made and tells
-// where; a file without moves and without a start position is an error too.
+// Reads the lines (UTF-8). Every move is checked with the rules. Stops at the first line that
+// cannot be read or move that cannot be made and tells where; a file without moves and
+// without a start position is an error too.
 読込結果 KIFを読む(const std::vector<std::string>& lines);
 
 }  // namespace yukora

@@ -1,4 +1,5 @@
-// Writing a record as KIF: header, the start (its 手合割 or a board diagram), one line per move.
+// Writing a record as KIF: the header, the start, one line per move with its time, the
+// comments and bookmarks, how each line ended, then the branches.
 #pragma once
 #include <string>
 #include <vector>
@@ -15,8 +16,5 @@ struct 書式結果 {
 
 // The lines of the KIF file; `enc` is the encoding the first line announces.
 書式結果 KIF行を書く(const 対局記録& r, 文字コード enc);
-
-// The lines of a board diagram of the position, hands and side to move included.
-std::vector<std::string> 盤図の行(const 記録局面& pos, bool 駒落ち);
 
 }  // namespace yukora

@@ -12,7 +12,7 @@ constexpr const char* 駒の名前[8] = {"",        "pawns", "lances",  "knights
                                      "silvers", "golds", "bishops", "rooks"};
 
 // An unknown code, a missing or doubled king, a negative count, more pieces than a set has.
-std::string 駒数の問題(const 局面& p) {
+std::string 駒数の問題(const 局面& p, 玉の数 kings) {
     int 数[8] = {};
     int 先手王 = 0, 後手王 = 0;
     for (int x = 1; x <= 9; ++x) {
@@ -25,8 +25,9 @@ std::string 駒数の問題(const 局面& p) {
             else ++数[持駒種類(c)];
         }
     }
-    if (先手王 == 0) return "sente has no king";
-    if (後手王 == 0) return "gote has no king";
+    if (先手王 == 0 && 後手王 == 0) return "no king on the board";
+    if (kings == 玉の数::両方 && 先手王 == 0) return "sente has no king";
+    if (kings == 玉の数::両方 && 後手王 == 0) return "gote has no king";
     if (先手王 > 1 || 後手王 > 1) return "more than one king on a side";
     for (int k = 1; k <= 7; ++k) {
         if (p.MAN持駒[k] < 0 || p.COM持駒[k] < 0) return "a negative count in a hand";
@@ -56,8 +57,18 @@ std::string 配置の問題(const 局面& p) {
 
 }  // namespace
 
-std::string 開始局面の問題(const 局面& p) {
-    if (std::string e = 駒数の問題(p); !e.empty()) return e;
+bool 両方の玉があるか(const 局面& p) {
+    bool 先手王 = false, 後手王 = false;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            先手王 = 先手王 || p.盤[x][y] == -王;
+            後手王 = 後手王 || p.盤[x][y] == 王;
+        }
+    return 先手王 && 後手王;
+}
+
+std::string 開始局面の問題(const 局面& p, 玉の数 kings) {
+    if (std::string e = 駒数の問題(p, kings); !e.empty()) return e;
     return 配置の問題(p);
 }
 

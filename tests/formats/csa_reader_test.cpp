@@ -46,6 +46,9 @@ const 読める例 読める例一覧[] = {
     {"駒を一つずつと残り全部", "P-11OU\nP+13FU23KI59OU\nP+00HI00AL\n+\n+1312TO\n%-ILLEGAL_ACTION\n",
      "8k/9/7GP/9/9/9/9/9/4K4 b 2R2B3G4S4N4L17P", 1, "8k/8+P/7G1/9/9/9/9/9/4K4 w 2R2B3G4S4N4L17P",
      終局理由::反則負け},
+    {"玉が一枚の詰将棋", "P-11OU\nP+13FU23KI\nP-00AL\n+\n+2312KI\n%TSUMI\n",
+     "8k/9/7GP/9/9/9/9/9/9 b 2r2b3g4s4n4l17p", 1, "8k/8G/8P/9/9/9/9/9/9 w 2r2b3g4s4n4l17p",
+     終局理由::詰み},
 };
 
 class CSA読込 : public ::testing::TestWithParam<読める例> {};
@@ -63,19 +66,25 @@ TEST_P(CSA読込, 開始と指し手と終局が読める) {
 
 INSTANTIATE_TEST_SUITE_P(例, CSA読込, ::testing::ValuesIn(読める例一覧));
 
-TEST(CSA読込, 名前と棋戦と時間) {
+TEST(CSA読込, 見出しとコメントと時間) {
     const 読込結果 r =
         CSAを読む(行に("N+先手 太郎\nN-後手 花子\n$EVENT:名人戦\n$START_TIME:2024/01/02 10:00:00\n"
-                       "$SITE:どこか\nPI\n+\n+7776FU\nT125\n-3334FU\nT3\n"));
+                       "$SITE:どこか\n$NOTE:メモ\nPI\n+\n'*開始\n+7776FU\nT125\n'*一手目\n'二行目\n"
+                       "-3334FU\nT3\n%TORYO\nT7\n'*終局\n"));
     ASSERT_FALSE(r.エラー);
-    EXPECT_EQ(r.記録.先手名, "先手 太郎");
-    EXPECT_EQ(r.記録.後手名, "後手 花子");
-    EXPECT_EQ(r.記録.棋戦, "名人戦");
-    EXPECT_EQ(r.記録.開始日時, "2024/01/02 10:00:00");
+    const std::vector<見出し項目> 見出し = {
+        {"先手", "先手 太郎"}, {"後手", "後手 花子"},
+        {"棋戦", "名人戦"},    {"開始日時", "2024/01/02 10:00:00"},
+        {"場所", "どこか"},    {"$NOTE", "メモ"}};
+    EXPECT_EQ(r.記録.見出し, 見出し);
+    EXPECT_EQ(r.記録.開始のコメント, std::vector<std::string>{"開始"});
     ASSERT_EQ(r.記録.手.size(), 2u);
     EXPECT_EQ(r.記録.手[0].秒, 125);
+    EXPECT_EQ(r.記録.手[0].コメント, (std::vector<std::string>{"一手目", "二行目"}));
     EXPECT_EQ(r.記録.手[1].秒, 3);
-    EXPECT_EQ(r.記録.終局, 終局理由::なし);
+    EXPECT_EQ(r.記録.終局, 終局理由::投了);
+    EXPECT_EQ(r.記録.終局の秒, 7);
+    EXPECT_EQ(r.記録.終局のコメント, std::vector<std::string>{"終局"});
 }
 
 // "+" names the side that fouled: the side to move wins when the other one did.
@@ -102,7 +111,10 @@ const 読めない例 読めない例一覧[] = {
     {"指し手の後の局面", "PI\n+\n+7776FU\nP1 *  *  *  *  *  *  *  *  *\n", 4, 2, "position line",
      1},
     {"ない駒を落とす", "PI55KA\n+\n", 1, 0, "not there", 0},
-    {"王のない局面", "P-11OU\n+\n", 2, 0, "king", 0},
+    {"王のない局面", "P+13FU\n+\n", 2, 0, "no king", 0},
+    {"歩が多すぎる持駒",
+     "P+00FU00FU00FU00FU00FU00FU00FU00FU00FU00FU00FU00FU00FU00FU00FU00FU00FU00FU00FU\n", 1, 0,
+     "more of a piece", 0},
     {"何もない", "hello\n", 0, 0, "no CSA record", 0},
 };
 

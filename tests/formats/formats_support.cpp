@@ -35,6 +35,49 @@ std::string SFEN(const 記録局面& pos) {
     return pos;
 }
 
+namespace {
+
+void 注記(std::vector<std::string>& out, const std::string& pad,
+          const std::vector<std::string>& comments, const std::string& 栞) {
+    for (const std::string& c : comments) out.push_back(pad + "* " + c);
+    if (!栞.empty()) out.push_back(pad + "& " + 栞);
+}
+
+void 列(std::vector<std::string>& out, const 手の列& line, 記録局面 pos, int n,
+        const std::string& pad) {
+    std::vector<記録局面> before;
+    for (const 記録の手& m : line.手) {
+        before.push_back(pos);
+        std::string usi = m.打駒 != 0 ? std::string(1, "?PLNSGBR"[m.打駒]) + "*"
+                                      : std::to_string(10 - m.元X) + char('a' + m.元Y - 1);
+        usi += std::to_string(10 - m.先X) + char('a' + m.先Y - 1) + (m.成り ? "+" : "");
+        out.push_back(pad + std::to_string(n++) + " " + usi + " " + std::to_string(m.秒) + "s");
+        注記(out, pad, m.コメント, m.栞);
+        記録の手を指す(pos, m);
+    }
+    if (line.終局 != 終局理由::なし) {
+        out.push_back(pad + "終局" + std::to_string(static_cast<int>(line.終局)) + " " +
+                      std::to_string(line.終局の秒) + "s");
+        注記(out, pad, line.終局のコメント, {});
+    }
+    for (size_t i = line.手.size(); i-- > 0;) {
+        for (const 手の列& b : line.手[i].変化) {
+            const int at = n - static_cast<int>(line.手.size() - i);
+            out.push_back(pad + "変化 " + std::to_string(at));
+            列(out, b, before[i], at, pad + "  ");
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> 木(const 対局記録& r) {
+    std::vector<std::string> out;
+    注記(out, "", r.開始のコメント, r.開始の栞);
+    列(out, r, r.開始, 1, "");
+    return out;
+}
+
 std::vector<std::string> 行に(std::string_view text) {
     std::vector<std::string> lines;
     while (!text.empty()) {

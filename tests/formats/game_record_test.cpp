@@ -68,10 +68,9 @@ TEST(対局の記録, 実戦は手も時計もそのまま) {
     const 読込結果 r = 対局を記録に(g.list, g.p, g.s, 見出し, "2024/01/02", 終局理由::投了);
     ASSERT_FALSE(r.エラー);
     EXPECT_EQ(手だけ(r.記録.手), 実戦のCSA().手);
-    EXPECT_EQ(r.記録.先手名, "甲");
-    EXPECT_EQ(r.記録.後手名, "乙");
-    EXPECT_EQ(r.記録.棋戦, "実戦");
-    EXPECT_EQ(r.記録.開始日時, "2024/01/02");
+    const std::vector<見出し項目> 期待 = {
+        {"開始日時", "2024/01/02"}, {"棋戦", "実戦"}, {"先手", "甲"}, {"後手", "乙"}};
+    EXPECT_EQ(r.記録.見出し, 期待);
     // Whole seconds per move add up to each clock's whole seconds; move 41 thought long.
     int 下 = 0, 上 = 0;
     for (size_t i = 0; i < r.記録.手.size(); ++i) (i % 2 == 0 ? 下 : 上) += r.記録.手[i].秒;
@@ -112,8 +111,8 @@ TEST(対局の記録, 上の先手は下に回して書く) {
     ASSERT_FALSE(r.エラー);
     EXPECT_EQ(SFEN(r.記録.開始), "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b -");
     EXPECT_EQ(手だけ(r.記録.手), 実戦のCSA().手);
-    EXPECT_EQ(r.記録.先手名, "甲");  // Text3 names the side whose value is 1: the top one here
-    EXPECT_EQ(r.記録.後手名, "乙");
+    EXPECT_EQ(先手の名前(r.記録), "甲");  // Text3 names the side whose value is 1: the top one here
+    EXPECT_EQ(後手の名前(r.記録), "乙");
     EXPECT_GE(r.記録.手[40].秒, 1500);
 }
 

@@ -13,20 +13,59 @@ struct 文字コードの例 {
     const char* 名前;
     std::string bytes;
     文字コード 元;
-    int 読めない行;
+    std::vector<int> 置き換えた行;
     size_t 行数;
     const char* 最初の行;
+    const char* 最後の行;
 };
 void PrintTo(const 文字コードの例& c, std::ostream* os) { *os << c.名前; }
 
 const 文字コードの例 文字コードの例一覧[] = {
-    {"UTF-8", "手合割：平手\r\n先手：甲\r\n", 文字コード::UTF8, 0, 2, "手合割：平手"},
-    {"印つきUTF-8", "\xEF\xBB\xBF手合割：平手\n", 文字コード::UTF8, 0, 1, "手合割：平手"},
-    {"印つきでも壊れた行", "\xEF\xBB\xBF先手：甲\n\x82\xA0\n", 文字コード::UTF8, 2, 1, "先手：甲"},
-    {"Shift-JIS", "\x8E\xE8\x8D\x87\x8A\x84\x81\x46\x95\xBD\x8E\xE8\r\n", 文字コード::SJIS, 0, 1,
+    {"UTF-8", "手合割：平手\r\n先手：甲\r\n", 文字コード::UTF8, {}, 2, "手合割：平手", "先手：甲"},
+    {"印つきUTF-8",
+     "\xEF\xBB\xBF手合割：平手\n",
+     文字コード::UTF8,
+     {},
+     1,
+     "手合割：平手",
      "手合割：平手"},
-    {"Shift-JISでもない行", "\x82\xA0\r\n\x81\r\n\x82\xA0\r\n", 文字コード::SJIS, 2, 1, "あ"},
-    {"最後の行に改行がない", "+7776FU\n-3334FU", 文字コード::UTF8, 0, 2, "+7776FU"},
+    {"UTF-8の中のShift-JISの行",
+     "\xEF\xBB\xBF先手：甲\n\x82\xA0\n",
+     文字コード::UTF8,
+     {},
+     2,
+     "先手：甲",
+     "あ"},
+    {"Shift-JIS",
+     "\x8E\xE8\x8D\x87\x8A\x84\x81\x46\x95\xBD\x8E\xE8\r\n",
+     文字コード::SJIS,
+     {},
+     1,
+     "手合割：平手",
+     "手合割：平手"},
+    {"どちらでもない行も残す",
+     "\x82\xA0\r\n\x81\r\n\x82\xA0\r\n",
+     文字コード::SJIS,
+     {2},
+     3,
+     "あ",
+     "あ"},
+    {"EUC-JPの名前",
+     "先手：甲\n後手：\xC0\xFE\n",
+     文字コード::UTF8,
+     {2},
+     2,
+     "先手：甲",
+     "後手：\uFFFD\uFFFD"},
+    {"CRの重なる行末",
+     "手合割：香落ち\r\r\n先手：甲\r\n",
+     文字コード::UTF8,
+     {},
+     2,
+     "手合割：香落ち",
+     "先手：甲"},
+    {"CRだけの行末", "V2.2\r+7776FU\r-3334FU\r", 文字コード::UTF8, {}, 3, "V2.2", "-3334FU"},
+    {"最後の行に改行がない", "+7776FU\n-3334FU", 文字コード::UTF8, {}, 2, "+7776FU", "-3334FU"},
 };
 
 class 文字コード判定 : public ::testing::TestWithParam<文字コードの例> {};
@@ -36,9 +75,10 @@ TEST_P(文字コード判定, バイト列から) {
     SCOPED_TRACE(c.名前);
     const 棋譜テキスト t = 棋譜テキストを読む(c.bytes);
     EXPECT_EQ(t.元, c.元);
-    EXPECT_EQ(t.読めない行, c.読めない行);
+    EXPECT_EQ(t.置き換えた行, c.置き換えた行);
     ASSERT_EQ(t.行.size(), c.行数);
-    EXPECT_EQ(t.行[0], c.最初の行);
+    EXPECT_EQ(t.行.front(), c.最初の行);
+    EXPECT_EQ(t.行.back(), c.最後の行);
 }
 
 INSTANTIATE_TEST_SUITE_P(例, 文字コード判定, ::testing::ValuesIn(文字コードの例一覧));

@@ -18,18 +18,20 @@ using test::棋譜交換::行に;
 
 // Square of file f, rank r.
 記録の手 手(int 元f, int 元r, int 先f, int 先r, int 秒, bool 成り = false) {
-    return {10 - 元f, 元r, 10 - 先f, 先r, 0, 成り, 秒};
+    return {.元X = 10 - 元f, .元Y = 元r, .先X = 10 - 先f, .先Y = 先r, .成り = 成り, .秒 = 秒};
 }
-記録の手 打つ(int kind, int f, int r, int 秒) { return {0, 0, 10 - f, r, kind, false, 秒}; }
+記録の手 打つ(int kind, int f, int r, int 秒) {
+    return {.先X = 10 - f, .先Y = r, .打駒 = kind, .秒 = 秒};
+}
 
 // Captures, a promotion, a drop, a promotion declined, a move to the square just taken.
 対局記録 短い対局() {
     対局記録 r;
     r.開始 = 手合割の局面(*手合割を名前で探す(U"平手"));
-    r.開始日時 = "2024/01/02 10:00:00";
-    r.棋戦 = "練習対局";
-    r.先手名 = "先手 太郎";
-    r.後手名 = "後手 花子";
+    r.見出し = {{"開始日時", "2024/01/02 10:00:00"},
+                {"棋戦", "練習対局"},
+                {"先手", "先手 太郎"},
+                {"後手", "後手 花子"}};
     r.手 = {手(7, 7, 7, 6, 5),        手(3, 3, 3, 4, 3),       手(8, 8, 2, 2, 10, true),
             手(3, 1, 2, 2, 2),        打つ(持駒_角, 4, 5, 60), 手(4, 1, 5, 2, 30),
             手(4, 5, 6, 3, 4, false), 手(7, 1, 6, 2, 1)};
@@ -69,8 +71,8 @@ TEST(CSA書式, 短い対局の全文) {
         "V2.2",
         "N+先手 太郎",
         "N-後手 花子",
-        "$EVENT:練習対局",
         "$START_TIME:2024/01/02 10:00:00",
+        "$EVENT:練習対局",
         "PI",
         "+",
         "+7776FU",
@@ -105,7 +107,7 @@ TEST(KIF書式, 手合割は名前で) {
         SCOPED_TRACE(std::string(h->名前));
         対局記録 r;
         r.開始 = 手合割の局面(*h);
-        r.先手名 = "甲";
+        r.見出し = {{"下手", "甲"}};
         const 書式結果 out = KIF行を書く(r, 文字コード::UTF8);
         const auto has = [&](const std::string& line) {
             return std::find(out.行.begin(), out.行.end(), line) != out.行.end();
@@ -164,24 +166,56 @@ TEST(書式, 指せない手は書かない) {
     EXPECT_NE(CSA行を書く(r).理由.find("move 9"), std::string::npos);
 }
 
+// The short game with a header of its own, comments, a bookmark and two branches.
+対局記録 注記つきの対局() {
+    対局記録 r = 短い対局();
+    r.見出し.push_back({"表題", "研究"});
+    r.開始のコメント = {"対局前の一言"};
+    r.手[0].コメント = {"一行目", "二行目"};
+    r.手[0].栞 = "序盤";
+    r.手[2].変化 = {
+        {.手 = {手(2, 7, 2, 6, 8)}, .終局 = 終局理由::中断, .終局のコメント = {"ここまで"}}};
+    r.手[2].変化[0].手[0].コメント = {"別の手"};
+    r.手[6].変化 = {{.手 = {手(4, 5, 6, 3, 2, true), 手(5, 2, 6, 3, 1)}}};
+    r.終局のコメント = {"投了まで"};
+    r.終局の秒 = 3;
+    return r;
+}
+
+// What CSA holds of a line: its moves, times and comments, no branches or bookmarks.
+手の列 本譜だけ(手の列 line) {
+    for (記録の手& m : line.手) {
+        m.変化.clear();
+        m.栞.clear();
+    }
+    return line;
+}
+
 TEST(書式, 書いて読むと同じ) {
     for (const 終局理由 how :
          {終局理由::なし, 終局理由::中断, 終局理由::投了, 終局理由::詰み, 終局理由::反則勝ち,
           終局理由::反則負け, 終局理由::千日手, 終局理由::持将棋, 終局理由::切れ負け,
-          終局理由::入玉勝ち, 終局理由::不詰}) {
-        対局記録 r = 短い対局();
+          終局理由::入玉勝ち, 終局理由::不詰, 終局理由::封じ手}) {
+        対局記録 r = 注記つきの対局();
         r.終局 = how;
+        if (how == 終局理由::なし) r.終局のコメント.clear(), r.終局の秒 = 0;
         SCOPED_TRACE(static_cast<int>(how));
-        for (const 読込結果& back :
-             {KIFを読む(KIF行を書く(r, 文字コード::UTF8).行), CSAを読む(CSA行を書く(r).行)}) {
-            ASSERT_FALSE(back.エラー);
-            EXPECT_EQ(back.記録.手, r.手);
-            EXPECT_EQ(back.記録.終局, how);
-            EXPECT_EQ(back.記録.先手名, r.先手名);
-            EXPECT_EQ(back.記録.後手名, r.後手名);
-            EXPECT_EQ(back.記録.棋戦, r.棋戦);
-            EXPECT_EQ(back.記録.開始日時, r.開始日時);
-        }
+        const 読込結果 kif = KIFを読む(KIF行を書く(r, 文字コード::UTF8).行);
+        ASSERT_FALSE(kif.エラー) << kif.エラー->行 << ": " << kif.エラー->理由;
+        EXPECT_EQ(static_cast<const 手の列&>(kif.記録), static_cast<const 手の列&>(r));
+        EXPECT_EQ(kif.記録.見出し, r.見出し);
+        EXPECT_EQ(kif.記録.開始のコメント, r.開始のコメント);
+        const 読込結果 csa = CSAを読む(CSA行を書く(r).行);
+        ASSERT_FALSE(csa.エラー);
+        手の列 expected = 本譜だけ(r);
+        if (how == 終局理由::封じ手) expected.終局 = 終局理由::中断;  // CSA has no sealed move
+        EXPECT_EQ(static_cast<const 手の列&>(csa.記録), expected);
+        // CSA names the players first, and has no 表題.
+        const std::vector<見出し項目> csa見出し = {{"先手", "先手 太郎"},
+                                                   {"後手", "後手 花子"},
+                                                   {"開始日時", "2024/01/02 10:00:00"},
+                                                   {"棋戦", "練習対局"}};
+        EXPECT_EQ(csa.記録.見出し, csa見出し);
     }
 }
 
