@@ -16,7 +16,7 @@ build=${FUZZ_BUILD_DIR:-build-fuzz}
 CC=clang CXX=clang++ cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -- -j2 >/dev/null
 
-for t in record_reader settings_reader kif_reader csa_reader; do
+for t in record_reader settings_reader kif_reader csa_reader ki2_reader; do
     work="$build/corpus/$t"
     rm -rf "$work"
     mkdir -p "$work"

@@ -1,74 +1,48 @@
 #include "kifu/commands.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <ostream>
 
 #include "formats/file_formats.h"
 #include "formats/record_move.h"
 #include "rules/sfen.h"
 #include "textfile/file_replace.h"
+#include "textfile/whole_file.h"
 
 namespace yukora {
 namespace {
 
-// No record comes near this; anything larger is not read.
-constexpr size_t 最大の大きさ = 16u << 20;
+constexpr const char* 拡張子一覧 = ".棋譜 .kif .kifu .ki2 .ki2u .csa";
 
-constexpr const char* 使い方 =
-    "usage: yukora-kifu convert IN OUT   (formats by extension: .棋譜 .kif .kifu .csa)\n"
-    "       yukora-kifu sfen IN\n";
-
-// The bytes of a regular file; on failure the reason, for the user.
-bool ファイルを読む(const std::string& path, std::string& bytes, std::string& why) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        why = std::strerror(errno);
-        return false;
-    }
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (!ok) why = "not a regular file";
-    else if (static_cast<size_t>(st.st_size) > 最大の大きさ)
-        ok = false, why = "the file is too large";
-    char buf[65536];
-    while (ok) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) ok = false, why = std::strerror(errno);
-        if (n <= 0) break;
-        bytes.append(buf, static_cast<size_t>(n));
-        if (bytes.size() > 最大の大きさ) ok = false, why = "the file is too large";
-    }
-    ::close(fd);
-    return ok;
+void 使い方(std::ostream& err) {
+    err << "usage: yukora-kifu convert IN OUT   (formats: " << 拡張子一覧
+        << "; IN by its text where that tells)\n"
+           "       yukora-kifu sfen IN\n";
 }
 
 void エラーを書く(std::ostream& err, const std::string& path, const 読込エラー& e) {
     err << path;
     if (e.行 > 0) err << ':' << e.行;
     err << ": ";
-    if (e.手数 > 0) err << "move " << e.手数 << ": ";
+    if (e.手数 > 0) err << (e.変化で ? "branch, move " : "move ") << e.手数 << ": ";
     err << e.理由 << '\n';
 }
 
+void 注意を書く(std::ostream& err, const std::string& path, const 読込注意& n) {
+    err << path;
+    if (n.行 > 0) err << ':' << n.行;
+    err << ": note: " << n.理由 << '\n';
+}
+
 // Reads a record; false after telling why when nothing or only part of it could be read.
+// Notes on what was read in another way than written go to `err` too.
 bool 記録を読む(const std::string& path, 読込結果& res, std::ostream& err) {
-    const 棋譜形式 f = 拡張子の形式(path);
-    if (f == 棋譜形式::不明) {
-        err << path << ": unknown extension (.棋譜 .kif .kifu .csa)\n";
-        return false;
-    }
-    std::string bytes, why;
-    if (!ファイルを読む(path, bytes, why)) {
+    const ファイルの中身 f = ファイルを丸ごと読む(path, 棋譜の大きさの上限);
+    if (const std::string why = 読めない理由(f, 棋譜の大きさの上限); !why.empty()) {
         err << path << ": " << why << '\n';
         return false;
     }
-    res = 棋譜を読む(bytes, f);
+    res = 棋譜を読む(f.bytes, 拡張子の形式(path));
+    for (const 読込注意& n : res.注意) 注意を書く(err, path, n);
     if (res.エラー) エラーを書く(err, path, *res.エラー);
     return !res.エラー;
 }
@@ -78,7 +52,7 @@ bool 記録を読む(const std::string& path, 読込結果& res, std::ostream& e
 int 変換する(const std::string& in, const std::string& out, std::ostream& err) {
     const 棋譜形式 f = 拡張子の形式(out);
     if (f == 棋譜形式::不明) {
-        err << out << ": unknown extension (.棋譜 .kif .kifu .csa)\n";
+        err << out << ": unknown extension (" << 拡張子一覧 << ")\n";
         return 1;
     }
     読込結果 res;
@@ -92,7 +66,7 @@ int 変換する(const std::string& in, const std::string& out, std::ostream& er
     const std::string folder = slash == std::string::npos ? "." : out.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? out : out.substr(slash + 1);
     if (const int e = ファイル置換(folder, name, w.内容); e != 0) {
-        err << out << ": " << std::strerror(e) << '\n';
+        err << out << ": " << 置換できない理由(e) << '\n';
         return 1;
     }
     return 0;
@@ -115,7 +89,7 @@ int SFENを印字する(const std::string& in, std::ostream& out, std::ostream& 
 int 実行する(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() == 3 && args[0] == "convert") return 変換する(args[1], args[2], err);
     if (args.size() == 2 && args[0] == "sfen") return SFENを印字する(args[1], out, err);
-    err << 使い方;
+    使い方(err);
     return 2;
 }
 

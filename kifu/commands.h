@@ -7,7 +7,8 @@
 namespace yukora {
 
 // "convert IN OUT": reads IN and writes OUT, each in the format of its extension (.棋譜,
-// .kif, .kifu, .csa). Nothing is written when IN cannot be read whole. Returns the exit status.
+// .kif, .kifu, .ki2, .ki2u, .csa), IN by its text where that tells another. Nothing is written
+// when IN cannot be read whole or OUT would not read back. Returns the exit status.
 int 変換する(const std::string& in, const std::string& out, std::ostream& err);
 
 // "sfen IN": the SFEN of the start and of the position after every move, one a line. A file

@@ -78,6 +78,8 @@ private:
             止まった_ = true;  // only the first game of the file
             return;
         }
+        if (終わった_ && (s[0] == '+' || s[0] == '-'))
+            return 誤り(次の手数(), "a move after the end of the game");
         if (終わった_ && s[0] != 'T' && s[0] != '$') {
             res_.注意.push_back({行_, "a line after the end that is not read"});
             return;

@@ -4,8 +4,11 @@
 
 #include "formats/csa_reader.h"
 #include "formats/csa_writer.h"
+#include "formats/format_detection.h"
 #include "formats/game_record.h"
 #include "formats/handicap_names.h"
+#include "formats/ki2_reader.h"
+#include "formats/ki2_writer.h"
 #include "formats/kif_reader.h"
 #include "formats/kif_writer.h"
 #include "formats/record_text.h"
@@ -70,9 +73,10 @@ int 行数(std::string_view bytes) {
     return res;
 }
 
-読込結果 テキストを読む(std::string_view bytes, 棋譜形式 f) {
-    const 棋譜テキスト t = 棋譜テキストを読む(bytes);
-    読込結果 res = f == 棋譜形式::CSA ? CSAを読む(t.行) : KIFを読む(t.行);
+読込結果 テキストを読む(const 棋譜テキスト& t, 内容の種類 kind) {
+    読込結果 res = kind == 内容の種類::CSA   ? CSAを読む(t.行)
+                   : kind == 内容の種類::KI2 ? KI2を読む(t.行)
+                                             : KIFを読む(t.行);
     // Text in neither encoding keeps its place as U+FFFD; a move there is refused by its reader.
     for (const int line : t.置き換えた行)
         res.注意.push_back({line, "bytes that are neither UTF-8 nor Shift-JIS were replaced"});
@@ -81,11 +85,37 @@ int 行数(std::string_view bytes) {
     return res;
 }
 
+内容の種類 名前の種類(棋譜形式 f) {
+    switch (f) {
+        case 棋譜形式::棋譜: return 内容の種類::棋譜;
+        case 棋譜形式::KIF:
+        case 棋譜形式::KIFU: return 内容の種類::KIF;
+        case 棋譜形式::KI2:
+        case 棋譜形式::KI2U: return 内容の種類::KI2;
+        case 棋譜形式::CSA: return 内容の種類::CSA;
+        case 棋譜形式::不明: break;
+    }
+    return 内容の種類::不明;
+}
+
+const char* 種類の名前(内容の種類 k) {
+    switch (k) {
+        case 内容の種類::棋譜: return "a \".棋譜\" record";
+        case 内容の種類::KIF: return "KIF";
+        case 内容の種類::KI2: return "KI2";
+        case 内容の種類::CSA: return "CSA";
+        case 内容の種類::不明: break;
+    }
+    return "";
+}
+
 書込結果 棋譜ファイルを書く(const 対局記録& r) {
     const 手合割* h = 手合割を局面で探す(r.開始);
     if (h == nullptr || !h->落とす駒.empty())
         return {{}, "a \".棋譜\" file holds only games from the usual start"};
     if (r.手.empty()) return {{}, "no moves to save"};
+    if (r.手.size() > static_cast<size_t>(棋譜項目の上限))
+        return {{}, "a \".棋譜\" file holds at most " + std::to_string(棋譜項目の上限) + " moves"};
     手順リスト list;
     進行状態 s;
     s.番.MAN番 = 先手;
@@ -105,40 +135,68 @@ int 行数(std::string_view bytes) {
     return {std::move(*bytes), {}};
 }
 
-}  // namespace
+struct 拡張子 {
+    棋譜形式 形式;
+    std::string_view 名;
+};
+constexpr 拡張子 拡張子表[] = {
+    {棋譜形式::棋譜, ".棋譜"}, {棋譜形式::KIF, ".kif"},   {棋譜形式::KIFU, ".kifu"},
+    {棋譜形式::KI2, ".ki2"},   {棋譜形式::KI2U, ".ki2u"}, {棋譜形式::CSA, ".csa"},
+};
 
-棋譜形式 拡張子の形式(std::string_view name) {
-    if (終わる(name, ".棋譜")) return 棋譜形式::棋譜;
-    if (終わる(name, ".kif")) return 棋譜形式::KIF;
-    if (終わる(name, ".kifu")) return 棋譜形式::KIFU;
-    if (終わる(name, ".csa")) return 棋譜形式::CSA;
-    return 棋譜形式::不明;
-}
-
-読込結果 棋譜を読む(std::string_view bytes, 棋譜形式 f) {
-    switch (f) {
-        case 棋譜形式::棋譜: return 棋譜ファイルを読む(bytes);
-        case 棋譜形式::KIF:
-        case 棋譜形式::KIFU:
-        case 棋譜形式::CSA: return テキストを読む(bytes, f);
-        case 棋譜形式::不明: break;
-    }
-    読込結果 res;
-    res.エラー = 読込エラー{0, 0, "unknown format"};
-    return res;
-}
-
-書込結果 棋譜を書く(const 対局記録& r, 棋譜形式 f) {
+書込結果 形式で書く(const 対局記録& r, 棋譜形式 f) {
     switch (f) {
         case 棋譜形式::棋譜: return 棋譜ファイルを書く(r);
         case 棋譜形式::KIF:
             return テキストを書く(KIF行を書く(r, 文字コード::SJIS), 文字コード::SJIS);
         case 棋譜形式::KIFU:
             return テキストを書く(KIF行を書く(r, 文字コード::UTF8), 文字コード::UTF8);
+        case 棋譜形式::KI2: return テキストを書く(KI2行を書く(r), 文字コード::SJIS);
+        case 棋譜形式::KI2U: return テキストを書く(KI2行を書く(r), 文字コード::UTF8);
         case 棋譜形式::CSA: return テキストを書く(CSA行を書く(r), 文字コード::SJIS);
         case 棋譜形式::不明: break;
     }
     return {{}, "unknown format"};
+}
+
+}  // namespace
+
+棋譜形式 拡張子の形式(std::string_view name) {
+    for (const 拡張子& e : 拡張子表)
+        if (終わる(name, e.名)) return e.形式;
+    return 棋譜形式::不明;
+}
+
+std::string_view 形式の拡張子(棋譜形式 f) {
+    for (const 拡張子& e : 拡張子表)
+        if (e.形式 == f) return e.名;
+    return {};
+}
+
+読込結果 棋譜を読む(std::string_view bytes, 棋譜形式 f) {
+    const 棋譜テキスト t = 棋譜テキストを読む(bytes);
+    const 内容の種類 named = 名前の種類(f), found = 内容の形式(bytes, t.行);
+    const 内容の種類 kind = found != 内容の種類::不明 ? found : named;
+    読込結果 res;
+    if (kind == 内容の種類::不明) {
+        res.エラー = 読込エラー{0, 0, "unknown format"};
+        return res;
+    }
+    res = kind == 内容の種類::棋譜 ? 棋譜ファイルを読む(bytes) : テキストを読む(t, kind);
+    if (named != 内容の種類::不明 && kind != named)
+        res.注意.insert(res.注意.begin(),
+                        {0, std::string("read as ") + 種類の名前(kind) + ", as its text shows"});
+    return res;
+}
+
+書込結果 棋譜を書く(const 対局記録& r, 棋譜形式 f) {
+    書込結果 w = 形式で書く(r, f);
+    if (w.理由.empty() && w.内容.size() > 棋譜の大きさの上限) {
+        w.内容.clear();
+        w.理由 = "the file would be larger than " + std::to_string(棋譜の大きさの上限 >> 20) +
+                 " MiB, more than is read";
+    }
+    return w;
 }
 
 }  // namespace yukora

@@ -54,7 +54,8 @@ void KIF系の読み::一行(std::u32string_view line) {
     }
     if (t.front() == U'*' || t.front() == U'&') {
         const std::string text = UTF8へ(t.substr(1));
-        if (t.front() == U'*') (指し手部_ ? 木_.コメント先() : res_.記録.開始のコメント).push_back(text);
+        if (t.front() == U'*')
+            (指し手部_ ? 木_.コメント先() : res_.記録.開始のコメント).push_back(text);
         else (指し手部_ ? 木_.栞先() : res_.記録.開始の栞) = text;
         return;
     }
@@ -62,7 +63,7 @@ void KIF系の読み::一行(std::u32string_view line) {
     if (始まる(t, U"まで")) return まで行(t);
     if (指し手の行か(t)) {
         if (!指し手部に入る(1)) return;
-        if (木_.終わった()) return 注意("a move after the end of the line is not read");
+        if (木_.終わった()) return 誤り(木_.次の手数(), "a move after the end of the line");
         return 指し手行(t);
     }
     if (!指し手部_) {

@@ -32,8 +32,17 @@ void 開始の行(const 記録局面& start, std::vector<std::string>& out) {
 
 }  // namespace
 
-bool KIFの見出し名か(const std::string& key) {
-    for (const char32_t c : 符号点へ(key))
+bool KIFの見出しに書けるか(const 見出し項目& h) {
+    if (h.名前.empty()) {
+        // A line kept whole must not read as a move, a branch or an end in KIF or KI2.
+        const std::u32string t(空白を除く(符号点へ(h.値)));
+        if (t.empty()) return false;
+        if ((t[0] >= U'0' && t[0] <= U'9') ||
+            std::u32string_view(U"▲△☗☖▼▽*&").find(t[0]) != std::u32string_view::npos)
+            return false;
+        return !t.starts_with(U"変化") && !t.starts_with(U"まで");
+    }
+    for (const char32_t c : 符号点へ(h.名前))
         if (c == U' ' || c == U'\u3000' || c == U'\t' || c == U':' || c == U'：') return false;
     return true;
 }
@@ -73,8 +82,8 @@ std::vector<std::string> KIF見出しの行(const 対局記録& r) {
             開始の行(r.開始, out);
             開始済 = true;
         }
-        if (h.名前.empty()) out.push_back(一行に(h.値));
-        else if (KIFの見出し名か(h.名前)) out.push_back(h.名前 + "：" + 一行に(h.値));
+        if (!KIFの見出しに書けるか(h)) continue;
+        out.push_back(h.名前.empty() ? 一行に(h.値) : h.名前 + "：" + 一行に(h.値));
     }
     if (!開始済) 開始の行(r.開始, out);
     return out;

@@ -14,8 +14,9 @@ std::vector<std::string> KIF見出しの行(const 対局記録& r);
 // The lines of a board diagram of the position, hands and side to move included.
 std::vector<std::string> 盤図の行(const 記録局面& pos, bool 駒落ち);
 
-// A key KIF can hold: no blanks and no colon, which end a key. Others are left out.
-bool KIFの見出し名か(const std::string& key);
+// A header KIF and KI2 can hold: a key without blanks or colons, which end a key, or a line
+// kept whole that would not read as a move, a branch or a closing line. Others are left out.
+bool KIFの見出しに書けるか(const 見出し項目& h);
 
 // The text on one line: line breaks become blanks.
 std::string 一行に(std::string s);

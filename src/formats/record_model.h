@@ -33,7 +33,16 @@ enum class 終局理由 {
     封じ手
 };
 
-struct 手の列;
+struct 記録の手;
+
+// A line of play: its moves and how it ended, with the time and comments of that end.
+struct 手の列 {
+    std::vector<記録の手> 手;
+    終局理由 終局 = 終局理由::なし;
+    int 終局の秒 = 0;
+    std::vector<std::string> 終局のコメント{};
+    bool operator==(const 手の列&) const = default;
+};
 
 // One move in the board coordinates of 記録局面, with what the record says of it.
 struct 記録の手 {
@@ -46,15 +55,6 @@ struct 記録の手 {
     std::string 栞{};                     // a bookmark's name; empty when there is none
     std::vector<手の列> 変化{};           // moves played instead of this one, each with its sequel
     bool operator==(const 記録の手&) const = default;
-};
-
-// A line of play: its moves and how it ended, with the time and comments of that end.
-struct 手の列 {
-    std::vector<記録の手> 手{};
-    終局理由 終局 = 終局理由::なし;
-    int 終局の秒 = 0;
-    std::vector<std::string> 終局のコメント{};
-    bool operator==(const 手の列&) const = default;
 };
 
 // One header line: "棋戦" and its value. A line that has no key is kept whole in 値.

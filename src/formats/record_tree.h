@@ -44,9 +44,9 @@ public:
 private:
     struct 段 {
         手の列* 列;
-        int 始め;            // the number of the line's first move
+        int 始め;             // the number of the line's first move
         記録局面 始めの局面;  // the position before it
-        const 記録の手* 前;  // the move before it, or nullptr
+        const 記録の手* 前;   // the move before it, or nullptr
     };
     対局記録& r_;
     std::vector<段> 積み_;

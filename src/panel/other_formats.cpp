@@ -20,7 +20,8 @@ constexpr const char* 保存題 = "棋譜保存";
 constexpr std::size_t 読込の上限 = 16u << 20;
 
 bool 他形式か(棋譜形式 f) {
-    return f == 棋譜形式::KIF || f == 棋譜形式::KIFU || f == 棋譜形式::CSA;
+    return f == 棋譜形式::KIF || f == 棋譜形式::KIFU || f == 棋譜形式::KI2 || f == 棋譜形式::KI2U ||
+           f == 棋譜形式::CSA;
 }
 
 // The name without its extension is empty: a hidden file the list would not show.

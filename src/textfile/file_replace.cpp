@@ -2,14 +2,17 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 namespace yukora {
@@ -84,16 +87,37 @@ bool 英数字だけ(std::string_view s, bool hex) {
     });
 }
 
-// Names this program gives its hidden files: 一時ファイル名, and the six random letters
-// that earlier versions used.
-bool 一時ファイルの名か(std::string_view n) {
-    if (!n.starts_with(一時ファイルの頭)) return false;
-    const std::string_view rest = n.substr(一時ファイルの頭.size());
-    if (rest.size() == 6) return 英数字だけ(rest, false);
-    return rest.size() == 20 && rest.ends_with(".tmp") && 英数字だけ(rest.substr(0, 16), true);
+// The process that writes a hidden file of ours (".yukora-<16 hex>-<pid>-<n>.tmp"); 0 for
+// the names earlier versions used (six random letters, or "<16 hex>.tmp"); -1 for names
+// that are not ours.
+long 一時ファイルの持ち主(std::string_view n) {
+    if (!n.starts_with(一時ファイルの頭)) return -1;
+    std::string_view rest = n.substr(一時ファイルの頭.size());
+    if (rest.size() == 6) return 英数字だけ(rest, false) ? 0 : -1;
+    if (rest.size() < 20 || !rest.ends_with(".tmp") || !英数字だけ(rest.substr(0, 16), true))
+        return -1;
+    rest = rest.substr(16, rest.size() - 20);
+    if (rest.empty()) return 0;
+    const size_t dash = rest.rfind('-');
+    if (!rest.starts_with('-') || dash == 0) return -1;
+    const std::string_view pid = rest.substr(1, dash - 1), n2 = rest.substr(dash + 1);
+    const auto digits = [](std::string_view d) {
+        return !d.empty() && d.size() <= 18 &&
+               std::all_of(d.begin(), d.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digits(pid) || !digits(n2)) return -1;
+    return std::stol(std::string(pid));
 }
 
-// Removes the hidden files of ours in the folder that no save is writing any more.
+// The process is gone, or is this one (whose saves run one at a time).
+bool 持ち主がいないか(long pid) {
+    if (pid <= 0) return false;
+    if (pid == ::getpid()) return true;
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// Removes the hidden files of ours in the folder that no save is writing any more: those of
+// a process that is gone, and any older than 置き去りの秒数.
 void 置き去りを消す(int dirfd) {
     const int fd = ::openat(dirfd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
@@ -104,11 +128,12 @@ void 置き去りを消す(int dirfd) {
     }
     const std::time_t before = std::time(nullptr) - 置き去りの秒数;
     while (const dirent* e = ::readdir(dir)) {
-        if (!一時ファイルの名か(e->d_name)) continue;
+        const long owner = 一時ファイルの持ち主(e->d_name);
+        if (owner < 0) continue;
         struct stat st {};
         if (::fstatat(dirfd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-        if (S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_mtime < before)
-            ::unlinkat(dirfd, e->d_name, 0);
+        if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
+        if (st.st_mtime < before || 持ち主がいないか(owner)) ::unlinkat(dirfd, e->d_name, 0);
     }
     ::closedir(dir);
 }
@@ -155,11 +180,13 @@ int 名前なしで書く(int dirfd, const std::string& temp, std::string_view b
 }  // namespace
 
 std::string 一時ファイル名(const std::string& name) {
+    static std::atomic<unsigned long> 通し番号{0};
     std::uint64_t h = 14695981039346656037ull;  // FNV-1a
     for (const char c : name) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(h));
-    return std::string(一時ファイルの頭) + hex + ".tmp";
+    char buf[80];
+    std::snprintf(buf, sizeof buf, "%016llx-%ld-%lu.tmp", static_cast<unsigned long long>(h),
+                  static_cast<long>(::getpid()), 通し番号++);
+    return std::string(一時ファイルの頭) + buf;
 }
 
 int ファイル置換(const std::string& folder, const std::string& name, std::string_view bytes,
@@ -178,10 +205,9 @@ int ファイル置換(const std::string& folder, const std::string& name, std::
     if (d.fd < 0) return errno;
     置き去りを消す(d.fd);
 
-    // One hidden name per file: a save killed after naming it leaves at most this one,
-    // which the next save of the file takes over.
+    // A name of its own for each save, so that saves of one file at once never meet; one
+    // killed after naming it leaves its file to the next save's clean-up.
     const std::string temp = 一時ファイル名(base);
-    ::unlinkat(d.fd, temp.c_str(), 0);
     int err = 名前なし不可;
     if (way == 一時ファイル方式::名前なし) err = 名前なしで書く(d.fd, temp, bytes, exists, mode);
     if (err == 名前なし不可) err = 名前付きで書く(d.fd, temp, bytes, exists, mode);
@@ -212,6 +238,14 @@ std::string 書込エラー説明(int err) {
         case ENAMETOOLONG: return "ﾌｧｲﾙ名が長すぎます";
         case ELOOP: return "ﾘﾝｸをたどれません";
         default: return "ｴﾗｰ番号 " + std::to_string(err);
+    }
+}
+
+std::string 置換できない理由(int err) {
+    switch (err) {
+        case 置換_書込禁止: return "the file is write-protected";
+        case 置換_ファイルでない: return "a pipe, a device or a socket has that name";
+        default: return std::strerror(err);
     }
 }
 

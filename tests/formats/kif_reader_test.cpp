@@ -120,20 +120,19 @@ TEST(KIF読込, 見出しと時間と終局) {
                        "   2 ３四歩(33)   (12:03/00:12:03)\n"
                        "   3 詰           ( 0:07/00:01:12)\n"
                        "   4 ２六歩(27)\n"));
-    ASSERT_FALSE(r.エラー);
+    ASSERT_TRUE(r.エラー);  // a move after the end
+    EXPECT_EQ(r.エラー->行, 11);
     const std::vector<見出し項目> 見出し = {
         {"", "# 柿木形式"},    {"開始日時", "2024/01/02(火) 10:00:00"},
         {"棋戦", "竜王戦"},    {"先手", "先手 太郎"},
         {"後手", "後手 花子"}, {"表題", "第一局"},
         {"", "自由な一行"}};
     EXPECT_EQ(r.記録.見出し, 見出し);
-    ASSERT_EQ(r.記録.手.size(), 2u);  // a move after the end is not read, and said so
+    ASSERT_EQ(r.記録.手.size(), 2u);  // a move after the end is an error
     EXPECT_EQ(r.記録.手[0].秒, 65);
     EXPECT_EQ(r.記録.手[1].秒, 723);
     EXPECT_EQ(r.記録.終局, 終局理由::詰み);
     EXPECT_EQ(r.記録.終局の秒, 7);
-    ASSERT_EQ(r.注意.size(), 1u);
-    EXPECT_EQ(r.注意[0].行, 11);
 }
 
 // Comments and bookmarks where they stand, branches under the move they replace (the
