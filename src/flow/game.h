@@ -167,6 +167,8 @@ private:
     // The game `r` was written at `path`: nothing to keep at the end until it changes.
     void 保存した(const std::string& path, const 対局記録& r);
     std::string 最近のフォルダ() const;
+    // Refuses a game against the computer on a position without both kings; true when refused.
+    bool COMと指せない();
     // The influence display brought in step with the position (nothing while it is off).
     void 勢力表示を合わせる();
     // The outlines of the last hint, back to the colours they replaced.

@@ -3,6 +3,7 @@
 
 #include "flow/game.h"
 #include "panel/panel_commands.h"
+#include "rules/start_position.h"
 
 namespace yukora {
 
@@ -15,6 +16,9 @@ void 持駒の選択枠を消す(表示& view, const 進行状態& s) {
     if (s.選択.選択状態 == 1 && (s.選択.元X == 自持駒列 || s.選択.元X == 敵持駒列))
         view.描画_桝輪郭(0, s.選択.元X, s.選択.元Y);
 }
+
+// A problem's position (詰将棋) has one king: the computer needs both to play.
+constexpr const char* 玉が一枚 = "玉が片方にしかない局面ではCOMと対局できません";
 
 // A game continued from the position shown gives up the entries after it, but never reaches
 // past what the list really holds: after "反転" the move number runs ahead of the list, and
@@ -48,9 +52,17 @@ void ゲーム::START_Click() {
     s.番.再開待ち = 0;
 }
 
+bool ゲーム::COMと指せない() {
+    if (両方の玉があるか(状態.盤面)) return false;
+    効果音(音::禁止);
+    窓口_.dialog.メッセージ(玉が一枚, "対局");
+    return true;
+}
+
 void ゲーム::SENTE_Click() {
     進行状態& s = 状態.進行;
     if (s.番.勝者 != 0) 初期設定();
+    if (COMと指せない()) return;
     表示_.描画_棋譜読込み部分消去();
     描画_レベル(s.強さ.レベル);
     表示_.描画_将棋盤桝();
@@ -81,6 +93,7 @@ void ゲーム::SENTE_Click() {
 void ゲーム::GOTE_Click() {
     進行状態& s = 状態.進行;
     if (s.番.勝者 != 0) 初期設定();
+    if (COMと指せない()) return;
     表示_.描画_棋譜読込み部分消去();
     描画_レベル(s.強さ.レベル);
     表示_.描画_将棋盤桝();

@@ -3,6 +3,7 @@
 #include "computer/side_search.h"
 #include "flow/game.h"
 #include "game/move_text.h"
+#include "rules/start_position.h"
 
 namespace yukora {
 namespace {
@@ -11,8 +12,10 @@ constexpr const char* ヒント題 = "ヒント";
 constexpr int 色_ヒント = 13;  // light magenta, apart from the selection and the last move
 
 // Why there is no hint now; none when the side to move may ask.
-const char* 断る理由(const 進行状態& s) {
+const char* 断る理由(const 進行状態& s, const 局面& p) {
     if (s.番.棋譜モード == 1) return "棋譜ﾓｰﾄﾞではできません";
+    // The search weighs both kings: a problem's position has one.
+    if (!両方の玉があるか(p)) return "玉が片方にしかない局面ではできません";
     if (s.番.手番 == 0) return "「対局」で始めて下さい";
     if (s.番.勝者 != 0) return "新規に対局してください";
     if (s.番.対局モード == 1 && s.番.手番 == s.番.COM番) return "ｺﾝﾋﾟｭｰﾀの番です";
@@ -31,7 +34,7 @@ const char* 手がない理由(const 手番側の探索結果& r, const 局面& 
 
 void ゲーム::HINT_Click() {
     const 進行状態& s = 状態.進行;
-    if (const char* 理由 = 断る理由(s)) {
+    if (const char* 理由 = 断る理由(s, 状態.盤面)) {
         効果音(音::禁止);
         窓口_.dialog.メッセージ(理由, ヒント題);
         return;
