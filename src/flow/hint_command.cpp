@@ -14,11 +14,11 @@ constexpr int 色_ヒント = 13;  // light magenta, apart from the selection an
 // Why there is no hint now; none when the side to move may ask.
 const char* 断る理由(const 進行状態& s, const 局面& p) {
     if (s.番.棋譜モード == 1) return "棋譜ﾓｰﾄﾞではできません";
-    // The search weighs both kings: a problem's position has one.
-    if (!両方の玉があるか(p)) return "玉が片方にしかない局面ではできません";
     if (s.番.手番 == 0) return "「対局」で始めて下さい";
     if (s.番.勝者 != 0) return "新規に対局してください";
     if (s.番.対局モード == 1 && s.番.手番 == s.番.COM番) return "ｺﾝﾋﾟｭｰﾀの番です";
+    // The search weighs both kings: a problem's position has one.
+    if (!両方の玉があるか(p)) return "玉が片方にしかない局面ではできません";
     return nullptr;
 }
 

@@ -22,6 +22,7 @@ struct 見出しの対 {
 constexpr 見出しの対 見出し表[] = {
     {"棋戦", "EVENT"},        {"場所", "SITE"},           {"開始日時", "START_TIME"},
     {"終了日時", "END_TIME"}, {"持ち時間", "TIME_LIMIT"}, {"戦型", "OPENING"},
+    {"備考", "NOTE"},
 };
 
 }  // namespace

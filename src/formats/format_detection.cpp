@@ -39,7 +39,7 @@ bool KIFの行か(std::u32string_view t) {
     while (i < t.size() && (t[i] == U' ' || t[i] == U'\u3000')) ++i;
     const size_t digits = i;
     while (i < t.size() && t[i] >= U'0' && t[i] <= U'9') ++i;
-    return i > digits && i < t.size() && (t[i] == U' ' || t[i] == U'\u3000') ;
+    return i > digits && i < t.size() && (t[i] == U' ' || t[i] == U'\u3000');
 }
 
 bool KI2の行か(std::u32string_view t) {

@@ -50,7 +50,8 @@ private:
             t.remove_prefix(1);
             空白を飛ばす(t);
         } else {
-            if (t.size() < 2 || 筋の値(t[0]) == 0 || 段の値(t[1]) == 0) return "no square to move to";
+            if (t.size() < 2 || 筋の値(t[0]) == 0 || 段の値(t[1]) == 0)
+                return "no square to move to";
             s.先X = 10 - 筋の値(t[0]);
             s.先Y = 段の値(t[1]);
             t.remove_prefix(2);
@@ -60,8 +61,8 @@ private:
         if (s.駒 == 0) return "no piece named";
         t.remove_prefix(len);
         size_t words = 0;
-        while (words < t.size() && std::u32string_view(U"右左直上引寄行入").find(t[words]) !=
-                                       std::u32string_view::npos)
+        while (words < t.size() &&
+               std::u32string_view(U"右左直上引寄行入").find(t[words]) != std::u32string_view::npos)
             ++words;
         const std::u32string_view 相対 = t.substr(0, words);
         t.remove_prefix(words);

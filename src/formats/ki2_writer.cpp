@@ -24,8 +24,7 @@ std::u32string 指し手の文字(const 記録局面& pos, const 記録の手& m
     s += 指し手の駒名(piece) + 相対の文字(pos, m);
     int after = piece;
     if (m.成り) s += U"成";
-    else if (m.打駒 == 0 && 調査_駒成(m.元X, m.元Y, m.先X, m.先Y, piece, after) == 1)
-        s += U"不成";
+    else if (m.打駒 == 0 && 調査_駒成(m.元X, m.元Y, m.先X, m.先Y, piece, after) == 1) s += U"不成";
     return s;
 }
 

@@ -26,7 +26,9 @@ std::vector<元> 動ける駒(const 記録局面& pos, int code, int 先X, int �
 }
 
 // Forward is up the board for 先手; its right is towards file 1, the larger x.
-int 前(const 記録局面& pos, 元 from, int 先Y) { return pos.手番 == 先手 ? from.y - 先Y : 先Y - from.y; }
+int 前(const 記録局面& pos, 元 from, int 先Y) {
+    return pos.手番 == 先手 ? from.y - 先Y : 先Y - from.y;
+}
 int 右(const 記録局面& pos, 元 from) { return pos.手番 == 先手 ? from.x : -from.x; }
 
 // Gold-like pieces and silvers say 直 for a move straight forward.
@@ -35,7 +37,8 @@ bool 直を使う(int code) {
 }
 
 // Whether the piece at `from` fits one relative word among the pieces `all`.
-bool 合う(const 記録局面& pos, char32_t word, 元 from, int 先X, int 先Y, const std::vector<元>& all) {
+bool 合う(const 記録局面& pos, char32_t word, 元 from, int 先X, int 先Y,
+          const std::vector<元>& all) {
     auto rightness = [&](元 o) { return 右(pos, o); };
     switch (word) {
         case U'上':
@@ -56,7 +59,7 @@ bool 合う(const 記録局面& pos, char32_t word, 元 from, int 先X, int 先Y
 }
 
 std::vector<元> 絞る(const 記録局面& pos, std::u32string_view words, int 先X, int 先Y,
-                    const std::vector<元>& all) {
+                     const std::vector<元>& all) {
     std::vector<元> out;
     for (元 from : all) {
         bool ok = true;

@@ -11,7 +11,7 @@ namespace yukora {
 struct ファイルの中身 {
     開く結果 結果 = 開く結果::開いた;
     bool 大きすぎる = false;  // larger than the limit: nothing is kept
-    int エラー番号 = 0;       // the system's error number when 結果 is エラー or reading failed
+    int エラー番号 = 0;  // the system's error number when 結果 is エラー or reading failed
     std::string bytes;
 };
 

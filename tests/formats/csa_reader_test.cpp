@@ -67,15 +67,16 @@ TEST_P(CSA読込, 開始と指し手と終局が読める) {
 INSTANTIATE_TEST_SUITE_P(例, CSA読込, ::testing::ValuesIn(読める例一覧));
 
 TEST(CSA読込, 見出しとコメントと時間) {
-    const 読込結果 r =
-        CSAを読む(行に("N+先手 太郎\nN-後手 花子\n$EVENT:名人戦\n$START_TIME:2024/01/02 10:00:00\n"
-                       "$SITE:どこか\n$NOTE:メモ\nPI\n+\n'*開始\n+7776FU\nT125\n'*一手目\n'二行目\n"
-                       "-3334FU\nT3\n%TORYO\nT7\n'*終局\n"));
+    const 読込結果 r = CSAを読む(行に(
+        "N+先手 太郎\nN-後手 花子\n$EVENT:名人戦\n$START_TIME:2024/01/02 10:00:00\n"
+        "$SITE:どこか\n$NOTE:メモ\n$OPPONENT:人\nPI\n+\n'*開始\n+7776FU\nT125\n'*一手目\n'二行目\n"
+        "-3334FU\nT3\n%TORYO\nT7\n'*終局\n"));
     ASSERT_FALSE(r.エラー);
     const std::vector<見出し項目> 見出し = {
         {"先手", "先手 太郎"}, {"後手", "後手 花子"},
         {"棋戦", "名人戦"},    {"開始日時", "2024/01/02 10:00:00"},
-        {"場所", "どこか"},    {"$NOTE", "メモ"}};
+        {"場所", "どこか"},    {"備考", "メモ"},
+        {"$OPPONENT", "人"}};
     EXPECT_EQ(r.記録.見出し, 見出し);
     EXPECT_EQ(r.記録.開始のコメント, std::vector<std::string>{"開始"});
     ASSERT_EQ(r.記録.手.size(), 2u);

@@ -1,6 +1,6 @@
 // Checks the KIF and CSA files of yukora-kifu against tsshogi, an independent implementation.
 //   node check.mjs YUKORA_KIFU DIR
-// 1. Every .kif, .kifu and .csa in DIR was written by the program. tsshogi reads each; every
+// 1. Every .kif, .kifu, .ki2, .ki2u and .csa in DIR was written by the program. tsshogi reads each; every
 //    move must be legal by tsshogi's rules (the last one excepted in a record won by a foul:
 //    it left the king to be taken), and the position after every move must be the one
 //    `yukora-kifu sfen` prints.
@@ -22,6 +22,7 @@ import {
   exportCSA,
   exportKIF,
   importCSA,
+  importKI2,
   importKIF,
 } from "tsshogi";
 
@@ -42,11 +43,11 @@ const sfen3 = (sfen) => sfen.split(" ").slice(0, 3).join(" ");
 
 function decode(file) {
   const bytes = fs.readFileSync(file);
-  return file.endsWith(".kifu") ? bytes.toString("utf-8") : new TextDecoder("shift_jis").decode(bytes);
+  return /\.(kifu|ki2u)$/.test(file) ? bytes.toString("utf-8") : new TextDecoder("shift_jis").decode(bytes);
 }
 
 function importAny(file, text) {
-  return file.endsWith(".csa") ? importCSA(text) : importKIF(text);
+  return file.endsWith(".csa") ? importCSA(text) : /\.ki2u?$/.test(file) ? importKI2(text) : importKIF(text);
 }
 
 // The main line as tsshogi plays it: positions, moves, and how it ends.
@@ -108,7 +109,7 @@ function countFeatures(line, counts) {
 // 1. The files the program wrote.
 const written = fs
   .readdirSync(dir)
-  .filter((f) => /\.(kif|kifu|csa)$/.test(f))
+  .filter((f) => /\.(kif|kifu|ki2|ki2u|csa)$/.test(f))
   .sort();
 const counts = { files: 0, moves: 0, captures: 0, drops: 0, promotions: 0, declined: 0, handicap: 0, diagram: 0 };
 const lines = new Map();
