@@ -233,6 +233,8 @@ private:
     // box there would let the event loop run inside the engine's report.
     std::vector<std::pair<std::string, std::string>> 保留の知らせ_;
     bool 刻み中_ = false;
+    // The word a loaded record ends with ("投了"), said when "進" reaches its end.
+    std::string 記録の終局_;
 };
 
 }  // namespace yukora

@@ -30,14 +30,17 @@ void ゲーム::KIF_WRITE_Click() {
     }
 }
 
-// A name ending in ".kif", ".kifu" or ".csa" saves in that format; any other is a ".棋譜" file.
+// The format chosen beside the name ("KIF･CSA書込") decides; else a name ending in ".kif",
+// ".kifu", ".ki2", ".ki2u" or ".csa" saves in that format, and any other is a ".棋譜" file.
 void ゲーム::Command1_Click() {
     const std::string name = 窓口_.panel.文字列(棋譜欄::Text1);
     const std::filesystem::path folder = 窓口_.panel.File1フォルダ();
-    if (他形式の名前か(name)) {
-        if (他形式で保存(状態.手順, 状態.盤面, 状態.進行, 窓口_.panel, 窓口_.dialog,
+    棋譜形式 f = 窓口_.panel.選んだ形式();
+    if (f == 棋譜形式::不明 && 他形式の名前か(name)) f = 拡張子の形式(name);
+    if (f != 棋譜形式::不明) {
+        if (他形式で保存(状態.手順, 状態.盤面, 状態.進行, f, 窓口_.panel, 窓口_.dialog,
                          エンジン対局の終局()))
-            保存した((folder / name).string(), 今の記録().記録);
+            保存した((folder / 拡張子を付ける(name, f)).string(), 今の記録().記録);
         return;
     }
     // "KIF･CSA書込" opens the panel for games that ".棋譜" does not hold.
@@ -46,8 +49,8 @@ void ゲーム::Command1_Click() {
         保存した((folder / (name + 棋譜拡張子)).string(), 今の記録().記録);
 }
 
-// A name ending in ".kif", ".kifu" or ".csa" is read in that format; any other is a ".棋譜"
-// file.
+// A name ending in ".kif", ".kifu", ".ki2", ".ki2u" or ".csa" is read in that format; any
+// other is a ".棋譜" file.
 void ゲーム::File1_Click(const std::string& name) {
     ヒント枠を消す();
     描画_可視(窓口_.panel, false, false, false);
@@ -76,6 +79,7 @@ bool ゲーム::読んだ棋譜を置く(const 棋譜読込結果& r, bool 終�
             s.番.手番 = r.手番;
             終わりへ進める();
         }
+        記録の終局_ = r.終局の語;
     }
     // The tint of the position shown, before the boxes that wait over it.
     勢力表示を合わせる();

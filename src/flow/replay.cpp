@@ -61,7 +61,9 @@ void ゲーム::AFTER_Click() {
     s.番.再開待ち = 1;
     if (s.数.手順番号 >= s.数.手順最終) {
         if (s.番.棋譜モード == 1) {
-            窓口_.dialog.メッセージ("終わり", "進む");
+            // A record that says how its game ended names it.
+            const std::string& how = 記録の終局_;
+            窓口_.dialog.メッセージ(how.empty() ? "終わり" : "終わり（" + how + "）", "進む");
         } else {
             効果音(音::禁止);
             窓口_.dialog.メッセージ("できません", "進む");

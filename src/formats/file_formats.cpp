@@ -173,6 +173,13 @@ std::string_view 形式の拡張子(棋譜形式 f) {
     return {};
 }
 
+std::string 拡張子を付ける(std::string_view name, 棋譜形式 f) {
+    const 棋譜形式 typed = 拡張子の形式(name);
+    if (typed == f) return std::string(name);
+    if (typed != 棋譜形式::不明) name.remove_suffix(形式の拡張子(typed).size());
+    return std::string(name) + std::string(形式の拡張子(f));
+}
+
 読込結果 棋譜を読む(std::string_view bytes, 棋譜形式 f) {
     const 棋譜テキスト t = 棋譜テキストを読む(bytes);
     const 内容の種類 named = 名前の種類(f), found = 内容の形式(bytes, t.行);

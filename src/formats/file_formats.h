@@ -28,6 +28,10 @@ inline constexpr std::size_t 棋譜の大きさの上限 = 16u << 20;
 // The extension of the format (".kif"); empty for 不明.
 std::string_view 形式の拡張子(棋譜形式 f);
 
+// The name ending in the format's extension: a record extension typed is replaced by it, and
+// one already right is kept as typed.
+std::string 拡張子を付ける(std::string_view name, 棋譜形式 f);
+
 // Reads the bytes of a file named as in the format `f` (不明: no known extension). KIF, KI2
 // and CSA find their encoding from the bytes. When the text is plainly of another format,
 // the text decides and a note says so. A ".棋譜" file starts from the usual position; 先手

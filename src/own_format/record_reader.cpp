@@ -62,7 +62,7 @@ std::vector<std::string> 棋譜読込の知らせ(開く結果 opened, const 棋
         opened = in.結果();
         c = 読込_棋譜内容(in, list);
     }
-    return {true, c.見出し, c.項目数, c.項目数 > 0 ? 1 : 0, 棋譜読込の知らせ(opened, c)};
+    return {true, c.見出し, c.項目数, c.項目数 > 0 ? 1 : 0, 棋譜読込の知らせ(opened, c), {}};
 }
 
 }  // namespace yukora

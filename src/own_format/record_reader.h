@@ -16,6 +16,7 @@ struct 棋譜読込結果 {
     int 項目数 = 0;                   // the last entry read into the move list
     int 手番 = 0;                     // the side to move at entry 0; 0 when no entry was read
     std::vector<std::string> 知らせ;  // the boxes (title "棋譜") that tell how reading went
+    std::string 終局の語;  // how the record says its game ended ("投了"); empty when it does not
 };
 
 // Reads the ".棋譜" file `name` of the file list's folder `folder` into the move list: entry 0

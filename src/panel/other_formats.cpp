@@ -1,5 +1,6 @@
 #include "panel/other_formats.h"
 
+#include "formats/end_words.h"
 #include "formats/file_formats.h"
 #include "formats/game_end.h"
 #include "formats/game_record.h"
@@ -8,16 +9,14 @@
 #include "own_format/record_writer.h"
 #include "panel/panel_commands.h"
 #include "panel/record_save.h"
-#include "textfile/line_reader.h"
+#include "textfile/utf8.h"
+#include "textfile/whole_file.h"
 
 namespace yukora {
 namespace {
 
 constexpr const char* 空白題 = "  ";
 constexpr const char* 保存題 = "棋譜保存";
-
-// More than any record holds; what lies beyond is not read.
-constexpr std::size_t 読込の上限 = 16u << 20;
 
 bool 他形式か(棋譜形式 f) {
     return f == 棋譜形式::KIF || f == 棋譜形式::KIFU || f == 棋譜形式::KI2 || f == 棋譜形式::KI2U ||
@@ -36,16 +35,38 @@ std::string 書けない理由(const 書込結果& w) {
     return "「対局名」「先手」「後手」にShift-JISで保存できない文字があります";
 }
 
-// The bytes of the file, at most 読込の上限; the lines are joined by LF.
-開く結果 ファイルを読む(const std::string& path, std::string& bytes) {
-    ファイル行入力 in(path);
-    in.入力の上限(読込の上限);
-    std::string line;
-    while (in.次の行(line)) {
-        bytes += line;
-        bytes += '\n';
-    }
-    return in.結果();
+// Why a file of the list gives no bytes to read: the boxes that say so; none when it does.
+std::vector<std::string> 開けない知らせ(const ファイルの中身& f) {
+    if (f.大きすぎる)
+        return {"棋譜ﾌｧｲﾙが大きすぎて読み込めません\n\n" +
+                std::to_string(棋譜の大きさの上限 >> 20) + "MBまでのﾌｧｲﾙを読み込めます"};
+    if (f.結果 == 開く結果::エラー && f.エラー番号 != 0)
+        return {"棋譜ﾌｧｲﾙの読み込み中にｴﾗｰが起きました\n\n" + 読めない理由(f, 0)};
+    if (f.結果 != 開く結果::開いた) return 棋譜読込の知らせ(f.結果, {});
+    return {};
+}
+
+// 中断 says only that the game did not end: nothing to name.
+bool 終局を言うか(終局理由 how) { return how != 終局理由::なし && how != 終局理由::中断; }
+
+// What the record says of itself beyond its moves: the handicap it starts from and the word of
+// its ending, as lines for the box that says it was read; empty when it holds neither.
+std::string 手合と終局(const 対局記録& r) {
+    std::string out;
+    if (const 手合割* h = 手合割を局面で探す(r.開始); h != nullptr && !h->落とす駒.empty())
+        out += "\n手合割：" + std::string(h->名前);
+    if (終局を言うか(r.終局)) out += "\n終局：" + UTF8へ(KIFの終局語(r.終局));
+    return out.empty() ? out : "\n" + out;
+}
+
+// Lines the reader passed over or mended, said rather than skipped in silence.
+std::string 注意の説明(const std::vector<読込注意>& notes) {
+    int first = 0, n = 0;
+    for (const 読込注意& note : notes)
+        if (note.行 > 0) first = first == 0 ? note.行 : first, ++n;
+    if (n == 0) return {};
+    return "\n\n" + std::to_string(first) + "行目" + (n > 1 ? "ほか" : "") +
+           "に読み飛ばした行か置き換えた文字があります";
 }
 
 std::string 行の説明(const 読込エラー& e) {
@@ -78,11 +99,12 @@ bool 他形式の名前か(const std::string& name) { return 他形式か(拡張
 void KIF_WRITE_Click(棋譜パネル& panel) {
     描画_可視(panel, true, true, false);
     描画_棋譜_IO(panel, 0);
+    panel.可視_形式(true);
 }
 
-int 他形式で保存(const 手順リスト& list, const 局面& p, const 進行状態& s, 棋譜パネル& panel,
-                 ダイアログ& dialog, std::optional<終局理由> 終局) {
-    const std::string name = panel.文字列(棋譜欄::Text1);
+int 他形式で保存(const 手順リスト& list, const 局面& p, const 進行状態& s, 棋譜形式 f,
+                 棋譜パネル& panel, ダイアログ& dialog, std::optional<終局理由> 終局) {
+    const std::string name = 拡張子を付ける(panel.文字列(棋譜欄::Text1), f);
     if (拡張子だけか(name)) {
         dialog.メッセージ("ﾌｧｲﾙ名が入力されていません", 空白題);
         return 0;
@@ -104,7 +126,7 @@ int 他形式で保存(const 手順リスト& list, const 局面& p, const 進�
         dialog.メッセージ("保存するデータがありません", 保存題);
         return 0;
     }
-    const 書込結果 w = 棋譜を書く(r.記録, 拡張子の形式(name));
+    const 書込結果 w = 棋譜を書く(r.記録, f);
     if (!w.理由.empty()) {
         dialog.メッセージ(書けない理由(w), 保存題);
         return 0;
@@ -120,7 +142,7 @@ std::vector<std::string> 他形式読込の知らせ(const 読込結果& r) {
             text += "\n\n" + std::to_string(r.エラー->行) + "行目が読めません";
         return {text};
     }
-    std::string first = " 読み込みました";
+    std::string first = " 読み込みました" + 手合と終局(r.記録) + 注意の説明(r.注意);
     if (r.エラー) {
         const int 手数 = r.エラー->手数 > 0 ? r.エラー->手数 : n + 1;
         first = std::to_string(n) + "手まで読み込みました\n\n" + std::to_string(手数) + "手目" +
@@ -130,12 +152,11 @@ std::vector<std::string> 他形式読込の知らせ(const 読込結果& r) {
 }
 
 棋譜読込結果 読込_他形式(const std::string& folder, const std::string& name, 手順リスト& list) {
-    std::string bytes;
-    開く結果 opened = 開く結果::ない;
-    if (一覧の名前か(name))
-        opened = ファイルを読む((folder.empty() ? "." : folder) + "/" + name, bytes);
-    if (opened != 開く結果::開いた) return 読めない(棋譜読込の知らせ(opened, {}));
-    return 読んだ記録を手順に(棋譜を読む(bytes, 拡張子の形式(name)), list);
+    if (!一覧の名前か(name)) return 読めない(棋譜読込の知らせ(開く結果::ない, {}));
+    const ファイルの中身 f =
+        ファイルを丸ごと読む((folder.empty() ? "." : folder) + "/" + name, 棋譜の大きさの上限);
+    if (std::vector<std::string> why = 開けない知らせ(f); !why.empty()) return 読めない(why);
+    return 読んだ記録を手順に(棋譜を読む(f.bytes, 拡張子の形式(name)), list);
 }
 
 棋譜読込結果 読んだ記録を手順に(読込結果 r, 手順リスト& list) {
@@ -145,11 +166,14 @@ std::vector<std::string> 他形式読込の知らせ(const 読込結果& r) {
         r.記録.手.resize(static_cast<size_t>(n));
         if (!r.エラー) r.エラー = 読込エラー{0, n + 1, "an illegal move"};
     }
+    const std::string how =
+        r.エラー || !終局を言うか(r.記録.終局) ? std::string() : UTF8へ(KIFの終局語(r.記録.終局));
     return {true,
             {見出しの値(r.記録, "棋戦"), 後手の名前(r.記録), 先手の名前(r.記録)},
             n,
             r.記録.開始.手番,
-            他形式読込の知らせ(r)};
+            他形式読込の知らせ(r),
+            how};
 }
 
 void 開始を盤に(const 手順リスト& list, 局面& p, const 手番型& 番, 盤描画& view) {

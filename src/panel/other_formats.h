@@ -15,18 +15,19 @@
 
 namespace yukora {
 
-// True when the name ends in ".kif", ".kifu" or ".csa" (either case).
+// True when the name ends in ".kif", ".kifu", ".ki2", ".ki2u" or ".csa" (either case).
 bool 他形式の名前か(const std::string& name);
 
-// "KIF･CSA書込": the write panel as "書込" opens it, also on a turned board and after a
-// handicap was set, since these formats hold any start.
+// "KIF･CSA書込": the write panel as "書込" opens it with the list of formats beside the name,
+// also on a turned board and after a handicap was set, since these formats hold any start.
 void KIF_WRITE_Click(棋譜パネル& panel);
 
-// Saves the game on the board into the file Text1 names, in the format of its extension,
-// in the folder the file list shows. Returns 1 when written. The ending is the one given
-// (an engine game knows its own), else the one the board shows.
-int 他形式で保存(const 手順リスト& list, const 局面& p, const 進行状態& s, 棋譜パネル& panel,
-                 ダイアログ& dialog, std::optional<終局理由> 終局 = std::nullopt);
+// Saves the game on the board in the format `f` into the file Text1 names, its extension
+// added or put right, in the folder the file list shows. Returns 1 when written. The ending
+// is the one given (an engine game knows its own), else the one the board shows.
+int 他形式で保存(const 手順リスト& list, const 局面& p, const 進行状態& s, 棋譜形式 f,
+                 棋譜パネル& panel, ダイアログ& dialog,
+                 std::optional<終局理由> 終局 = std::nullopt);
 
 // The boxes (title "棋譜") that tell how reading went: why nothing was read, or that all or
 // only part of the record was read (the move and the line that stopped it).

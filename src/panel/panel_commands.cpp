@@ -12,6 +12,7 @@ void 描画_可視(棋譜パネル& panel, bool drive, bool folder, bool files) 
 }
 
 void 描画_棋譜_IO(棋譜パネル& panel, int mode) {
+    panel.可視_形式(false);  // "KIF･CSA書込" shows it after this
     if (mode == 0) {
         panel.可視_入力欄(true);
         return;

@@ -12,7 +12,7 @@ namespace yukora {
 void 描画_可視(棋譜パネル& panel, bool drive, bool folder, bool files);
 
 // Mode 0 shows the text boxes, captions and button; any other mode clears the four texts
-// and hides them all.
+// and hides them all. Either hides the list of formats.
 void 描画_棋譜_IO(棋譜パネル& panel, int mode);
 
 // Hides the whole panel and clears its text boxes: the menus "対局", "局面", "ｵﾌﾟｼｮﾝ",

@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 
+#include "formats/file_formats.h"
 #include "textfile/line_reader.h"
 
 namespace yukora {
@@ -27,6 +28,10 @@ public:
     virtual void 可視_File1(bool visible) = 0;
     // Text1..Text4, the four Label1 captions and Command1, shown or hidden together.
     virtual void 可視_入力欄(bool visible) = 0;
+    // The list of formats beside the name, shown only by "KIF･CSA書込".
+    virtual void 可視_形式(bool visible) = 0;
+    // The format chosen in that list; 不明 while it is hidden.
+    virtual 棋譜形式 選んだ形式() const = 0;
     virtual std::string 文字列(棋譜欄 box) const = 0;
     virtual void 文字列設定(棋譜欄 box, const std::string& text) = 0;
     // The folder the file list shows (UTF-8).

@@ -137,12 +137,11 @@ TEST(他形式の棋譜, 棋譜ファイルが断る駒落ちと反転もKIFな�
             boards = {t.st().盤面.盤};
             t.game->メニュー選択(c.操作);
         }
-        // ".棋譜" refuses as before, from "書込" and from a name without extension alike.
+        // ".棋譜" refuses as before; "KIF･CSA書込" writes the format chosen, KIF here.
         EXPECT_EQ(保存する(t, &ゲーム::KIFU_WRITE_Click, "駒落ち"), c.断り);
-        EXPECT_EQ(保存する(t, &ゲーム::KIF_WRITE_Click, "駒落ち"), c.断り);
         EXPECT_FALSE(std::filesystem::exists(t.フォルダ / "駒落ち.棋譜"));
-        EXPECT_EQ(保存する(t, &ゲーム::KIF_WRITE_Click, "駒落ち.kif"), "  : 棋譜を書き込みました");
-        EXPECT_EQ(読み込む(t, "駒落ち.kif").front(), "棋譜:  読み込みました");
+        EXPECT_EQ(保存する(t, &ゲーム::KIF_WRITE_Click, "駒落ち"), "  : 棋譜を書き込みました");
+        EXPECT_EQ(読み込む(t, "駒落ち.kif").front().rfind("棋譜:  読み込みました", 0), 0u);
         if (c.操作 == メニュー操作::LEBEL_DOWN) {
             // The side without its bishop is 上手, on top in the record.
             const std::string kif = 中身(t.フォルダ / "駒落ち.kif");
@@ -155,6 +154,9 @@ TEST(他形式の棋譜, 棋譜ファイルが断る駒落ちと反転もKIFな�
 }
 
 TEST(他形式の棋譜, 読めない手は手数と行を知らせ読めた手まで進める) {
+    std::string 長いコメント = "手合割：平手\n*";
+    for (int i = 0; i < 2000; ++i) 長いコメント += "あ";  // 6,000 bytes in UTF-8
+    長いコメント += "\n   1 ７六歩(77)\n";
     const struct {
         const char* 名前;
         std::string 中身;
@@ -177,6 +179,19 @@ TEST(他形式の棋譜, 読めない手は手数と行を知らせ読めた手�
          {"棋譜: 棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません\n\n2行目が読めません"},
          -1},
         {"ない.csa", "", {"棋譜: 棋譜ﾌｧｲﾙが見つかりません"}, -1},
+        {"大きい.kif",
+         std::string(17u << 20, '\n'),
+         {"棋譜: 棋譜ﾌｧｲﾙが大きすぎて読み込めません\n\n16MBまでのﾌｧｲﾙを読み込めます"},
+         -1},
+        {"長いコメント.kifu",
+         長いコメント,
+         {"棋譜:  読み込みました", "棋譜: 棋譜を '進 'で進めて下さい"},
+         1},
+        {"余計な行.csa",
+         "V2.2\nPI\n+\n+7776FU\nXYZ\n",
+         {"棋譜:  読み込みました\n\n5行目に読み飛ばした行か置き換えた文字があります",
+          "棋譜: 棋譜を '進 'で進めて下さい"},
+         1},
     };
     for (const auto& c : 場合) {
         SCOPED_TRACE(c.名前);
@@ -241,6 +256,66 @@ TEST(他形式の棋譜, 名前の検査は棋譜ファイルと同じ) {
     試験台 t;
     EXPECT_EQ(保存する(t, &ゲーム::KIFU_WRITE_Click, "無.kif"),
               "棋譜保存: 保存するデータがありません");
+}
+
+// A problem's position: the top king alone against a gold on the board and one in hand.
+TEST(他形式の棋譜, 玉が一枚の局面は進められ二人で指せCOMとは指せない) {
+    試験台 t;
+    std::ofstream(t.フォルダ / "詰将棋.kif", std::ios::binary)
+        << "後手の持駒：飛二 角二 金二 銀四 桂四 香四 歩十八\n"
+           "| ・ ・ ・ ・ ・ ・ ・ ・v玉|一\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|二\n"
+           "| ・ ・ ・ ・ ・ ・ 金 ・ ・|三\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|四\n"
+           "| ・ ・ ・ ・ ・ ・ ・ ・ ・|五\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|六\n"
+           "| ・ ・ ・ ・ ・ ・ ・ ・ ・|七\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|八\n"
+           "| ・ ・ ・ ・ ・ ・ ・ ・ ・|九\n先手の持駒：金\n   1 ２三金(33)\n";
+    読み込む(t, "詰将棋.kif");
+    t.game->AFTER_Click();
+    EXPECT_EQ(t.st().盤面.盤[8][3], -金);
+    t.game->REPLAY_Click();
+    t.game->SENTE_Click();
+    EXPECT_EQ(t.dialog.最後(), "対局: 玉が片方にしかない局面ではCOMと対局できません");
+    t.game->START_Click();
+    指す(t, {{7, 3, 7, 2}, {9, 1, 9, 2}});
+    EXPECT_EQ(t.st().盤面.盤[7][2], -金);
+    EXPECT_EQ(t.st().盤面.盤[9][2], 王);
+    t.game->HINT_Click();
+    EXPECT_EQ(t.dialog.最後(), "ヒント: 玉が片方にしかない局面ではできません");
+}
+
+// The handicap and the ending a record names are said when it is read and at its end.
+TEST(他形式の棋譜, 手合割と終局の語を知らせる) {
+    試験台 t;
+    std::ofstream(t.フォルダ / "香落ち.kif", std::ios::binary)
+        << "手合割：香落ち\n   1 ３四歩(33)\n   2 投了\n";
+    EXPECT_EQ(読み込む(t, "香落ち.kif").front(),
+              "棋譜:  読み込みました\n\n手合割：香落ち\n終局：投了");
+    t.game->AFTER_Click();
+    t.game->AFTER_Click();
+    EXPECT_EQ(t.dialog.最後(), "進む: 終わり（投了）");
+}
+
+// "KIF･CSA書込" lists the formats beside the name: the one chosen decides and names the file.
+TEST(他形式の棋譜, 選んだ形式で拡張子を付けて書く) {
+    const struct {
+        棋譜形式 形式;
+        const char* 名前;
+        const char* ファイル;
+    } 場合[] = {
+        {棋譜形式::KIF, "対局", "対局.kif"},
+        {棋譜形式::KI2U, "対局.kif", "対局.ki2u"},
+        {棋譜形式::CSA, "対局.CSA", "対局.CSA"},
+    };
+    for (const auto& c : 場合) {
+        SCOPED_TRACE(c.ファイル);
+        試験台 t;
+        t.game->START_Click();
+        四手指す(t);
+        t.panel.形式 = c.形式;
+        EXPECT_EQ(保存する(t, &ゲーム::KIF_WRITE_Click, c.名前), "  : 棋譜を書き込みました");
+        EXPECT_EQ(読み込む(t, c.ファイル).front(), "棋譜:  読み込みました");
+        t.game->KIFU_WRITE_Click();  // "書込" has no list: a plain name is a ".棋譜" file
+        EXPECT_EQ(t.panel.選んだ形式(), 棋譜形式::不明);
+    }
 }
 
 }  // namespace

@@ -131,7 +131,7 @@ TEST(棋譜ファイル選択, 他形式の駒落ちは初期局面の後にそ�
     t.panel.フォルダ = t.フォルダ.string();
     t.game->File1_Click("香落ち.kif");
     日誌 tail = 印字({"", "", ""});
-    tail.push_back("メッセージ [ 読み込みました] [棋譜]");
+    tail.push_back("メッセージ [ 読み込みました\n\n手合割：香落ち] [棋譜]");
     tail.push_back("メッセージ [棋譜を '進 'で進めて下さい] [棋譜]");
     順に(t, tail, 2);
     EXPECT_EQ(t.st().進行.番.棋譜モード, 1);

@@ -12,7 +12,8 @@ namespace yukora::test::棋譜試験 {
 
 class 記録するパネル final : public 棋譜パネル {
 public:
-    bool Drive1 = false, Dir1 = false, File1 = false, 入力欄 = false;
+    bool Drive1 = false, Dir1 = false, File1 = false, 入力欄 = false, 形式欄 = false;
+    棋譜形式 形式 = 棋譜形式::KIF;  // the one chosen in the list while it is shown
     std::map<棋譜欄, std::string> 文字;
     std::string フォルダ;
     int 更新回数 = 0;
@@ -21,6 +22,8 @@ public:
     void 可視_Dir1(bool v) override { Dir1 = v; }
     void 可視_File1(bool v) override { File1 = v; }
     void 可視_入力欄(bool v) override { 入力欄 = v; }
+    void 可視_形式(bool v) override { 形式欄 = v; }
+    棋譜形式 選んだ形式() const override { return 形式欄 ? 形式 : 棋譜形式::不明; }
     std::string 文字列(棋譜欄 box) const override {
         const auto it = 文字.find(box);
         return it == 文字.end() ? std::string() : it->second;

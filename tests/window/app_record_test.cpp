@@ -130,7 +130,7 @@ TEST(窓アプリ棋譜, 一覧にKIFとCSAも並びクリックで読み込む)
     箱を閉じる boxes;
     char pattern[] = "/tmp/yukora-app-XXXXXX";
     const fs::path folder = mkdtemp(pattern);
-    for (const char* name : {"a.csa", "b.KIF", "c.kifu", "d.txt", "e.棋譜", "f.kif.bak"})
+    for (const char* name : {"a.csa", "b.KIF", "c.kifu", "d.txt", "e.棋譜", "f.kif.bak", "g.ki2u"})
         std::ofstream(folder / name, std::ios::binary) << "V2.2\nPI\n+\n+7776FU\n-3334FU\n";
     {
         窓アプリ app(1.0, folder, std::make_unique<無音ライブラリ>());
@@ -140,7 +140,8 @@ TEST(窓アプリ棋譜, 一覧にKIFとCSAも並びクリックで読み込む)
         std::vector<std::string> shown;
         for (int i = 0; i < files->count(); ++i)
             shown.push_back(files->item(i)->text().toStdString());
-        EXPECT_EQ(shown, (std::vector<std::string>{"a.csa", "b.KIF", "c.kifu", "e.棋譜"}));
+        EXPECT_EQ(shown,
+                  (std::vector<std::string>{"a.csa", "b.KIF", "c.kifu", "e.棋譜", "g.ki2u"}));
         クリック(files, 0);
         EXPECT_EQ(app.進行().番.棋譜モード, 1);
         EXPECT_EQ(app.進行().数.手順最終, 2);

@@ -35,9 +35,16 @@ QFont パネルの書体(qreal zoom) {
 QStringList 棋譜ファイル一覧(const QString& folder) {
     if (folder.isEmpty()) return {};
     const QStringList kinds{QStringLiteral("*.棋譜"), QStringLiteral("*.kif"),
-                            QStringLiteral("*.kifu"), QStringLiteral("*.csa")};
+                            QStringLiteral("*.kifu"), QStringLiteral("*.ki2"),
+                            QStringLiteral("*.ki2u"), QStringLiteral("*.csa")};
     return QDir(folder).entryList(kinds, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
+
+// The formats "KIF･CSA書込" offers, as the list shows them.
+constexpr std::pair<const char*, 棋譜形式> 書ける形式[] = {
+    {"KIF", 棋譜形式::KIF},   {"KIFU", 棋譜形式::KIFU}, {"KI2", 棋譜形式::KI2},
+    {"KI2U", 棋譜形式::KI2U}, {"CSA", 棋譜形式::CSA},
+};
 
 template <class T>
 T* 置く(QWidget* parent, const char* name) {
@@ -73,6 +80,7 @@ void 棋譜パネル部品::用意() {
     for (auto& w : Label1_) delete w.data();
     for (auto& w : Text_) delete w.data();
     delete Command1_.data();
+    delete 形式_.data();
 }
 
 void 棋譜パネル部品::部品を作る(QWidget* parent) {
@@ -108,6 +116,11 @@ void 棋譜パネル部品::部品を作る(QWidget* parent) {
     Command1_->setText(QStringLiteral("RETURN"));
     Command1_->setAutoDefault(false);
     配置_.emplace_back(Command1_.data(), QRect(3360, 3360, 855, 375));
+    形式_ = 置く<QComboBox>(parent, "形式");
+    for (const auto& [name, f] : 書ける形式)
+        形式_->addItem(QString::fromUtf8(name), static_cast<int>(f));
+    形式_->setToolTip(QStringLiteral("書き込む形式（拡張子はこれに合わせます）"));
+    配置_.emplace_back(形式_.data(), QRect(3360, 3090, 855, 255));
     倍率設定(倍率_, 原点_);
 
     QObject::connect(Drive1_, &QComboBox::activated, Drive1_,
@@ -189,6 +202,17 @@ void 棋譜パネル部品::可視_入力欄(bool visible) {
     for (auto& w : Label1_) w->setVisible(visible);
     for (auto& w : Text_) w->setVisible(visible);
     Command1_->setVisible(visible);
+}
+
+void 棋譜パネル部品::可視_形式(bool visible) {
+    if (!visible && !作成済_) return;
+    用意();
+    形式_->setVisible(visible);
+}
+
+棋譜形式 棋譜パネル部品::選んだ形式() const {
+    if (!作成済_ || 形式_->isHidden()) return 棋譜形式::不明;
+    return static_cast<棋譜形式>(形式_->currentData().toInt());
 }
 
 QLineEdit* 棋譜パネル部品::欄(棋譜欄 box) {

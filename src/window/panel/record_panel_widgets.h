@@ -1,6 +1,6 @@
 // The record panel as child widgets of the window's canvas: Drive1, Dir1, File1, the four
-// Label1 captions, Text1..Text4 and Command1, at their twip positions (15 twips = 1 pixel at
-// 100 %; they move and grow with the zoom, their fonts too).
+// Label1 captions, Text1..Text4, the list of formats beside Text1 and Command1, at their twip
+// positions (15 twips = 1 pixel at 100 %; they move and grow with the zoom, their fonts too).
 #pragma once
 #include <QComboBox>
 #include <QLabel>
@@ -44,6 +44,8 @@ public:
     void 可視_Dir1(bool visible) override;
     void 可視_File1(bool visible) override;
     void 可視_入力欄(bool visible) override;
+    void 可視_形式(bool visible) override;
+    棋譜形式 選んだ形式() const override;
     std::string 文字列(棋譜欄 box) const override;
     void 文字列設定(棋譜欄 box, const std::string& text) override;
     std::string File1フォルダ() const override;
@@ -56,6 +58,7 @@ public:
     // Label1(0) "ﾌｧｲﾙ名 ：" … Label1(3) "対 局 名："
     QLabel* Label1(int index) { return 用意(), Label1_.at(static_cast<std::size_t>(index)); }
     QPushButton* Command1() { return 用意(), Command1_; }
+    QComboBox* 形式() { return 用意(), 形式_; }
 
     // Places every control for the zoom `zoom`, the client area's origin at `origin` (logical
     // pixels of the parent).
@@ -75,6 +78,7 @@ private:
     std::array<QPointer<QLabel>, 4> Label1_;
     std::array<QPointer<QLineEdit>, 4> Text_;  // Text1..Text4
     QPointer<QPushButton> Command1_;
+    QPointer<QComboBox> 形式_;
     // Every control with its place in twips.
     std::vector<std::pair<QPointer<QWidget>, QRect>> 配置_;
     QWidget* 親_;

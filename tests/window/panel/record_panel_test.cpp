@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "panel/other_formats.h"
 #include "panel/panel_commands.h"
 #include "window/panel/record_panel_widgets.h"
 
@@ -80,7 +81,7 @@ TEST_F(棋譜パネル部品試験, 部品は初めて使うときに作り閉�
     EXPECT_TRUE(窓.findChildren<QWidget*>().isEmpty());
 
     KIFU_READ_Click(panel);
-    EXPECT_EQ(窓.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 12);
+    EXPECT_EQ(窓.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 13);
     EXPECT_EQ(一覧(panel.File1()), (std::vector<std::string>{"A.棋譜", "b.棋譜"}));
     EXPECT_EQ(panel.Dir1()->パス().toStdString(), 根.string());
 }
@@ -104,6 +105,7 @@ TEST_F(棋譜パネル部品試験, 部品は隠れて始まり配置はtwipの�
         {panel.欄(棋譜欄::Text4), {64, 192, 153, 18}},
         {panel.欄(棋譜欄::Text1), {64, 208, 153, 18}},
         {panel.Command1(), {224, 224, 57, 25}},
+        {panel.形式(), {224, 206, 57, 17}},
     };
     for (const auto& e : 全部) {
         EXPECT_EQ(e.w->parentWidget(), &窓) << e.w->objectName().toStdString();
@@ -148,7 +150,17 @@ TEST_F(棋譜パネル部品試験, 読込と書込と閉じるで見える部�
     EXPECT_EQ(入力欄(), 全部出る);
     EXPECT_EQ(panel.文字列(棋譜欄::Text2), "名人戦");
 
+    EXPECT_FALSE(見える(panel.形式()));
+    EXPECT_EQ(panel.選んだ形式(), 棋譜形式::不明);
+    // "KIF･CSA書込": the same, with the list of formats.
+    KIF_WRITE_Click(panel);
+    EXPECT_EQ(入力欄(), 全部出る);
+    panel.形式()->setCurrentIndex(2);
+    EXPECT_EQ(panel.形式()->currentText().toStdString(), "KI2");
+    EXPECT_EQ(panel.選んだ形式(), 棋譜形式::KI2);
+
     棋譜パネル_閉じる(panel);
+    EXPECT_EQ(panel.選んだ形式(), 棋譜形式::不明);
     EXPECT_FALSE(見える(panel.Drive1()));
     EXPECT_FALSE(見える(panel.Dir1()));
     EXPECT_FALSE(見える(panel.File1()));
