@@ -1,5 +1,7 @@
 #include "settings/settings_file.h"
 
+#include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "game/palette.h"
@@ -78,7 +80,7 @@ bool 書く(const std::string& folder, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-void 読込_環境設定(行入力& in, 設定状態& st, int& 背景画番号, 背景描画& bg, BGM演奏& music) {
+int 読込_環境設定(行入力& in, 設定状態& st, int& 背景画番号, 背景描画& bg, BGM演奏& music) {
     in.入力の上限(環境設定の上限);
     // Read whole before applying: a file that repeats the "BGM" line starts the music once,
     // in the place of its last such line, and leaves it as that line's check mark says.
@@ -91,11 +93,17 @@ void 読込_環境設定(行入力& in, 設定状態& st, int& 背景画番号, 
         if (eq == std::string::npos) continue;
         行.emplace_back(line->substr(0, eq), line->substr(eq + 1));
     }
+    constexpr std::string_view 鍵一覧[] = {"背景画", "移動指導", "経過時間",
+                                           "BGM",    "勢力表示", "表示倍率"};
+    std::erase_if(行, [&](const auto& kv) {
+        return std::find(std::begin(鍵一覧), std::end(鍵一覧), kv.first) == std::end(鍵一覧);
+    });
     size_t 最後のBGM = 行.size();
     for (size_t i = 0; i < 行.size(); ++i)
         if (行[i].first == "BGM") 最後のBGM = i;
     for (size_t i = 0; i < 行.size(); ++i)
         一行を適用(行[i].first, 行[i].second, st, 背景画番号, bg, music, i == 最後のBGM);
+    return static_cast<int>(行.size());
 }
 
 std::vector<std::string> 環境設定の行(const オプション印& 印) {
@@ -117,10 +125,8 @@ void 読込_環境設定ファイル(const std::string& folder, 設定状態& st
                            BGM演奏& music, int 初回の表示倍率) {
     {
         ファイル行入力 in((folder.empty() ? "." : folder) + "/" + 環境設定ファイル名);
-        if (in.開いた()) {
-            読込_環境設定(in, st, 背景画番号, bg, music);
-            if (!in.失敗()) return;
-        }
+        // A file with no line this program knows (garbage, or empty) counts as none.
+        if (in.開いた() && 読込_環境設定(in, st, 背景画番号, bg, music) > 0 && !in.失敗()) return;
     }
     // The defaults apply even where the file cannot be created; they are then not kept.
     書く(folder,

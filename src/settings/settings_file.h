@@ -17,8 +17,9 @@ inline constexpr std::size_t 環境設定の上限 = 1024;
 // Applies every line of the form key=value within the first 環境設定の上限 bytes of the
 // input (which must not have been read from yet); lines without "=", unknown keys, unknown
 // values, lines that are not Shift-JIS and a line cut off by the limit are skipped. Of the
-// "BGM" lines only the last may start the music, so it starts at most once.
-void 読込_環境設定(行入力& in, 設定状態& st, int& 背景画番号, 背景描画& bg, BGM演奏& music);
+// "BGM" lines only the last may start the music, so it starts at most once. Returns the
+// number of lines whose key is known.
+int 読込_環境設定(行入力& in, 設定状態& st, int& 背景画番号, 背景描画& bg, BGM演奏& music);
 
 // The lines the writer produces from the check marks.
 std::vector<std::string> 環境設定の行(const オプション印& 印);

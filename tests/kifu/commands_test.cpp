@@ -3,6 +3,7 @@
 #include "kifu/commands.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -88,9 +89,17 @@ struct 失敗の例 {
     const char* 理由;
 };
 
+std::string 繰り返す(const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+}
+
+// Files that cannot be read whole, and records a format cannot hold: nothing is written.
 TEST(変換, 断る場合) {
     一時フォルダ dir;
     const std::string d = dir.場所();
+    const std::string 一行の歩 = "*" + 繰り返す("\x82\xa0", 2000) + "\n";  // "あ" × 2000
     const 失敗の例 cases[] = {
         {"知らない拡張子", "+7776FU\n", "a.csa", "a.txt", "a.txt: unknown extension"},
         {"ない入力", "", "none.kif", "b.csa", "none.kif: No such file or directory"},
@@ -98,6 +107,18 @@ TEST(変換, 断る場合) {
         {"駒落ちは.棋譜にならない", "PI22KA\n-\n-5142OU\n", "h.csa", "h.棋譜",
          "h.棋譜: a \".棋譜\" file holds only games from the usual start"},
         {"指し手のない.棋譜", "PI\n+\n", "e.csa", "e.棋譜", "e.棋譜: no moves to save"},
+        {"六万五千五百三十八枚の歩", "P+" + 繰り返す("00FU", 65538) + "\n+\n", "p.csa", "p.kif",
+         "p.csa:1: the hands hold more of a piece than a set has"},
+        {"数字で始まらない行", "   1 ７六歩(77)\nx\n   2 ３四歩(33)\n", "m.kifu", "m.csa",
+         "m.kifu:2: move 2: a line that is neither a move nor a comment"},
+        {"最後の手の前のNUL", "   1 ７六歩(77)\n" + std::string(1, '\0') + "   2 ３四歩(33)\n",
+         "n.kifu", "n.csa", "n.kifu:2: move 2: a line that is neither a move nor a comment"},
+        {"二万五千手は.棋譜にならない", 繰り返す("+2838HI\n-8272HI\n+3828HI\n-7282HI\n", 6250),
+         "l.csa", "l.棋譜", "l.棋譜: a \".棋譜\" file holds at most 20000 moves"},
+        {"UTF-8で上限を超える", "   1 ７六歩(77)\n" + 繰り返す(一行の歩, 3000), "big.kif",
+         "big.kifu", "big.kifu: the file would be larger than 16 MiB"},
+        {"上限を超える入力", std::string(17u << 20, '\n'), "huge.kif", "x.csa",
+         "huge.kif: the file is larger than 16 MiB"},
     };
     for (const 失敗の例& c : cases) {
         SCOPED_TRACE(c.名前);
@@ -107,8 +128,24 @@ TEST(変換, 断る場合) {
         EXPECT_EQ(o.err.rfind(d + "/" + c.理由, 0), 0u) << o.err;
         EXPECT_FALSE(std::filesystem::exists(d + "/" + c.出力名));
     }
+    ASSERT_EQ(::mkfifo((d + "/fifo.kif").c_str(), 0600), 0);
+    EXPECT_EQ(走らせる({"sfen", d + "/fifo.kif"}).err,
+              d + "/fifo.kif: not a regular file (a folder, a pipe or a device)\n");
+    書く(d + "/ro.csa", "");
+    std::filesystem::permissions(d + "/ro.csa", std::filesystem::perms::owner_read);
+    EXPECT_EQ(走らせる({"convert", 実戦, d + "/ro.csa"}).err,
+              d + "/ro.csa: the file is write-protected\n");
     EXPECT_EQ(走らせる({"convert", "a.kif"}).status, 2);
     EXPECT_EQ(走らせる({}).status, 2);
+}
+
+// CSA with CR alone at the line ends, as old Mac programs wrote it.
+TEST(変換, CRだけで行を終えるCSAも読む) {
+    一時フォルダ dir;
+    書く(dir.場所() + "/cr.csa", "V2.2\rPI\r+\r+7776FU\r-3334FU\r%TORYO\r");
+    const 出力 o = 走らせる({"sfen", dir.場所() + "/cr.csa"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 3);
 }
 
 }  // namespace

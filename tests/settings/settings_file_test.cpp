@@ -156,6 +156,14 @@ TEST_F(環境設定, ファイルがなければ竹と音楽なしの既定で�
     EXPECT_TRUE(music.操作.empty());
 }
 
+TEST_F(環境設定, 知っている行が一つもないファイルは既定で作り直す) {
+    dir.置く(環境設定ファイル名, "\x01\x02\xff\r\n=\r\nでたらめ=1\r\n");
+    読む();
+    EXPECT_EQ(ファイル(), 読込の既定);
+    EXPECT_EQ(背景の印(), "--竹--");
+    EXPECT_TRUE(st.印.KEIKA);
+}
+
 TEST_F(環境設定, 設定ファイルの名のフォルダは読めずに既定で置き換えられないまま既定を当てはめる) {
     std::filesystem::create_directory(dir.中(環境設定ファイル名));
     読む();
@@ -311,7 +319,8 @@ TEST_F(環境設定, 上限をまたぐ行は読まず上限で終わる行は�
         読む();
         EXPECT_EQ(st.印.BGM, c.鳴る);
         EXPECT_EQ(music.操作.size(), c.鳴る ? 1u : 0u);
-        EXPECT_FALSE(st.印.KEIKA);  // beyond the limit
+        // Beyond the limit; a file with no known line read counts as none: the defaults.
+        EXPECT_EQ(st.印.KEIKA, !c.鳴る);
     }
 }
 
