@@ -25,6 +25,7 @@ import {
   importKI2,
   importKIF,
 } from "tsshogi";
+import { legalMoves } from "./moves.mjs";
 
 const [kifu, dir] = process.argv.slice(2);
 if (!kifu || !dir) {
@@ -178,30 +179,6 @@ function random(seed) {
     t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
     return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
   };
-}
-
-const handPieces = ["rook", "bishop", "gold", "silver", "knight", "lance", "pawn"];
-function legalMoves(position) {
-  const moves = [];
-  const squares = [];
-  for (let file = 1; file <= 9; file++) for (let rank = 1; rank <= 9; rank++) squares.push(new Square(file, rank));
-  for (const from of squares) {
-    const piece = position.board.at(from);
-    if (!piece || piece.color !== position.color) continue;
-    for (const to of squares) {
-      const move = position.createMove(from, to);
-      if (!move) continue;
-      for (const m of [move, move.withPromote()]) if (position.isValidMove(m)) moves.push(m);
-    }
-  }
-  for (const type of handPieces) {
-    if (position.hand(position.color).count(type) === 0) continue;
-    for (const to of squares) {
-      const move = position.createMove(type, to);
-      if (move && position.isValidMove(move) && !position.isPawnDropMate(move)) moves.push(move);
-    }
-  }
-  return moves;
 }
 
 const starts = [

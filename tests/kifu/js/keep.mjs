@@ -8,13 +8,13 @@ import { execFileSync } from "node:child_process";
 import fs from "node:fs";
 import path from "node:path";
 import jkf from "json-kifu-format";
+import { legalMoves } from "./moves.mjs";
 import {
   Move,
   Position,
   Record,
   RecordMetadataKey,
   SpecialMoveType,
-  Square,
   exportCSA,
   exportKI2,
   exportKIF,
@@ -52,7 +52,7 @@ const aliases = { title: "tournament", shitateName: "blackName", uwateName: "whi
 const headerMap = (entries) => Object.fromEntries(entries.map(([k, v]) => [aliases[k] ?? k, v.trim()]));
 
 // tsshogi's reading: every line of play with positions, comments and endings; the headers.
-function bySsshogi(file) {
+function byTsshogi(file) {
   const kind = formats[path.extname(file).slice(1)].kind;
   const record = { kif: importKIF, ki2: importKI2, csa: importCSA }[kind](text(file));
   if (record instanceof Error) throw record;
@@ -131,28 +131,6 @@ function firstDifference(a, b, at = "") {
 }
 
 // Records of tsshogi's own.
-const handPieces = ["rook", "bishop", "gold", "silver", "knight", "lance", "pawn"];
-function legalMoves(position) {
-  const moves = [];
-  const squares = [];
-  for (let f = 1; f <= 9; f++) for (let r = 1; r <= 9; r++) squares.push(new Square(f, r));
-  for (const from of squares) {
-    const piece = position.board.at(from);
-    if (!piece || piece.color !== position.color) continue;
-    for (const to of squares) {
-      const move = position.createMove(from, to);
-      if (move) for (const m of [move, move.withPromote()]) if (position.isValidMove(m)) moves.push(m);
-    }
-  }
-  for (const type of handPieces)
-    if (position.hand(position.color).count(type) > 0)
-      for (const to of squares) {
-        const move = position.createMove(type, to);
-        if (move && position.isValidMove(move) && !position.isPawnDropMate(move)) moves.push(move);
-      }
-  return moves;
-}
-
 function makeRecord(sfen, plies, seed, end) {
   let state = seed;
   const rand = () => ((state = (state * 1103515245 + 12345) % 2147483648) / 2147483648);
@@ -211,7 +189,7 @@ starts.forEach(([sfen, end], g) => {
   }
 });
 
-const readers = { tsshogi: bySsshogi, jkf: byJkf };
+const readers = { tsshogi: byTsshogi, jkf: byJkf };
 let agreed = 0;
 let copies = 0;
 const held_ = { comments: 0, branches: 0, headers: 0 };
