@@ -5,9 +5,11 @@
 namespace yukora {
 namespace {
 
-constexpr std::array<形式の名前, 4> 保存形式{{
+constexpr std::array<形式の名前, 6> 保存形式{{
     {棋譜形式::KIF, "KIF", ".kif"},
     {棋譜形式::KIFU, "KIFU", ".kifu"},
+    {棋譜形式::KI2, "KI2", ".ki2"},
+    {棋譜形式::KI2U, "KI2U", ".ki2u"},
     {棋譜形式::CSA, "CSA", ".csa"},
     {棋譜形式::棋譜, "棋譜", ".棋譜"},
 }};
@@ -19,12 +21,5 @@ constexpr std::array<std::string_view, 6> 拡張子{".kif", ".kifu", ".ki2", ".k
 std::span<const 形式の名前> 保存できる形式() { return 保存形式; }
 
 std::span<const std::string_view> 読める拡張子() { return 拡張子; }
-
-std::string 拡張子を付ける(const std::string& path, 棋譜形式 f) {
-    if (拡張子の形式(path) == f) return path;
-    for (const 形式の名前& n : 保存形式)
-        if (n.形式 == f) return path + std::string(n.拡張子);
-    return path;
-}
 
 }  // namespace yukora

@@ -20,8 +20,4 @@ std::span<const 形式の名前> 保存できる形式();
 // Every extension a record may have, for opening: the saved formats and those only read.
 std::span<const std::string_view> 読める拡張子();
 
-// The path with the format's extension added, unless the name already ends in it (either
-// case).
-std::string 拡張子を付ける(const std::string& path, 棋譜形式 f);
-
 }  // namespace yukora
