@@ -16,6 +16,13 @@ bool 揃っている(std::string_view s, size_t i, size_t len) {
     return true;
 }
 
+// True for a code point that its sequence of `len` bytes may stand for: no longer form of a
+// shorter one (an overlong CR or "/"), no surrogate, nothing past U+10FFFF.
+bool 正しい符号点か(char32_t c, size_t len) {
+    constexpr char32_t 最小[] = {0, 0, 0x80, 0x800, 0x10000};
+    return c >= 最小[len] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+
 bool 空白か(char32_t c) { return c == U' ' || c == U'\t' || c == U'\u3000'; }
 
 }  // namespace
@@ -35,6 +42,11 @@ std::u32string 符号点へ(std::string_view s, 不正バイト bad) {
         char32_t c = len == 1 ? b : b & (0x7F >> len);
         for (size_t k = 1; k < len && i + k < s.size(); ++k)
             c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        if (bad == 不正バイト::置換 && !正しい符号点か(c, len)) {
+            out += U'\uFFFD';
+            ++i;
+            continue;
+        }
         out += c;
         i += len;
     }

@@ -18,6 +18,7 @@ TEST(符号点へ, 正しい並びは同じに読み不正なバイトは方式�
         {"並びを始めないバイト", "\xFFz", U"\u00FFz", U"\uFFFDz"},
         {"終わりで切れた並び", "a\xE3\x81", U"a\u00C1", U"a\uFFFD\uFFFD"},
         {"続かないバイトを挟む並び", "\xE3z\x82", U"\u3E82", U"\uFFFDz\uFFFD"},
+        {"長すぎる形のCR", "\xC0\x8Dz", U"\rz", U"\uFFFD\uFFFDz"},
     };
     for (const 例& c : 例一覧) {
         SCOPED_TRACE(c.名前);
