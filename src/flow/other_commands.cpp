@@ -30,13 +30,12 @@ void ゲーム::KIF_WRITE_Click() {
     }
 }
 
-// The format chosen beside the name ("KIF･CSA書込") decides; else a name ending in ".kif",
-// ".kifu", ".ki2", ".ki2u" or ".csa" saves in that format, and any other is a ".棋譜" file.
+// A name ending in ".kif", ".kifu", ".ki2", ".ki2u" or ".csa" saves in that format; else the
+// format chosen beside the name ("KIF･CSA書込") does, and any other name is a ".棋譜" file.
 void ゲーム::Command1_Click() {
     const std::string name = 窓口_.panel.文字列(棋譜欄::Text1);
     const std::filesystem::path folder = 窓口_.panel.File1フォルダ();
-    棋譜形式 f = 窓口_.panel.選んだ形式();
-    if (f == 棋譜形式::不明 && 他形式の名前か(name)) f = 拡張子の形式(name);
+    const 棋譜形式 f = 他形式の名前か(name) ? 拡張子の形式(name) : 窓口_.panel.選んだ形式();
     if (f != 棋譜形式::不明) {
         if (他形式で保存(状態.手順, 状態.盤面, 状態.進行, f, 窓口_.panel, 窓口_.dialog,
                          エンジン対局の終局()))

@@ -294,7 +294,8 @@ TEST(他形式の棋譜, 手合割と終局の語を知らせる) {
     EXPECT_EQ(t.dialog.最後(), "進む: 終わり（投了）");
 }
 
-// "KIF･CSA書込" lists the formats beside the name: the one chosen decides and names the file.
+// "KIF･CSA書込" lists the formats beside the name: the one chosen names the file, unless the
+// name has a record extension of its own.
 TEST(他形式の棋譜, 選んだ形式で拡張子を付けて書く) {
     const struct {
         棋譜形式 形式;
@@ -302,7 +303,8 @@ TEST(他形式の棋譜, 選んだ形式で拡張子を付けて書く) {
         const char* ファイル;
     } 場合[] = {
         {棋譜形式::KIF, "対局", "対局.kif"},
-        {棋譜形式::KI2U, "対局.kif", "対局.ki2u"},
+        {棋譜形式::KI2U, "対局", "対局.ki2u"},
+        {棋譜形式::KIF, "対局.ki2", "対局.ki2"},
         {棋譜形式::CSA, "対局.CSA", "対局.CSA"},
     };
     for (const auto& c : 場合) {

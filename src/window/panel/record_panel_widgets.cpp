@@ -129,6 +129,11 @@ void 棋譜パネル部品::部品を作る(QWidget* parent) {
     QObject::connect(File1_, &QListWidget::itemClicked, File1_, [this](QListWidgetItem* item) {
         if (item && ファイル選択) ファイル選択(item->text().toStdString());
     });
+    // The list follows a record extension typed into the name, so it shows what is written.
+    QObject::connect(Text_[0], &QLineEdit::textChanged, 形式_, [this](const QString& text) {
+        const int i = 形式_->findData(static_cast<int>(拡張子の形式(text.toStdString())));
+        if (i >= 0) 形式_->setCurrentIndex(i);
+    });
     QObject::connect(Command1_, &QPushButton::clicked, Command1_, [this] {
         if (保存) 保存();
     });

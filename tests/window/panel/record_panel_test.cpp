@@ -158,6 +158,8 @@ TEST_F(棋譜パネル部品試験, 読込と書込と閉じるで見える部�
     panel.形式()->setCurrentIndex(2);
     EXPECT_EQ(panel.形式()->currentText().toStdString(), "KI2");
     EXPECT_EQ(panel.選んだ形式(), 棋譜形式::KI2);
+    panel.文字列設定(棋譜欄::Text1, "対局.CSA");  // a typed extension is followed
+    EXPECT_EQ(panel.形式()->currentText().toStdString(), "CSA");
 
     棋譜パネル_閉じる(panel);
     EXPECT_EQ(panel.選んだ形式(), 棋譜形式::不明);
