@@ -28,6 +28,7 @@ std::string 絶対パス(const std::string& path) {
 写し形式 写しの形式(メニュー操作 item) {
     switch (item) {
         case メニュー操作::COPY_CSA: return 写し形式::CSA;
+        case メニュー操作::COPY_KI2: return 写し形式::KI2;
         case メニュー操作::COPY_USI: return 写し形式::USI;
         default: return 写し形式::KIF;
     }

@@ -135,6 +135,7 @@ void ゲーム::メニューの命令(メニュー操作 item) {
         case KIFU_SAVE_AS: KIFU_SAVE_AS_Click(); break;
         case COPY_KIF:
         case COPY_CSA:
+        case COPY_KI2:
         case COPY_SFEN:
         case COPY_USI: COPY_Click(item); break;
         case PASTE: PASTE_Click(); break;

@@ -2,6 +2,7 @@
 
 #include "formats/csa_writer.h"
 #include "formats/file_formats.h"
+#include "formats/ki2_writer.h"
 #include "formats/kif_writer.h"
 #include "formats/usi_text.h"
 #include "rules/sfen.h"
@@ -67,7 +68,9 @@ std::string 行を繋ぐ(const std::vector<std::string>& lines) {
 
 写しの文字 記録の写し(const 対局記録& r, 写し形式 f) {
     if (f == 写し形式::USI) return {position行を書く(r) + "\n", {}};
-    const 書式結果 lines = f == 写し形式::CSA ? CSA行を書く(r) : KIF行を書く(r, 文字コード::UTF8);
+    const 書式結果 lines = f == 写し形式::CSA   ? CSA行を書く(r)
+                           : f == 写し形式::KI2 ? KI2行を書く(r)
+                                                : KIF行を書く(r, 文字コード::UTF8);
     if (!lines.理由.empty()) return {{}, lines.理由};
     return {行を繋ぐ(lines.行), {}};
 }

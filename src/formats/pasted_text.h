@@ -18,13 +18,13 @@ enum class 貼り付け形式 {
 
 // The format of a pasted text, judged by its content: a USI position line or an SFEN by its
 // first words, CSA by a line only CSA has ("V2.2", "PI", "P1…", "N+", "+7776FU"); anything
-// else is read as KIF.
+// else is read as KIF, whose reader tells KI2 by its text.
 貼り付け形式 貼り付けの形式(std::string_view text);
 
 // Reads the text in its format, as a file of that format is read.
 読込結果 貼り付けを読む(std::string_view text);
 
-enum class 写し形式 { KIF, CSA, USI };
+enum class 写し形式 { KIF, CSA, KI2, USI };
 
 struct 写しの文字 {
     std::string 文字;  // UTF-8, lines ended by LF

@@ -7,7 +7,7 @@ namespace {
 
 using enum メニュー操作;
 
-constexpr std::array<メニュー項目, 62> 表{{
+constexpr std::array<メニュー項目, 63> 表{{
     {TAIKYOKU, "対局", std::nullopt, true, false, false},
     {MATCH_MAN, "対局(人間)", TAIKYOKU, true, false, false},
     {START, "スタート", MATCH_MAN, false, false, false},
@@ -42,6 +42,7 @@ constexpr std::array<メニュー項目, 62> 表{{
     {COPY, "ｺﾋﾟｰ", KIFU, true, false, false},
     {COPY_KIF, "KIF", COPY, false, false, false},
     {COPY_CSA, "CSA", COPY, false, false, false},
+    {COPY_KI2, "KI2", COPY, false, false, false},
     {COPY_SFEN, "SFEN", COPY, false, false, false},
     {COPY_USI, "USI", COPY, false, false, false},
     {PASTE, "貼り付け", KIFU, false, false, false},

@@ -81,6 +81,7 @@ TEST(コピー, 指した対局を写して貼り付けると同じ手順にな�
     } rows[] = {
         {メニュー操作::COPY_KIF, "", 二手後},
         {メニュー操作::COPY_CSA, "", 二手後},
+        {メニュー操作::COPY_KI2, "", 二手後},
         {メニュー操作::COPY_USI, "position startpos moves 7g7f 3c3d\n", 二手後},
         {メニュー操作::COPY_SFEN, 二手後, 始めから},  // a position: no moves to step through
     };
