@@ -19,12 +19,13 @@ declare -A allowed=(
     [sound]="game textfile influence rules computer"
     [help]="game textfile influence rules computer"
     [engine]="game textfile influence rules computer display own_format formats settings panel sound help"
-    [flow]="game textfile influence rules computer display own_format formats settings panel sound help engine"
-    [window]="game textfile influence rules computer display own_format formats settings panel sound help engine flow"
-    [usi]="game textfile influence rules computer display own_format formats settings panel sound help engine flow"
-    [kifu]="game textfile influence rules computer display own_format formats settings panel sound help engine flow"
+    [review]="game textfile influence rules computer display own_format formats settings panel sound help engine"
+    [flow]="game textfile influence rules computer display own_format formats settings panel sound help engine review"
+    [window]="game textfile influence rules computer display own_format formats settings panel sound help engine review flow"
+    [usi]="game textfile influence rules computer display own_format formats settings panel sound help engine review flow"
+    [kifu]="game textfile influence rules computer display own_format formats settings panel sound help engine review flow"
 )
-core_folders="game textfile influence rules computer display own_format formats settings panel sound help engine flow window"
+core_folders="game textfile influence rules computer display own_format formats settings panel sound help engine review flow window"
 
 # The folder a file belongs to: src/<folder>/..., or one of the adapters usi/... and kifu/...
 layer_of() {
@@ -55,7 +56,7 @@ if ((status)); then
     echo "layer check failed: the order is game, textfile <- influence <- rules <- computer <-"
     echo "  display <- settings; game, textfile <- own_format; rules, own_format <- formats;"
     echo "  display, settings, formats <- panel; computer <- sound, help; panel, sound, help <- engine"
-    echo "  <- flow;"
+    echo "  <- review <- flow;"
     echo "  all <- window, usi, kifu"
 else
     echo "layer check passed"

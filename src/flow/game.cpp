@@ -58,6 +58,7 @@ void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesy
     if (窓口_.倍率) 窓口_.倍率->表示倍率設定(状態.設定.印.表示倍率);
     初期設定();
     勢力表示を合わせる();
+    棋譜リストを合わせる();
 }
 
 void ゲーム::サウンド準備() {
@@ -84,7 +85,13 @@ void ゲーム::OWARI_Click() {
 
 void ゲーム::キー押下(int code) {
     サウンド準備();
-    if (code == キー_Esc) OWARI_Click();
+    if (code == キー_Esc) {
+        OWARI_Click();
+        return;
+    }
+    if (!棋譜リストのキー(code)) return;
+    勢力表示を合わせる();
+    棋譜リストを合わせる();
 }
 
 void ゲーム::閉じる() { 終了処理(); }
@@ -95,6 +102,7 @@ void ゲーム::マウス押下(int button, int X, int Y) {
     if (エンジン対局中()) エンジン対局の押下(button, X, Y);
     else Form_MouseDown(button, 0, static_cast<float>(X), static_cast<float>(Y));
     勢力表示を合わせる();
+    棋譜リストを合わせる();
 }
 
 void ゲーム::勢力表示を合わせる() { 表示_.勢力地色を合わせる(状態.設定.印.SEIRYOKU); }
@@ -107,6 +115,7 @@ void ゲーム::メニュー選択(メニュー操作 item) {
     if (item == メニュー操作::REPLAY || item == メニュー操作::AFTER) 手番の側を止める();
     メニューの命令(item);
     勢力表示を合わせる();
+    棋譜リストを合わせる();
 }
 
 void ゲーム::メニューの命令(メニュー操作 item) {
@@ -166,6 +175,8 @@ void ゲーム::メニューの命令(メニュー操作 item) {
         case TOURYOU: TOURYOU_Click(); break;
         case ENGINE_SETUP: ENGINE_SETUP_Click(); break;
         case ENGINE:
+        case KIFULIST: KIFULIST_Click(); break;
+        case KEISEI: KEISEI_Click(); break;
         case MATCH_MAN:
         case START2:
         case LEVEL:

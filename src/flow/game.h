@@ -19,6 +19,8 @@
 #include "game/sounds.h"
 #include "own_format/record_reader.h"
 #include "own_format/record_writer.h"
+#include "review/move_rows.h"
+#include "review/score_graph.h"
 #include "settings/settings_ports.h"
 
 namespace yukora {
@@ -46,6 +48,7 @@ public:
     void メニュー選択(メニュー操作 item) override;
     void マウス押下(int button, int X, int Y) override;
     void キー押下(int code) override;
+    void 手順選択(int 行) override;
     void 閉じる() override;
     void ファイルを開く(const std::string& path) override;
     void 最近のファイルを開く(int index) override;
@@ -80,6 +83,13 @@ public:
     // Moving through the move list.
     void REPLAY_Click();
     void AFTER_Click();
+    // The position after `k` moves, as that many "戻" or "進" would leave it (one sound).
+    void 手順へ移る(int k);
+
+    // The move list beside the board on or off (kept in the settings file), and the graph of
+    // the built-in estimate shown or hidden.
+    void KIFULIST_Click();
+    void KEISEI_Click();
 
     // Clocks.
     void Timer1_Timer();
@@ -169,6 +179,13 @@ private:
     std::string 最近のフォルダ() const;
     // Refuses a game against the computer on a position without both kings; true when refused.
     bool COMと指せない();
+    void 一手戻す(bool 最後);
+    void 一手進める(bool 最後);
+    void 始めて下さい();
+    // ← → Home End while the move list is shown; false for any other key.
+    bool 棋譜リストのキー(int code);
+    // The move list and the graph brought in step with the game (only what changed is sent).
+    void 棋譜リストを合わせる();
     // The influence display brought in step with the position (nothing while it is off).
     void 勢力表示を合わせる();
     // The outlines of the last hint, back to the colours they replaced.
@@ -235,6 +252,12 @@ private:
     bool 刻み中_ = false;
     // The word a loaded record ends with ("投了"), said when "進" reaches its end.
     std::string 記録の終局_;
+    // The graph is shown; what the window was last given.
+    bool 形勢表示_ = false;
+    bool 映したリスト_ = false;
+    棋譜の行一覧 映した行_;
+    std::vector<形勢点> 映した点_;
+    int 映した表示中_ = -1;
 };
 
 }  // namespace yukora

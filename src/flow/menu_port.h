@@ -72,20 +72,22 @@ enum class メニュー操作 {
     ENGINE_STOP,   // 中断
     TOURYOU,       // 投了
     ENGINE_SETUP,  // ｴﾝｼﾞﾝ設定…
+    KIFULIST,
+    KEISEI,
 };
 
-inline constexpr std::array<std::string_view, 63> 操作の名前{
-    "TAIKYOKU",    "MATCH_MAN",  "START",       "START2",       "SENTE",       "GOTE",
-    "LEVEL",       "LEVEL1",     "LEVEL2",      "LEVEL3",       "OWARI",       "STOP",
-    "CANCEL",      "REVERSE",    "REPLAY",      "AFTER",        "LBEL_UP",     "LEBEL_DOWN",
-    "KIFU",        "KIFU_READ",  "KIFU_WRITE",  "KIF_WRITE",    "KIFU_OPEN",   "KIFU_SAVE_AS",
-    "RECENT",      "COPY",       "COPY_KIF",    "COPY_CSA",     "COPY_KI2",    "COPY_SFEN",
-    "COPY_USI",    "PASTE",      "LAST_GAME",   "OPTION",       "HAIKEI_GA",   "MIDORI",
-    "TATAMI",      "TAKE",       "UCHU",        "RENGA",        "SIDOU",       "KEIKA",
-    "BGM",         "SEIRYOKU",   "SONOTA",      "KAISETU",      "VER",         "HINT",
-    "BAIRITU",     "BAIRITU100", "BAIRITU125",  "BAIRITU150",   "BAIRITU200",  "BAIRITU250",
-    "BAIRITU300",  "AWASERU",    "ENGINE",      "ENGINE_SENTE", "ENGINE_GOTE", "ENGINE_BOTH",
-    "ENGINE_STOP", "TOURYOU",    "ENGINE_SETUP"};
+inline constexpr std::array<std::string_view, 65> 操作の名前{
+    "TAIKYOKU",    "MATCH_MAN",  "START",        "START2",       "SENTE",       "GOTE",
+    "LEVEL",       "LEVEL1",     "LEVEL2",       "LEVEL3",       "OWARI",       "STOP",
+    "CANCEL",      "REVERSE",    "REPLAY",       "AFTER",        "LBEL_UP",     "LEBEL_DOWN",
+    "KIFU",        "KIFU_READ",  "KIFU_WRITE",   "KIF_WRITE",    "KIFU_OPEN",   "KIFU_SAVE_AS",
+    "RECENT",      "COPY",       "COPY_KIF",     "COPY_CSA",     "COPY_KI2",    "COPY_SFEN",
+    "COPY_USI",    "PASTE",      "LAST_GAME",    "OPTION",       "HAIKEI_GA",   "MIDORI",
+    "TATAMI",      "TAKE",       "UCHU",         "RENGA",        "SIDOU",       "KEIKA",
+    "BGM",         "SEIRYOKU",   "SONOTA",       "KAISETU",      "VER",         "HINT",
+    "BAIRITU",     "BAIRITU100", "BAIRITU125",   "BAIRITU150",   "BAIRITU200",  "BAIRITU250",
+    "BAIRITU300",  "AWASERU",    "ENGINE",       "ENGINE_SENTE", "ENGINE_GOTE", "ENGINE_BOTH",
+    "ENGINE_STOP", "TOURYOU",    "ENGINE_SETUP", "KIFULIST",     "KEISEI"};
 
 // The control name of an item ("LEVEL3").
 constexpr std::string_view 操作名(メニュー操作 c) { return 操作の名前[static_cast<int>(c)]; }

@@ -84,6 +84,7 @@ bool ゲーム::読んだ棋譜を置く(const 棋譜読込結果& r, bool 終�
     勢力表示を合わせる();
     for (const std::string& text : r.知らせ) 窓口_.dialog.メッセージ(text, "棋譜");
     if (r.新しい対局 && !終わりへ) s.番.手番 = r.手番;
+    棋譜リストを合わせる();
     if (!r.新しい対局) return false;
     保存済み_ = 対局の手順(今の記録().記録);
     return r.手番 != 0;
@@ -103,6 +104,7 @@ void ゲーム::オプション印を映す() {
     menu.印設定(メニュー操作::KEIKA, 印.KEIKA);
     menu.印設定(メニュー操作::BGM, 印.BGM);
     menu.印設定(メニュー操作::SEIRYOKU, 印.SEIRYOKU);
+    menu.印設定(メニュー操作::KIFULIST, 印.KIFULIST);
     for (const auto& [item, 倍率] : 倍率項目一覧) menu.印設定(item, 印.表示倍率 == 倍率);
 }
 

@@ -11,6 +11,7 @@
 #include "game/screen_port.h"
 #include "help/ports.h"
 #include "panel/record_panel.h"
+#include "review/review_port.h"
 #include "settings/settings_ports.h"
 #include "sound/sound_library_port.h"
 
@@ -30,7 +31,8 @@ struct ゲームの窓口 {
     std::intptr_t 窓番号 = 0;         // the window the sound library is opened for
     表示倍率の窓* 倍率 = nullptr;     // the window's zoom; none keeps everything at 100 %
     デスクトップ* desktop = nullptr;  // file dialogs and clipboard; none: those commands do nothing
-    エンジンの窓口* エンジン = nullptr;  // engine processes; none: no engine games
+    エンジンの窓口* エンジン = nullptr;    // engine processes; none: no engine games
+    棋譜リストの窓* 棋譜リスト = nullptr;  // the move list and graph; none shows neither
 };
 
 }  // namespace yukora

@@ -84,6 +84,11 @@ void SEIRYOKU_Click(設定状態& st, const std::string& folder) {
     書込_環境設定ファイル(folder, st);
 }
 
+void KIFULIST_Click(設定状態& st, const std::string& folder) {
+    st.印.KIFULIST = !st.印.KIFULIST;
+    書込_環境設定ファイル(folder, st);
+}
+
 void 表示倍率_Click(設定状態& st, int 倍率, 表示倍率の窓& window, const std::string& folder) {
     st.印.表示倍率 = 倍率;
     書込_環境設定ファイル(folder, st);

@@ -27,6 +27,9 @@ void BGM_Click(設定状態& st, BGM演奏& music, const std::string& folder);
 // The influence display on or off; the board follows when the flow next brings it in step.
 void SEIRYOKU_Click(設定状態& st, const std::string& folder);
 
+// The move list beside the board on or off; the window follows when the flow shows it.
+void KIFULIST_Click(設定状態& st, const std::string& folder);
+
 // The zoom items: `倍率` (one of 表示倍率一覧, or 表示倍率_合わせる) becomes the one checked,
 // the file is rewritten and the window takes the zoom.
 void 表示倍率_Click(設定状態& st, int 倍率, 表示倍率の窓& window, const std::string& folder);

@@ -68,6 +68,8 @@ void 一行を適用(const std::string& key, const std::string& value, 設定状
         if (st.印.BGM && 鳴らす) music.ループ再生();
     } else if (key == "勢力表示") {
         st.印.SEIRYOKU = value == "ON";
+    } else if (key == "棋譜ﾘｽﾄ") {
+        st.印.KIFULIST = value == "ON";
     } else if (key == "表示倍率") {
         表示倍率を読む(value, st.印);
     }
@@ -118,6 +120,8 @@ std::vector<std::string> 環境設定の行(const オプション印& 印) {
     lines.push_back(印.BGM ? "BGM=ON" : "BGM=OFF");
     lines.push_back(表示倍率の行(印.表示倍率));
     lines.push_back(印.SEIRYOKU ? "勢力表示=ON" : "勢力表示=OFF");
+    // Written only when on, so that the file of the classic window stays as it was.
+    if (印.KIFULIST) lines.push_back("棋譜ﾘｽﾄ=ON");
     return lines;
 }
 

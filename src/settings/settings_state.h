@@ -26,6 +26,7 @@ struct オプション印 {
     bool KEIKA = false;
     bool BGM = false;
     bool SEIRYOKU = false;         // the influence display on the board
+    bool KIFULIST = false;         // the move list beside the board
     int 表示倍率 = 表示倍率_既定;  // one of 表示倍率一覧, or 表示倍率_合わせる
 };
 

@@ -7,7 +7,7 @@ namespace {
 
 using enum メニュー操作;
 
-constexpr std::array<メニュー項目, 63> 表{{
+constexpr std::array<メニュー項目, 65> 表{{
     {TAIKYOKU, "対局", std::nullopt, true, false, false},
     {MATCH_MAN, "対局(人間)", TAIKYOKU, true, false, false},
     {START, "スタート", MATCH_MAN, false, false, false},
@@ -58,6 +58,7 @@ constexpr std::array<メニュー項目, 63> 表{{
     {KEIKA, "経過時間", OPTION, false, true, false},
     {BGM, "BGM", OPTION, false, true, false},
     {SEIRYOKU, "勢力表示", OPTION, false, true, false},
+    {KIFULIST, "棋譜ﾘｽﾄ", OPTION, false, true, false},
     {BAIRITU, "表示倍率", OPTION, true, false, false},
     {BAIRITU100, "100%", BAIRITU, false, true, true},
     {BAIRITU125, "125%", BAIRITU, false, true, false},
@@ -71,6 +72,7 @@ constexpr std::array<メニュー項目, 63> 表{{
     {KAISETU, "解説", SONOTA, false, false, false},
     {VER, "バージョン情報", SONOTA, false, false, false},
     {HINT, "ヒント", SONOTA, false, false, false},
+    {KEISEI, "形勢ｸﾞﾗﾌ", SONOTA, false, true, false},
 }};
 
 }  // namespace

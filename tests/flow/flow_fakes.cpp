@@ -16,7 +16,7 @@ const char* const 音名[] = {"その他.wav", "禁止.wav", "駒打音.wav", "B
     刻み.on = false;
     game = std::make_unique<ゲーム>(ゲームの窓口{screen, clock, timer, dialog, menu, panel, 音,
                                                  browser, version, [this] { 終了した = true; }, 0,
-                                                 nullptr, &desktop, &エンジン});
+                                                 nullptr, &desktop, &エンジン, &棋譜リスト});
     game->Form_Load(フォルダ);
     game->サウンド準備();  // as the window does after its first paint
 }
@@ -33,6 +33,13 @@ void 試験台::押す(int x, int y, int button) {
 
 void 試験台::窓で押す(int x, int y, int button) {
     game->マウス押下(button, 1050 + 570 * x + 285, 100 + 660 * y + 330);
+}
+
+std::vector<std::string> 記録する棋譜リスト::見える行() const {
+    std::vector<std::string> out;
+    for (size_t i = 0; i < 行.行.size(); ++i)
+        out.push_back((static_cast<int>(i) == 行.表示中 ? ">" : "") + 行.行[i].指し手);
+    return out;
 }
 
 std::vector<std::string> 試験台::鳴った音() const {

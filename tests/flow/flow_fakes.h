@@ -88,6 +88,23 @@ public:
     void クリップボードに置く(const std::string& text) override { 中身 = text; }
 };
 
+// The move list and graph as the game last gave them.
+class 記録する棋譜リスト final : public 棋譜リストの窓 {
+public:
+    bool 表示 = false;
+    棋譜の行一覧 行;
+    std::vector<形勢点> 点;
+    int 行を映した回数 = 0;
+    void 棋譜リスト表示(bool on) override { 表示 = on; }
+    void 行を映す(const 棋譜の行一覧& rows) override {
+        行 = rows;
+        ++行を映した回数;
+    }
+    void 形勢を映す(const std::vector<形勢点>& points, int) override { 点 = points; }
+    // "▲７六歩(77)" of each row after the start, the shown one with a leading ">".
+    std::vector<std::string> 見える行() const;
+};
+
 // The game with every port faked, started from a fresh temporary folder.
 class 試験台 {
 public:
@@ -114,6 +131,7 @@ public:
     記録するブラウザ browser;
     記録する版情報 version;
     答えるデスクトップ desktop;
+    記録する棋譜リスト 棋譜リスト;
     bool 終了した = false;
     // Engine processes: every one the game started, in order; null once it let one go.
     test::偽の時計 エンジン時計;

@@ -209,10 +209,14 @@ TEST_F(環境設定, 書込は印から決まった順に一行ずつ書く) {
               "OFF\r\n");
 
     st.印 = 印なし();
-    st.印.SIDOU = st.印.BGM = st.印.SEIRYOKU = true;
+    st.印.SIDOU = st.印.BGM = st.印.SEIRYOKU = st.印.KIFULIST = true;
     書込_環境設定ファイル(dir.場所(), st);
-    EXPECT_EQ(ファイル(),
-              "移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n表示倍率=100\r\n勢力表示=ON\r\n");
+    EXPECT_EQ(
+        ファイル(),
+        "移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n表示倍率=100\r\n勢力表示=ON\r\n棋譜ﾘｽﾄ=ON\r\n");
+    st.印 = 設定状態{}.印;
+    読む();
+    EXPECT_TRUE(st.印.KIFULIST) << "read back";
 
     // With two checks, the first in the order 緑, 竹, 畳, 宇宙, 煉瓦 is written.
     st.印.RENGA = st.印.TAKE = st.印.TATAMI = true;

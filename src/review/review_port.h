@@ -1,0 +1,20 @@
+// What the window shows beside the board for going over a game: the move list and the graph.
+#pragma once
+#include <vector>
+
+#include "review/move_rows.h"
+#include "review/score_graph.h"
+
+namespace yukora {
+
+class 棋譜リストの窓 {
+public:
+    virtual ~棋譜リストの窓() = default;
+    // The move list beside the board, or the classic window without it.
+    virtual void 棋譜リスト表示(bool on) = 0;
+    virtual void 行を映す(const 棋譜の行一覧& rows) = 0;
+    // The evaluation graph with the position shown; no points hide it.
+    virtual void 形勢を映す(const std::vector<形勢点>& points, int 表示中) = 0;
+};
+
+}  // namespace yukora
