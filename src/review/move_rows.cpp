@@ -28,6 +28,13 @@ int 使った秒(const 手順記録& e, bool 下) {
     return s <= 0 ? 0 : static_cast<int>(s);
 }
 
+// The side (先手 or 後手) that made move i: the side to move alternates back from the
+// position shown; before any game the side values of the bottom and top players tell.
+int 動いた側(const 進行状態& s, int i, bool 下) {
+    if (s.番.手番 == 0) return 下 ? s.番.MAN番 : s.番.COM番;
+    return (s.数.手順番号 - i) % 2 == 0 ? -s.番.手番 : s.番.手番;
+}
+
 }  // namespace
 
 std::string 分秒(int 秒) {
@@ -53,8 +60,7 @@ std::string 分秒(int 秒) {
         std::string text = 指し手の言葉(前, 後, 前がある ? &前の手 : nullptr, m, row.下の手);
         前がある = !text.empty();
         if (text.empty()) text = 着いた駒(前, 後, row.下の手);
-        const int side = row.下の手 ? s.番.MAN番 : s.番.COM番;
-        row.指し手 = (side == 後手 ? "△" : "▲") + text;
+        row.指し手 = (動いた側(s, i, row.下の手) == 後手 ? "△" : "▲") + text;
         row.時間 = 分秒(使った秒(list.参照(i - 1), row.下の手));
         r.行.push_back(std::move(row));
         前 = 後;

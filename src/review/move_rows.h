@@ -25,7 +25,7 @@ struct 棋譜の行一覧 {
 };
 
 // The rows of every position that 戻 and 進 can reach (0 .. 最後の局面), the shown one marked.
-// A mark ▲ goes with the side whose value is 先手, △ with 後手.
+// ▲ marks the moves of 先手, △ those of 後手, counted back from the side to move now.
 棋譜の行一覧 棋譜行を作る(const 手順リスト& list, const 局面& 今, const 進行状態& s);
 
 // Seconds as "m:ss" (minutes without limit).

@@ -44,7 +44,7 @@ namespace yukora::window {
     ゲーム_ = std::make_unique<ゲーム>(
         ゲームの窓口{画像_, 時計_, タイマー_, ダイアログ_, 窓_, *パネル_, *音_, ブラウザ_, 版情報_,
                      [this] { 終わる(); }, static_cast<std::intptr_t>(窓_.winId()), &窓_,
-                     &デスクトップ_, &エンジン窓口_});
+                     &デスクトップ_, &エンジン窓口_, &窓_.側板()});
     タイマー_.時刻 = [this] { ゲーム_->Timer1_Timer(); };
     刻み_.時刻 = [this] { ゲーム_->エンジン時刻(); };
     パネル_->ファイル選択 = [this](const std::string& name) { ゲーム_->File1_Click(name); };

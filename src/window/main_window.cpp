@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -22,11 +23,30 @@
 
 namespace yukora::window {
 
-主窓::主窓(描画面& image) : 画布_(new 画布(image, this)) {
+主窓::主窓(描画面& image) {
     setWindowTitle(QString::fromUtf8(窓の題));
-    setCentralWidget(画布_);
+    // The board's canvas, and beside it the panel that is hidden in the classic window.
+    auto* middle = new QWidget(this);
+    auto* row = new QHBoxLayout(middle);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    画布_ = new 画布(image, middle);
+    側板_ = new 棋譜側板(middle);
+    row->addWidget(画布_, 1);
+    row->addWidget(側板_);
+    setCentralWidget(middle);
     画布_->押下 = [this](int button, int X, int Y) {
         if (受け手_ != nullptr) 受け手_->マウス押下(button, X, Y);
+    };
+    側板_->行選択 = [this](int i) {
+        if (受け手_ != nullptr) 受け手_->手順選択(i);
+    };
+    // At a listed zoom the window grows by the panel and the board keeps its size.
+    側板_->見え方変更 = [this] {
+        倍率の項目を選べるものに();
+        if (配置済_ && !isMaximized() && !isFullScreen() &&
+            画布_->表示倍率の項目() != 表示倍率_合わせる)
+            大きさを倍率に合わせる();
     };
     メニューを作る();
     項目(メニュー操作::COPY_KIF)->setShortcut(QKeySequence::Copy);
@@ -148,6 +168,7 @@ void 主窓::showEvent(QShowEvent* e) {
 void 主窓::表示倍率設定(int 倍率) {
     画布_->表示倍率設定(倍率);
     文字を倍率に合わせる();
+    側板_->倍率設定(部品の倍率());
     const bool fixed = 倍率 != 表示倍率_合わせる;
     // Never smaller than the canvas at a listed zoom; to fit the window, any size.
     画布_->setMinimumSize(fixed ? 窓の中の大きさ(倍率) - QSize(0, menuBar()->sizeHint().height())
@@ -165,7 +186,7 @@ int 主窓::初回の表示倍率() const {
 int 主窓::収まる倍率(int 倍率) const {
     const QScreen* s = screen();
     if (s == nullptr || 倍率 == 表示倍率_合わせる) return 倍率;
-    return window::収まる倍率(倍率, 枠(), s->availableGeometry().size());
+    return window::収まる倍率(倍率, 枠(), s->availableGeometry().size(), 側板の分());
 }
 
 qreal 主窓::部品の倍率() const {
@@ -191,15 +212,20 @@ void 主窓::大きさを倍率に合わせる() {
         画布_->表示倍率の項目() == 表示倍率_合わせる ? 初回の表示倍率() : 画布_->表示倍率の項目();
     // The window's least size follows the canvas's first, so that it may shrink; the canvas
     // learns its size at once, so that a fitting zoom is drawn once, at its size.
-    const auto 整える = [this] {
-        if (layout() == nullptr) return;
-        layout()->invalidate();
-        layout()->activate();
-    };
-    整える();
-    resize(窓の中の大きさ(倍率));
-    整える();
+    配置し直す();
+    resize(窓の中の大きさ(倍率, 側板の分()));
+    配置し直す();
     画布_->合わせ直す();
+}
+
+void 主窓::配置し直す() {
+    // The canvas and the panel have a layout of their own, which a hidden window would lay out
+    // only when shown.
+    for (QLayout* l : {layout(), centralWidget()->layout()}) {
+        if (l == nullptr) continue;
+        l->invalidate();
+        l->activate();
+    }
 }
 
 bool 主窓::eventFilter(QObject* watched, QEvent* e) {
@@ -221,6 +247,10 @@ bool 主窓::eventFilter(QObject* watched, QEvent* e) {
 void 主窓::keyPressEvent(QKeyEvent* e) {
     int code = 0;
     if (e->key() == Qt::Key_Escape) code = キー_Esc;
+    else if (e->key() == Qt::Key_Left) code = キー_左;
+    else if (e->key() == Qt::Key_Right) code = キー_右;
+    else if (e->key() == Qt::Key_Home) code = キー_Home;
+    else if (e->key() == Qt::Key_End) code = キー_End;
     else if (!e->text().isEmpty()) code = e->text().at(0).unicode();
     if (code != 0 && 受け手_ != nullptr) 受け手_->キー押下(code);
     else QMainWindow::keyPressEvent(e);

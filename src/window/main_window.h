@@ -13,6 +13,7 @@
 #include "settings/settings_ports.h"
 #include "window/canvas_image.h"
 #include "window/canvas_widget.h"
+#include "window/review/review_side.h"
 
 namespace yukora::window {
 
@@ -47,6 +48,11 @@ public:
     QAction* 項目(std::string_view control) const;
     QAction* 項目(メニュー操作 item) const { return 項目(操作名(item)); }
     画布& キャンバス() { return *画布_; }
+    // The menu bar, the canvas and the panel laid out at once for the window's size, even while
+    // the window is hidden.
+    void 配置し直す();
+    // The move list and graph right of the board, hidden until wanted.
+    棋譜側板& 側板() { return *側板_; }
 
 protected:
     // Esc reaching any widget of this window ends the game, whatever has the focus (the menu
@@ -70,8 +76,11 @@ private:
     void 倍率の項目を選べるものに();
     // The outer size minus the inner one: none known before the window manager framed it.
     QSize 枠() const { return frameGeometry().size() - geometry().size(); }
+    // The panel's width at 100 % while it shows, else 0.
+    int 側板の分() const { return 側板_->isHidden() ? 0 : 側板の幅; }
 
     画布* 画布_;
+    棋譜側板* 側板_;
     std::map<std::string_view, QAction*, std::less<>> 項目_;
     // The menu bar and the menus with the fonts they had at 100 %.
     std::vector<std::pair<QWidget*, QFont>> 文字の部品_;

@@ -23,6 +23,7 @@ struct 試験対局 {
     試験対局 g;
     g.s.番.MAN番 = MAN番;
     g.s.番.COM番 = -MAN番;
+    g.s.番.手番 = 先手;
     描画なし view;
     for (const std::string& line : moves) {
         const test::CSA指し手 m = test::CSAを読む(line);
@@ -34,6 +35,7 @@ struct 試験対局 {
         駒移動(g.p, g.s.番, view, m.元X, m.元Y, m.先X, m.先Y, m.駒);
         ++g.s.数.手順番号;
         ++g.s.数.手数;
+        g.s.番.手番 = -g.s.番.手番;
         g.局面列.push_back(g.p);
     }
     return g;
@@ -53,8 +55,8 @@ TEST(棋譜行, 記号と同と打と成と消費時間) {
     EXPECT_EQ(行の文字(g), (std::vector<std::string>{"0 開始局面 ", "1 ▲７六歩(77) 1:05",
                                                      "2 △３四歩(33) 1:05", "3 ▲２二角成(88) 1:05",
                                                      "4 △同　銀(31) 1:05", "5 ▲４五角打 1:05"}));
-    g.s.番 = {.MAN番 = -1, .COM番 = 1};  // the bottom side moved second
-    g.s.数.手数 += 10;                   // and the count ran on after 反転
+    g.s.番.手番 = 先手;  // 後手 moved first, as 上手 does in a handicap game
+    g.s.数.手数 += 10;   // and the count ran on after 反転
     EXPECT_EQ(行の文字(g)[1], "11 △７六歩(77) 1:05");
 }
 

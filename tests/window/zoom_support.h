@@ -56,8 +56,7 @@ inline std::unique_ptr<窓アプリ> 始める(const std::string& 倍率, QScree
 // The window made `canvas` big.
 inline void 大きさを変える(主窓& w, const QSize& canvas) {
     w.resize(canvas + QSize(0, w.menuBar()->sizeHint().height()));
-    w.layout()->invalidate();
-    w.layout()->activate();
+    w.配置し直す();
     ASSERT_EQ(w.キャンバス().size(), canvas);
     w.キャンバス().合わせ直す();
 }

@@ -1,0 +1,23 @@
+// The move list beside the board: one row a position, the shown one selected and in view.
+#pragma once
+#include <QTableWidget>
+#include <functional>
+
+#include "review/move_rows.h"
+
+namespace yukora::window {
+
+class 手の表 final : public QTableWidget {
+public:
+    explicit 手の表(QWidget* parent = nullptr);
+    // Only the rows that changed are written again.
+    void 映す(const 棋譜の行一覧& rows);
+    // A row clicked: the position after that many moves.
+    std::function<void(int)> 行選択;
+
+private:
+    void 行を書く(int i, const 棋譜行& row);
+    棋譜の行一覧 映した_;
+};
+
+}  // namespace yukora::window

@@ -1,0 +1,53 @@
+#include "window/review/review_side.h"
+
+#include <QVBoxLayout>
+
+#include "window/zoomed_text.h"
+
+namespace yukora::window {
+
+棋譜側板::棋譜側板(QWidget* parent)
+    : QWidget(parent), 表_(new 手の表(this)), グラフ_(new 形勢グラフ部品(this)), 元の書体_(font()) {
+    setObjectName("KIFULIST_PANEL");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(表_, 3);
+    layout->addWidget(グラフ_, 2);
+    表_->行選択 = [this](int i) {
+        if (行選択) 行選択(i);
+    };
+    グラフ_->点選択 = [this](int i) {
+        if (行選択) 行選択(i);
+    };
+    表_->hide();
+    グラフ_->hide();
+    hide();
+    倍率設定(1.0);
+}
+
+void 棋譜側板::倍率設定(qreal zoom) {
+    setFont(倍率の書体(元の書体_, zoom));
+    setFixedWidth(qRound(側板の幅 * zoom));
+}
+
+void 棋譜側板::棋譜リスト表示(bool on) {
+    リスト_ = on;
+    表_->setVisible(on);
+    見え方を合わせる();
+}
+
+void 棋譜側板::行を映す(const 棋譜の行一覧& rows) { 表_->映す(rows); }
+
+void 棋譜側板::形勢を映す(const std::vector<形勢点>& points, int 表示中) {
+    グラフ_->映す(points, 表示中);
+    グラフ_->setVisible(!points.empty());
+    見え方を合わせる();
+}
+
+void 棋譜側板::見え方を合わせる() {
+    if (要る() == !isHidden()) return;
+    setVisible(要る());
+    if (見え方変更) 見え方変更();
+}
+
+}  // namespace yukora::window

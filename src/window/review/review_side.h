@@ -1,0 +1,45 @@
+// The panel right of the board for going over a game: the move list above, the graph below.
+// Hidden while neither is wanted, so that the classic window stays as it was.
+#pragma once
+#include <QWidget>
+#include <functional>
+
+#include "review/review_port.h"
+#include "window/review/move_table.h"
+#include "window/review/score_graph_widget.h"
+
+namespace yukora::window {
+
+// The panel's width at 100 %, in logical pixels; it grows with the zoom.
+inline constexpr int 側板の幅 = 250;
+
+class 棋譜側板 final : public QWidget, public 棋譜リストの窓 {
+public:
+    explicit 棋譜側板(QWidget* parent = nullptr);
+
+    void 棋譜リスト表示(bool on) override;
+    void 行を映す(const 棋譜の行一覧& rows) override;
+    void 形勢を映す(const std::vector<形勢点>& points, int 表示中) override;
+
+    // The width and the texts at `zoom` times their size at 100 %.
+    void 倍率設定(qreal zoom);
+    // Whether the panel is wanted: it shows with the window.
+    bool 要る() const { return リスト_ || !グラフ_->点().empty(); }
+
+    手の表& 表() { return *表_; }
+    形勢グラフ部品& グラフ() { return *グラフ_; }
+
+    // A row or a point clicked: the position after that many moves.
+    std::function<void(int)> 行選択;
+    // The panel came or went: the window's size follows.
+    std::function<void()> 見え方変更;
+
+private:
+    void 見え方を合わせる();
+    手の表* 表_;
+    形勢グラフ部品* グラフ_;
+    QFont 元の書体_;
+    bool リスト_ = false;
+};
+
+}  // namespace yukora::window
