@@ -82,6 +82,7 @@ void ゲーム::エンジン対局を片付ける() {
 }
 
 void ゲーム::ENGINE_Click(int 人の番) {
+    検討を止める();
     エンジン対局を片付ける();
     if (窓口_.エンジン == nullptr) return;
     const エンジン設定 set = 読込_エンジン設定(設定フォルダ());
@@ -143,6 +144,7 @@ void ゲーム::ENGINE_Click(int 人の番) {
 }
 
 void ゲーム::準備できた(エンジン対話& e) {
+    if (検討の報告(e, nullptr, nullptr)) return;
     if (!エンジン対局中() || エンジン_->終わった) return;
     bool all = true;
     for (bool 下側 : {true, false}) {
@@ -187,18 +189,21 @@ void ゲーム::手番の側を止める() {
 }
 
 void ゲーム::読んだ(エンジン対話& e, const 読み筋& info) {
+    if (検討の報告(e, &info, nullptr)) return;
     if (!エンジン対局中() || エンジン_->終わった) return;
     const bool 下側 = 状態.進行.番.手番 == 状態.進行.番.MAN番;
     if (エンジン_->側(下側).対話.get() == &e) エンジン_->思考.受ける(info);
 }
 
 void ゲーム::指した(エンジン対話& e, const 最善手& b) {
+    if (検討_ && 検討_->対話.get() == &e) return;  // the answer to a "stop"
     if (!エンジン対局中() || エンジン_->終わった || エンジン_->準備中) return;
     const bool 下側 = 状態.進行.番.手番 == 状態.進行.番.MAN番;
     if (エンジン_->側(下側).対話.get() == &e) エンジンの答え(下側, b);
 }
 
 void ゲーム::故障した(エンジン対話& e, const エンジン故障& f) {
+    if (検討の報告(e, nullptr, &f)) return;
     if (!エンジン対局中() || エンジン_->終わった) return;
     std::string name = "?";
     for (bool 下側 : {true, false})
@@ -208,7 +213,8 @@ void ゲーム::故障した(エンジン対話& e, const エンジン故障& f)
 }
 
 void ゲーム::エンジン時刻() {
-    if (エンジン_ == nullptr || 刻み中_) return;
+    if (刻み中_) return;
+    if (エンジン_ == nullptr) return 検討の刻み();
     刻み中_ = true;
     for (bool 下側 : {true, false})
         if (エンジン_ && エンジン_->側(下側).対話) エンジン_->側(下側).対話->時刻();

@@ -73,6 +73,7 @@ void ゲーム::終了処理() {
     if (終了処理済_) return;
     終了処理済_ = true;
     前回の対局を残す();
+    検討を止める();
     エンジン対局を片付ける();
     解放_サウンド(状態.音, 窓口_.sound);
     サウンド終了(状態.音, 窓口_.sound);
@@ -86,7 +87,9 @@ void ゲーム::OWARI_Click() {
 void ゲーム::キー押下(int code) {
     サウンド準備();
     if (code == キー_Esc) {
-        OWARI_Click();
+        // Esc ends 検討 first; without it, the program.
+        if (検討中()) 検討を止める();
+        else OWARI_Click();
         return;
     }
     if (!棋譜リストのキー(code)) return;
@@ -177,6 +180,11 @@ void ゲーム::メニューの命令(メニュー操作 item) {
         case ENGINE:
         case KIFULIST: KIFULIST_Click(); break;
         case KEISEI: KEISEI_Click(); break;
+        case KENTOU: KENTOU_Click(); break;
+        case KENTOU_PV1: 検討の候補数_Click(1); break;
+        case KENTOU_PV2: 検討の候補数_Click(2); break;
+        case KENTOU_PV3: 検討の候補数_Click(3); break;
+        case KENTOU_PV:
         case MATCH_MAN:
         case START2:
         case LEVEL:

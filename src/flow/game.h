@@ -19,6 +19,7 @@
 #include "game/sounds.h"
 #include "own_format/record_reader.h"
 #include "own_format/record_writer.h"
+#include "review/analysis_lines.h"
 #include "review/move_rows.h"
 #include "review/score_graph.h"
 #include "settings/settings_ports.h"
@@ -90,6 +91,11 @@ public:
     // the built-in estimate shown or hidden.
     void KIFULIST_Click();
     void KEISEI_Click();
+    // 検討: the registered engine analyses the position shown until 検討 again or Esc; the
+    // candidates it shows (MultiPV 1..3).
+    void KENTOU_Click();
+    void 検討の候補数_Click(int n);
+    bool 検討中() const { return 検討_ != nullptr; }
 
     // Clocks.
     void Timer1_Timer();
@@ -186,6 +192,13 @@ private:
     bool 棋譜リストのキー(int code);
     // The move list and the graph brought in step with the game (only what changed is sent).
     void 棋譜リストを合わせる();
+    // 検討 restarted on the position shown when it changed; its lines shown.
+    void 検討を合わせる();
+    void 検討を映す();
+    void 検討を止める();
+    void 検討の刻み();
+    // The reports of the 検討 engine; false for another conversation.
+    bool 検討の報告(エンジン対話& e, const 読み筋* info, const エンジン故障* fault);
     // The influence display brought in step with the position (nothing while it is off).
     void 勢力表示を合わせる();
     // The outlines of the last hint, back to the colours they replaced.
@@ -258,6 +271,17 @@ private:
     棋譜の行一覧 映した行_;
     std::vector<形勢点> 映した点_;
     int 映した表示中_ = -1;
+    struct 検討の状態 {
+        std::unique_ptr<エンジン対話> 対話;
+        検討の読み 読み;
+        std::string 名前;
+        std::string 局面;  // the position command of the position analysed; empty before
+        手番付き局面 見る局面;
+        int 見る側 = 先手;  // the scores are the bottom side's
+        bool 準備済 = false;
+    };
+    std::unique_ptr<検討の状態> 検討_;
+    int 検討の候補数_ = 1;
 };
 
 }  // namespace yukora

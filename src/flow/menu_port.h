@@ -74,9 +74,14 @@ enum class メニュー操作 {
     ENGINE_SETUP,  // ｴﾝｼﾞﾝ設定…
     KIFULIST,
     KEISEI,
+    KENTOU,     // 検討: an engine analyses the position shown
+    KENTOU_PV,  // 検討の候補数
+    KENTOU_PV1,
+    KENTOU_PV2,
+    KENTOU_PV3,
 };
 
-inline constexpr std::array<std::string_view, 65> 操作の名前{
+inline constexpr std::array<std::string_view, 70> 操作の名前{
     "TAIKYOKU",    "MATCH_MAN",  "START",        "START2",       "SENTE",       "GOTE",
     "LEVEL",       "LEVEL1",     "LEVEL2",       "LEVEL3",       "OWARI",       "STOP",
     "CANCEL",      "REVERSE",    "REPLAY",       "AFTER",        "LBEL_UP",     "LEBEL_DOWN",
@@ -87,7 +92,8 @@ inline constexpr std::array<std::string_view, 65> 操作の名前{
     "BGM",         "SEIRYOKU",   "SONOTA",       "KAISETU",      "VER",         "HINT",
     "BAIRITU",     "BAIRITU100", "BAIRITU125",   "BAIRITU150",   "BAIRITU200",  "BAIRITU250",
     "BAIRITU300",  "AWASERU",    "ENGINE",       "ENGINE_SENTE", "ENGINE_GOTE", "ENGINE_BOTH",
-    "ENGINE_STOP", "TOURYOU",    "ENGINE_SETUP", "KIFULIST",     "KEISEI"};
+    "ENGINE_STOP", "TOURYOU",    "ENGINE_SETUP", "KIFULIST",     "KEISEI",      "KENTOU",
+    "KENTOU_PV",   "KENTOU_PV1", "KENTOU_PV2",   "KENTOU_PV3"};
 
 // The control name of an item ("LEVEL3").
 constexpr std::string_view 操作名(メニュー操作 c) { return 操作の名前[static_cast<int>(c)]; }

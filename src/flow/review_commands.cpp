@@ -47,6 +47,7 @@ void ゲーム::棋譜リストを合わせる() {
     if (w == nullptr) return;
     const bool on = 状態.設定.印.KIFULIST;
     if (on != 映したリスト_) w->棋譜リスト表示(映したリスト_ = on);
+    検討を合わせる();
     std::vector<形勢点> points;
     if (形勢表示_) points = 駒割りの形勢(状態.手順, 状態.盤面, 状態.進行);
     const int 表示中 = 状態.進行.数.手順番号;

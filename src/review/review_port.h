@@ -1,5 +1,6 @@
 // What the window shows beside the board for going over a game: the move list and the graph.
 #pragma once
+#include <string>
 #include <vector>
 
 #include "review/move_rows.h"
@@ -15,6 +16,8 @@ public:
     virtual void 行を映す(const 棋譜の行一覧& rows) = 0;
     // The evaluation graph with the position shown; no points hide it.
     virtual void 形勢を映す(const std::vector<形勢点>& points, int 表示中) = 0;
+    // The lines of 検討 while it runs; none hide them.
+    virtual void 検討を映す(const std::vector<std::string>& lines) = 0;
 };
 
 }  // namespace yukora

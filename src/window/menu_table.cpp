@@ -7,7 +7,7 @@ namespace {
 
 using enum メニュー操作;
 
-constexpr std::array<メニュー項目, 65> 表{{
+constexpr std::array<メニュー項目, 70> 表{{
     {TAIKYOKU, "対局", std::nullopt, true, false, false},
     {MATCH_MAN, "対局(人間)", TAIKYOKU, true, false, false},
     {START, "スタート", MATCH_MAN, false, false, false},
@@ -73,6 +73,11 @@ constexpr std::array<メニュー項目, 65> 表{{
     {VER, "バージョン情報", SONOTA, false, false, false},
     {HINT, "ヒント", SONOTA, false, false, false},
     {KEISEI, "形勢ｸﾞﾗﾌ", SONOTA, false, true, false},
+    {KENTOU, "検討", SONOTA, false, true, false},
+    {KENTOU_PV, "検討の候補数", SONOTA, true, false, false},
+    {KENTOU_PV1, "1", KENTOU_PV, false, true, true},
+    {KENTOU_PV2, "2", KENTOU_PV, false, true, false},
+    {KENTOU_PV3, "3", KENTOU_PV, false, true, false},
 }};
 
 }  // namespace

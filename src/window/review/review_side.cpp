@@ -7,12 +7,21 @@
 namespace yukora::window {
 
 棋譜側板::棋譜側板(QWidget* parent)
-    : QWidget(parent), 表_(new 手の表(this)), グラフ_(new 形勢グラフ部品(this)), 元の書体_(font()) {
+    : QWidget(parent),
+      表_(new 手の表(this)),
+      グラフ_(new 形勢グラフ部品(this)),
+      検討_(new QListWidget(this)),
+      元の書体_(font()) {
     setObjectName("KIFULIST_PANEL");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(表_, 3);
+    layout->addWidget(検討_, 1);
     layout->addWidget(グラフ_, 2);
+    検討_->setObjectName("KENTOU_LINES");
+    検討_->setFocusPolicy(Qt::NoFocus);
+    検討_->setWordWrap(true);
+    検討_->hide();
     表_->行選択 = [this](int i) {
         if (行選択) 行選択(i);
     };
@@ -41,6 +50,13 @@ void 棋譜側板::行を映す(const 棋譜の行一覧& rows) { 表_->映す(r
 void 棋譜側板::形勢を映す(const std::vector<形勢点>& points, int 表示中) {
     グラフ_->映す(points, 表示中);
     グラフ_->setVisible(!points.empty());
+    見え方を合わせる();
+}
+
+void 棋譜側板::検討を映す(const std::vector<std::string>& lines) {
+    検討_->clear();
+    for (const std::string& line : lines) 検討_->addItem(QString::fromStdString(line));
+    検討_->setVisible(!lines.empty());
     見え方を合わせる();
 }
 

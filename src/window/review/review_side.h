@@ -1,6 +1,7 @@
 // The panel right of the board for going over a game: the move list above, the graph below.
 // Hidden while neither is wanted, so that the classic window stays as it was.
 #pragma once
+#include <QListWidget>
 #include <QWidget>
 #include <functional>
 
@@ -20,14 +21,16 @@ public:
     void 棋譜リスト表示(bool on) override;
     void 行を映す(const 棋譜の行一覧& rows) override;
     void 形勢を映す(const std::vector<形勢点>& points, int 表示中) override;
+    void 検討を映す(const std::vector<std::string>& lines) override;
 
     // The width and the texts at `zoom` times their size at 100 %.
     void 倍率設定(qreal zoom);
     // Whether the panel is wanted: it shows with the window.
-    bool 要る() const { return リスト_ || !グラフ_->点().empty(); }
+    bool 要る() const { return リスト_ || !グラフ_->点().empty() || !検討_->isHidden(); }
 
     手の表& 表() { return *表_; }
     形勢グラフ部品& グラフ() { return *グラフ_; }
+    QListWidget& 検討() { return *検討_; }
 
     // A row or a point clicked: the position after that many moves.
     std::function<void(int)> 行選択;
@@ -38,6 +41,7 @@ private:
     void 見え方を合わせる();
     手の表* 表_;
     形勢グラフ部品* グラフ_;
+    QListWidget* 検討_;
     QFont 元の書体_;
     bool リスト_ = false;
 };

@@ -1,0 +1,52 @@
+// 検討 through the game's own events, on a fake engine: the lines shown, the position sent
+// again at each step, and Esc.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/engines_ini.h"
+#include "flow/flow_fakes.h"
+
+namespace yukora {
+namespace {
+
+TEST(検討, 二つの筋を示し一手ごとに考え直しEscで止まる) {
+    test::進行試験::試験台 t;
+    エンジン設定 set;
+    set.一覧.push_back({1, "E", "", "/opt/e", {}});
+    set.対局エンジン = 1;
+    書込_エンジン設定(t.フォルダ.string(), set);
+    std::filesystem::copy_file(std::string(GAMES_DIR) + "/real-game-1.csa", t.フォルダ / "実戦.csa");
+    t.panel.フォルダ = t.フォルダ.string();
+    t.game->File1_Click("実戦.csa");
+
+    t.選ぶ(メニュー操作::KENTOU_PV2);
+    t.選ぶ(メニュー操作::KENTOU);
+    test::偽のプロセス& e = *t.プロセス.at(0);
+    e.出す({"id name E", "option name MultiPV type spin default 1 min 1 max 10", "usiok"});
+    e.出す({"readyok"});
+    EXPECT_EQ(e.書いた行("setoption"), std::vector<std::string>{"setoption name MultiPV value 2"});
+    EXPECT_EQ(e.書いた行("go"), std::vector<std::string>{"go infinite"});
+    e.出す({"info depth 3 multipv 1 score cp 120 pv 7g7f 3c3d",
+            "info depth 3 multipv 2 score cp -30 pv 2g2f"});
+    EXPECT_EQ(t.棋譜リスト.検討, (std::vector<std::string>{"1  深さ 3  評価値 +120  ７六歩 ３四歩",
+                                                          "2  深さ 3  評価値 -30  ２六歩"}));
+
+    t.選ぶ(メニュー操作::AFTER);  // ▲７六歩: the engine stops, then thinks about the next one
+    EXPECT_EQ(e.書いた.back(), "stop");
+    e.出す({"bestmove 7g7f"});
+    const auto positions = e.書いた行("position");
+    ASSERT_EQ(positions.size(), 2u);
+    EXPECT_EQ(positions[1], "position sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 1");
+    EXPECT_EQ(e.書いた行("go").size(), 2u);
+
+    t.game->キー押下(キー_Esc);
+    EXPECT_TRUE(e.終えた);
+    EXPECT_TRUE(t.棋譜リスト.検討.empty());
+    EXPECT_FALSE(t.終了した) << "Esc ended 検討, not the program";
+    t.game->キー押下(キー_Esc);
+    EXPECT_TRUE(t.終了した);
+}
+
+}  // namespace
+}  // namespace yukora
