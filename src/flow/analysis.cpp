@@ -44,8 +44,8 @@ void ゲーム::KENTOU_Click() {
 void ゲーム::検討の候補数_Click(int n) {
     検討の候補数_ = n;
     for (int k = 1; k <= 検討の候補数の上限; ++k)
-        窓口_.menu.印設定(static_cast<メニュー操作>(static_cast<int>(メニュー操作::KENTOU_PV1) + k - 1),
-                          k == n);
+        窓口_.menu.印設定(
+            static_cast<メニュー操作>(static_cast<int>(メニュー操作::KENTOU_PV1) + k - 1), k == n);
     // A running analysis starts again with the new count.
     if (!検討_) return;
     検討を止める();

@@ -16,7 +16,8 @@ TEST(検討, 二つの筋を示し一手ごとに考え直しEscで止まる) {
     set.一覧.push_back({1, "E", "", "/opt/e", {}});
     set.対局エンジン = 1;
     書込_エンジン設定(t.フォルダ.string(), set);
-    std::filesystem::copy_file(std::string(GAMES_DIR) + "/real-game-1.csa", t.フォルダ / "実戦.csa");
+    std::filesystem::copy_file(std::string(GAMES_DIR) + "/real-game-1.csa",
+                               t.フォルダ / "実戦.csa");
     t.panel.フォルダ = t.フォルダ.string();
     t.game->File1_Click("実戦.csa");
 
@@ -30,14 +31,15 @@ TEST(検討, 二つの筋を示し一手ごとに考え直しEscで止まる) {
     e.出す({"info depth 3 multipv 1 score cp 120 pv 7g7f 3c3d",
             "info depth 3 multipv 2 score cp -30 pv 2g2f"});
     EXPECT_EQ(t.棋譜リスト.検討, (std::vector<std::string>{"1  深さ 3  評価値 +120  ７六歩 ３四歩",
-                                                          "2  深さ 3  評価値 -30  ２六歩"}));
+                                                           "2  深さ 3  評価値 -30  ２六歩"}));
 
     t.選ぶ(メニュー操作::AFTER);  // ▲７六歩: the engine stops, then thinks about the next one
     EXPECT_EQ(e.書いた.back(), "stop");
     e.出す({"bestmove 7g7f"});
     const auto positions = e.書いた行("position");
     ASSERT_EQ(positions.size(), 2u);
-    EXPECT_EQ(positions[1], "position sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 1");
+    EXPECT_EQ(positions[1],
+              "position sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 1");
     EXPECT_EQ(e.書いた行("go").size(), 2u);
 
     t.game->キー押下(キー_Esc);

@@ -1,5 +1,6 @@
 #include "window/review/move_table.h"
 
+#include <QEvent>
 #include <QHeaderView>
 
 namespace yukora::window {
@@ -54,7 +55,24 @@ void 手の表::映す(const 棋譜の行一覧& rows) {
         return;
     }
     selectRow(rows.表示中);
-    scrollTo(model()->index(rows.表示中, 1));
+    表示中を見せる();
+}
+
+void 手の表::表示中を見せる() {
+    if (映した_.表示中 >= 0 && 映した_.表示中 < rowCount())
+        scrollTo(model()->index(映した_.表示中, 1));
+}
+
+void 手の表::changeEvent(QEvent* e) {
+    QTableWidget::changeEvent(e);
+    if (e->type() != QEvent::FontChange) return;
+    horizontalHeader()->setFont(font());
+    verticalHeader()->setDefaultSectionSize(qRound(fontMetrics().height() * 1.4));
+}
+
+void 手の表::resizeEvent(QResizeEvent* e) {
+    QTableWidget::resizeEvent(e);
+    表示中を見せる();
 }
 
 }  // namespace yukora::window
