@@ -83,6 +83,7 @@ void ゲーム::エンジン対局を片付ける() {
 
 void ゲーム::ENGINE_Click(int 人の番) {
     検討を止める();
+    解析を止める();
     エンジン対局を片付ける();
     if (窓口_.エンジン == nullptr) return;
     const エンジン設定 set = 読込_エンジン設定(設定フォルダ());
@@ -144,7 +145,7 @@ void ゲーム::ENGINE_Click(int 人の番) {
 }
 
 void ゲーム::準備できた(エンジン対話& e) {
-    if (検討の報告(e, nullptr, nullptr)) return;
+    if (検討の報告(e, nullptr, nullptr) || 解析の報告(e, nullptr, nullptr, nullptr)) return;
     if (!エンジン対局中() || エンジン_->終わった) return;
     bool all = true;
     for (bool 下側 : {true, false}) {
@@ -189,7 +190,7 @@ void ゲーム::手番の側を止める() {
 }
 
 void ゲーム::読んだ(エンジン対話& e, const 読み筋& info) {
-    if (検討の報告(e, &info, nullptr)) return;
+    if (検討の報告(e, &info, nullptr) || 解析の報告(e, &info, nullptr, nullptr)) return;
     if (!エンジン対局中() || エンジン_->終わった) return;
     const bool 下側 = 状態.進行.番.手番 == 状態.進行.番.MAN番;
     if (エンジン_->側(下側).対話.get() == &e) エンジン_->思考.受ける(info);
@@ -197,13 +198,14 @@ void ゲーム::読んだ(エンジン対話& e, const 読み筋& info) {
 
 void ゲーム::指した(エンジン対話& e, const 最善手& b) {
     if (検討_ && 検討_->対話.get() == &e) return;  // the answer to a "stop"
+    if (解析の報告(e, nullptr, &b, nullptr)) return;
     if (!エンジン対局中() || エンジン_->終わった || エンジン_->準備中) return;
     const bool 下側 = 状態.進行.番.手番 == 状態.進行.番.MAN番;
     if (エンジン_->側(下側).対話.get() == &e) エンジンの答え(下側, b);
 }
 
 void ゲーム::故障した(エンジン対話& e, const エンジン故障& f) {
-    if (検討の報告(e, nullptr, &f)) return;
+    if (検討の報告(e, nullptr, &f) || 解析の報告(e, nullptr, nullptr, &f)) return;
     if (!エンジン対局中() || エンジン_->終わった) return;
     std::string name = "?";
     for (bool 下側 : {true, false})

@@ -74,6 +74,7 @@ void ゲーム::終了処理() {
     終了処理済_ = true;
     前回の対局を残す();
     検討を止める();
+    解析を止める();
     エンジン対局を片付ける();
     解放_サウンド(状態.音, 窓口_.sound);
     サウンド終了(状態.音, 窓口_.sound);
@@ -184,6 +185,11 @@ void ゲーム::メニューの命令(メニュー操作 item) {
         case KENTOU_PV1: 検討の候補数_Click(1); break;
         case KENTOU_PV2: 検討の候補数_Click(2); break;
         case KENTOU_PV3: 検討の候補数_Click(3); break;
+        case KAISEKI1: KAISEKI_Click(1); break;
+        case KAISEKI3: KAISEKI_Click(3); break;
+        case KAISEKI10: KAISEKI_Click(10); break;
+        case KAISEKI_STOP: 解析を止める(); break;
+        case KAISEKI:
         case KENTOU_PV:
         case MATCH_MAN:
         case START2:

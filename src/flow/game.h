@@ -20,6 +20,7 @@
 #include "own_format/record_reader.h"
 #include "own_format/record_writer.h"
 #include "review/analysis_lines.h"
+#include "review/engine_scores.h"
 #include "review/move_rows.h"
 #include "review/score_graph.h"
 #include "settings/settings_ports.h"
@@ -96,6 +97,10 @@ public:
     void KENTOU_Click();
     void 検討の候補数_Click(int n);
     bool 検討中() const { return 検討_ != nullptr; }
+    // 棋譜解析: the registered engine scores every position of the list at `秒` seconds each,
+    // for the graph, one after the other; 中止 keeps what was scored.
+    void KAISEKI_Click(int 秒);
+    void 解析を止める();
 
     // Clocks.
     void Timer1_Timer();
@@ -197,6 +202,11 @@ private:
     void 検討を映す();
     void 検討を止める();
     void 検討の刻み();
+    void 次の局面を解析する();
+    bool 解析の報告(エンジン対話& e, const 読み筋* info, const 最善手* best,
+                    const エンジン故障* fault);
+    // The engine's points while they belong to the positions of the list, else none.
+    std::vector<形勢点> 解析の点();
     // The reports of the 検討 engine; false for another conversation.
     bool 検討の報告(エンジン対話& e, const 読み筋* info, const エンジン故障* fault);
     // The influence display brought in step with the position (nothing while it is off).
@@ -281,6 +291,24 @@ private:
         bool 準備済 = false;
     };
     std::unique_ptr<検討の状態> 検討_;
+    struct 解析の状態 {
+        std::unique_ptr<エンジン対話> 対話;
+        std::string 名前;
+        int 秒 = 1;
+        int 下の側 = 先手;
+        std::vector<手番付き局面> 局面;
+        std::vector<形勢点> 点;
+        std::optional<評価値> 今の評価;
+        std::size_t 次 = 0;
+        bool 準備済 = false;
+    };
+    std::unique_ptr<解析の状態> 解析_;
+    // The positions and points of the last analysis, shown while the list holds them.
+    std::vector<std::string> 解析した局面_;  // position commands
+    std::vector<形勢点> 解析した点_;
+    // Conversations of 検討 and 棋譜解析 that ended, let go at the next tick: one may end
+    // inside its own report.
+    std::vector<std::unique_ptr<エンジン対話>> 退役_;
     int 検討の候補数_ = 1;
 };
 

@@ -79,9 +79,14 @@ enum class メニュー操作 {
     KENTOU_PV1,
     KENTOU_PV2,
     KENTOU_PV3,
+    KAISEKI,  // 棋譜解析: the engine scores every position at 1, 3 or 10 seconds each
+    KAISEKI1,
+    KAISEKI3,
+    KAISEKI10,
+    KAISEKI_STOP,
 };
 
-inline constexpr std::array<std::string_view, 70> 操作の名前{
+inline constexpr std::array<std::string_view, 75> 操作の名前{
     "TAIKYOKU",    "MATCH_MAN",  "START",        "START2",       "SENTE",       "GOTE",
     "LEVEL",       "LEVEL1",     "LEVEL2",       "LEVEL3",       "OWARI",       "STOP",
     "CANCEL",      "REVERSE",    "REPLAY",       "AFTER",        "LBEL_UP",     "LEBEL_DOWN",
@@ -93,7 +98,8 @@ inline constexpr std::array<std::string_view, 70> 操作の名前{
     "BAIRITU",     "BAIRITU100", "BAIRITU125",   "BAIRITU150",   "BAIRITU200",  "BAIRITU250",
     "BAIRITU300",  "AWASERU",    "ENGINE",       "ENGINE_SENTE", "ENGINE_GOTE", "ENGINE_BOTH",
     "ENGINE_STOP", "TOURYOU",    "ENGINE_SETUP", "KIFULIST",     "KEISEI",      "KENTOU",
-    "KENTOU_PV",   "KENTOU_PV1", "KENTOU_PV2",   "KENTOU_PV3"};
+    "KENTOU_PV",   "KENTOU_PV1", "KENTOU_PV2",   "KENTOU_PV3",   "KAISEKI",     "KAISEKI1",
+    "KAISEKI3",    "KAISEKI10",  "KAISEKI_STOP"};
 
 // The control name of an item ("LEVEL3").
 constexpr std::string_view 操作名(メニュー操作 c) { return 操作の名前[static_cast<int>(c)]; }

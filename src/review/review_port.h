@@ -18,6 +18,8 @@ public:
     virtual void 形勢を映す(const std::vector<形勢点>& points, int 表示中) = 0;
     // The lines of 検討 while it runs; none hide them.
     virtual void 検討を映す(const std::vector<std::string>& lines) = 0;
+    // 棋譜解析 has scored `done` of `total` positions; a total of 0 hides the progress.
+    virtual void 解析の進み(int done, int total) = 0;
 };
 
 }  // namespace yukora

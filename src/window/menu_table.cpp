@@ -7,7 +7,7 @@ namespace {
 
 using enum メニュー操作;
 
-constexpr std::array<メニュー項目, 70> 表{{
+constexpr std::array<メニュー項目, 75> 表{{
     {TAIKYOKU, "対局", std::nullopt, true, false, false},
     {MATCH_MAN, "対局(人間)", TAIKYOKU, true, false, false},
     {START, "スタート", MATCH_MAN, false, false, false},
@@ -78,6 +78,11 @@ constexpr std::array<メニュー項目, 70> 表{{
     {KENTOU_PV1, "1", KENTOU_PV, false, true, true},
     {KENTOU_PV2, "2", KENTOU_PV, false, true, false},
     {KENTOU_PV3, "3", KENTOU_PV, false, true, false},
+    {KAISEKI, "棋譜解析", SONOTA, true, false, false},
+    {KAISEKI1, "1秒", KAISEKI, false, false, false},
+    {KAISEKI3, "3秒", KAISEKI, false, false, false},
+    {KAISEKI10, "10秒", KAISEKI, false, false, false},
+    {KAISEKI_STOP, "中止", KAISEKI, false, false, false},
 }};
 
 }  // namespace

@@ -10,12 +10,16 @@
 namespace yukora {
 namespace {
 
-TEST(検討, 二つの筋を示し一手ごとに考え直しEscで止まる) {
-    test::進行試験::試験台 t;
+void エンジンを登録する(test::進行試験::試験台& t) {
     エンジン設定 set;
     set.一覧.push_back({1, "E", "", "/opt/e", {}});
     set.対局エンジン = 1;
     書込_エンジン設定(t.フォルダ.string(), set);
+}
+
+TEST(検討, 二つの筋を示し一手ごとに考え直しEscで止まる) {
+    test::進行試験::試験台 t;
+    エンジンを登録する(t);
     std::filesystem::copy_file(std::string(GAMES_DIR) + "/real-game-1.csa",
                                t.フォルダ / "実戦.csa");
     t.panel.フォルダ = t.フォルダ.string();
@@ -48,6 +52,31 @@ TEST(検討, 二つの筋を示し一手ごとに考え直しEscで止まる) {
     EXPECT_FALSE(t.終了した) << "Esc ended 検討, not the program";
     t.game->キー押下(キー_Esc);
     EXPECT_TRUE(t.終了した);
+}
+
+// Each position in turn; the graph takes the scores for the bottom side, the list marks a move
+// after which the mover's score fell.
+TEST(棋譜解析, 局面ごとの評価がグラフになる) {
+    test::進行試験::試験台 t;
+    エンジンを登録する(t);
+    t.選ぶ(メニュー操作::KIFULIST);
+    t.選ぶ(メニュー操作::START);
+    t.窓で押す(3, 7), t.窓で押す(3, 6);  // ▲７六歩
+    t.窓で押す(7, 3), t.窓で押す(7, 4);  // △３四歩
+    t.選ぶ(メニュー操作::KAISEKI3);
+    test::偽のプロセス& e = *t.プロセス.at(0);
+    e.出す({"usiok"});
+    e.出す({"readyok"});
+    EXPECT_EQ(t.棋譜リスト.進み, std::pair(0, 3));
+    e.出す({"info depth 5 score cp 100 pv 7g7f", "bestmove 7g7f"});
+    e.出す({"info depth 5 score cp 500 pv 3c3d", "bestmove 3c3d"});  // 後手 to move: -500
+    e.出す({"info depth 5 score mate 3 pv 2g2f", "bestmove 2g2f"});
+    EXPECT_EQ(e.書いた行("go").front(), "go btime 0 wtime 0 byoyomi 3000");
+    EXPECT_EQ(t.棋譜リスト.点, (std::vector<形勢点>{{0, 100}, {1, -500}, {2, 30000, true}}));
+    EXPECT_EQ(t.棋譜リスト.進み, std::pair(0, 0)) << "done";
+    EXPECT_TRUE(e.終えた);
+    EXPECT_TRUE(t.棋譜リスト.行.行[1].崩れ) << "▲７六歩 lost 600";
+    EXPECT_TRUE(t.棋譜リスト.行.行[2].崩れ) << "△３四歩 let ▲ mate";
 }
 
 }  // namespace

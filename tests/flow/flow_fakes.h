@@ -103,6 +103,8 @@ public:
     void 形勢を映す(const std::vector<形勢点>& points, int) override { 点 = points; }
     void 検討を映す(const std::vector<std::string>& lines) override { 検討 = lines; }
     std::vector<std::string> 検討;
+    void 解析の進み(int done, int total) override { 進み = {done, total}; }
+    std::pair<int, int> 進み;
     // "▲７六歩(77)" of each row after the start, the shown one with a leading ">".
     std::vector<std::string> 見える行() const;
 };

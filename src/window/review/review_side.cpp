@@ -1,6 +1,8 @@
 #include "window/review/review_side.h"
 
+#include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "window/zoomed_text.h"
 
@@ -11,6 +13,8 @@ namespace yukora::window {
       表_(new 手の表(this)),
       グラフ_(new 形勢グラフ部品(this)),
       検討_(new QListWidget(this)),
+      進み_(new QProgressBar(this)),
+      中止_(new QPushButton("中止", this)),
       元の書体_(font()) {
     setObjectName("KIFULIST_PANEL");
     auto* layout = new QVBoxLayout(this);
@@ -18,6 +22,18 @@ namespace yukora::window {
     layout->addWidget(表_, 3);
     layout->addWidget(検討_, 1);
     layout->addWidget(グラフ_, 2);
+    auto* progress = new QHBoxLayout;
+    progress->addWidget(進み_, 1);
+    progress->addWidget(中止_);
+    layout->addLayout(progress);
+    進み_->setObjectName("KAISEKI_PROGRESS");
+    進み_->setFormat("解析 %v/%m");
+    中止_->setFocusPolicy(Qt::NoFocus);
+    connect(中止_, &QPushButton::clicked, this, [this] {
+        if (解析中止) 解析中止();
+    });
+    進み_->hide();
+    中止_->hide();
     検討_->setObjectName("KENTOU_LINES");
     検討_->setFocusPolicy(Qt::NoFocus);
     検討_->setWordWrap(true);
@@ -57,6 +73,14 @@ void 棋譜側板::検討を映す(const std::vector<std::string>& lines) {
     検討_->clear();
     for (const std::string& line : lines) 検討_->addItem(QString::fromStdString(line));
     検討_->setVisible(!lines.empty());
+    見え方を合わせる();
+}
+
+void 棋譜側板::解析の進み(int done, int total) {
+    進み_->setRange(0, std::max(total, 1));
+    進み_->setValue(done);
+    進み_->setVisible(total > 0);
+    中止_->setVisible(total > 0);
     見え方を合わせる();
 }
 

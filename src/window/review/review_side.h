@@ -2,6 +2,8 @@
 // Hidden while neither is wanted, so that the classic window stays as it was.
 #pragma once
 #include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QWidget>
 #include <functional>
 
@@ -22,18 +24,24 @@ public:
     void 行を映す(const 棋譜の行一覧& rows) override;
     void 形勢を映す(const std::vector<形勢点>& points, int 表示中) override;
     void 検討を映す(const std::vector<std::string>& lines) override;
+    void 解析の進み(int done, int total) override;
 
     // The width and the texts at `zoom` times their size at 100 %.
     void 倍率設定(qreal zoom);
     // Whether the panel is wanted: it shows with the window.
-    bool 要る() const { return リスト_ || !グラフ_->点().empty() || !検討_->isHidden(); }
+    bool 要る() const {
+        return リスト_ || !グラフ_->点().empty() || !検討_->isHidden() || !進み_->isHidden();
+    }
 
     手の表& 表() { return *表_; }
     形勢グラフ部品& グラフ() { return *グラフ_; }
     QListWidget& 検討() { return *検討_; }
+    QProgressBar& 進み() { return *進み_; }
 
     // A row or a point clicked: the position after that many moves.
     std::function<void(int)> 行選択;
+    // 中止 of 棋譜解析 was pressed.
+    std::function<void()> 解析中止;
     // The panel came or went: the window's size follows.
     std::function<void()> 見え方変更;
 
@@ -42,6 +50,8 @@ private:
     手の表* 表_;
     形勢グラフ部品* グラフ_;
     QListWidget* 検討_;
+    QProgressBar* 進み_;
+    QPushButton* 中止_;
     QFont 元の書体_;
     bool リスト_ = false;
 };
