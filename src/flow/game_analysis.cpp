@@ -38,7 +38,8 @@ void ゲーム::KAISEKI_Click(int 秒) {
     解析_->局面 = 解析する局面(状態.手順, 状態.盤面, 状態.進行, 解析_->下の側);
     const int first = 状態.進行.数.手数 - 状態.進行.数.手順番号;
     for (std::size_t i = 0; i < 解析_->局面.size(); ++i)
-        解析_->点.push_back(エンジンの形勢点(first + static_cast<int>(i), 解析_->局面[i], 先手, {}));
+        解析_->点.push_back(
+            エンジンの形勢点(first + static_cast<int>(i), 解析_->局面[i], 先手, {}));
     解析した局面_ = 局面の命令(解析_->局面);
     解析した点_ = 解析_->点;
     選択肢の値 values = e->値;

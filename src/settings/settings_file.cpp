@@ -95,8 +95,8 @@ int 読込_環境設定(行入力& in, 設定状態& st, int& 背景画番号, �
         if (eq == std::string::npos) continue;
         行.emplace_back(line->substr(0, eq), line->substr(eq + 1));
     }
-    constexpr std::string_view 鍵一覧[] = {"背景画", "移動指導", "経過時間",
-                                           "BGM",    "勢力表示", "表示倍率"};
+    constexpr std::string_view 鍵一覧[] = {"背景画",   "移動指導", "経過時間", "BGM",
+                                           "勢力表示", "表示倍率", "棋譜ﾘｽﾄ"};
     std::erase_if(行, [&](const auto& kv) {
         return std::find(std::begin(鍵一覧), std::end(鍵一覧), kv.first) == std::end(鍵一覧);
     });
