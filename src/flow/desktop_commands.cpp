@@ -7,6 +7,7 @@
 #include "formats/game_end.h"
 #include "formats/game_record.h"
 #include "formats/pasted_text.h"
+#include "formats/record_notes.h"
 #include "game/palette.h"
 #include "panel/last_game.h"
 #include "panel/open_record.h"
@@ -44,8 +45,10 @@ int ゲーム::下の側() const { return 状態.進行.番.棋譜モード == 1
     進行状態 s = 状態.進行;
     s.番.MAN番 = 下の側();
     s.番.COM番 = -s.番.MAN番;
-    return 対局を記録に(状態.手順, 状態.盤面, s, 見出し_, "",
-                        エンジン対局の終局().value_or(終局を調べる(状態.盤面, 状態.進行)));
+    読込結果 r = 対局を記録に(状態.手順, 状態.盤面, s, 見出し_, "",
+                              エンジン対局の終局().value_or(終局を調べる(状態.盤面, 状態.進行)));
+    if (注釈_) 注釈を写す(*注釈_, r.記録);
+    return r;
 }
 
 void ゲーム::最近に加える(const std::string& path) {
@@ -67,7 +70,9 @@ void ゲーム::ファイルを開く(const std::string& path) {
     サウンド準備();
     ヒント枠を消す();
     棋譜パネル_閉じる(窓口_.panel);
-    if (読んだ棋譜を置く(パスの棋譜を読む(path, 状態.手順))) 最近に加える(path);
+    対局記録 kept;
+    const 棋譜読込結果 r = パスの棋譜を読む(path, 状態.手順, &kept);
+    if (読んだ棋譜を置く(r, false, std::move(kept))) 最近に加える(path);
 }
 
 // A record that is gone leaves the list, with a word; the others open as any path does.
@@ -129,7 +134,9 @@ void ゲーム::COPY_Click(メニュー操作 item) {
 void ゲーム::PASTE_Click() {
     棋譜パネル_閉じる(窓口_.panel);
     if (窓口_.desktop == nullptr) return;
-    読んだ棋譜を置く(貼り付けの棋譜を読む(窓口_.desktop->クリップボード(), 状態.手順));
+    対局記録 kept;
+    const 棋譜読込結果 r = 貼り付けの棋譜を読む(窓口_.desktop->クリップボード(), 状態.手順, &kept);
+    読んだ棋譜を置く(r, false, std::move(kept));
 }
 
 // The last game opens at its last move: it goes on from where it stood with "対局".

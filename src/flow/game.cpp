@@ -32,6 +32,7 @@ void ゲーム::初期設定() {
     yukora::初期設定(状態.盤面, 状態.進行, 窓口_.timer, 表示_);
     勢力表示を合わせる();
     見出し_ = {};
+    注釈_.reset();
 }
 
 void ゲーム::Form_Load(const std::filesystem::path& folder, const std::filesystem::path& settings,

@@ -51,6 +51,7 @@ public:
     void マウス押下(int button, int X, int Y) override;
     void キー押下(int code) override;
     void 手順選択(int 行) override;
+    void コメント編集(const std::string& text) override;
     void 閉じる() override;
     void ファイルを開く(const std::string& path) override;
     void 最近のファイルを開く(int index) override;
@@ -177,7 +178,8 @@ private:
     void 局面を項目から戻す(int j);
     // What a load read, shown as a new game in record mode (at its last move when `終わりへ`),
     // with the load's boxes. True when a game was read.
-    bool 読んだ棋譜を置く(const 棋譜読込結果& r, bool 終わりへ = false);
+    bool 読んだ棋譜を置く(const 棋譜読込結果& r, bool 終わりへ = false,
+                          std::optional<対局記録> 記録 = std::nullopt);
     void 終わりへ進める();
     // The game on the board as a record, with the names of the record it was loaded from.
     読込結果 今の記録() const;
@@ -195,6 +197,9 @@ private:
     void 始めて下さい();
     // ← → Home End while the move list is shown; false for any other key.
     bool 棋譜リストのキー(int code);
+    // The comment lines of the shown move in the loaded record; none when it has none to edit.
+    std::vector<std::string>* 表示中のコメント();
+    void コメントを合わせる();
     // The move list and the graph brought in step with the game (only what changed is sent).
     void 棋譜リストを合わせる();
     // 検討 restarted on the position shown when it changed; its lines shown.
@@ -275,6 +280,17 @@ private:
     bool 刻み中_ = false;
     // The word a loaded record ends with ("投了"), said when "進" reaches its end.
     std::string 記録の終局_;
+    // The KIF, KI2 or CSA record the game was loaded from, for its comments and branches;
+    // none after a new game or a ".棋譜" file.
+    std::optional<対局記録> 注釈_;
+    // How many of its main-line moves the game still holds: their comments can be edited.
+    int 注釈の手数_ = 0;
+    struct 映したコメント {
+        bool ある = false, 書ける = false;
+        std::string 文字;
+        bool operator==(const 映したコメント&) const = default;
+    };
+    std::optional<映したコメント> 映したコメント_;
     // The graph is shown; what the window was last given.
     bool 形勢表示_ = false;
     bool 映したリスト_ = false;

@@ -38,7 +38,7 @@ void ゲーム::Command1_Click() {
     const 棋譜形式 f = 他形式の名前か(name) ? 拡張子の形式(name) : 窓口_.panel.選んだ形式();
     if (f != 棋譜形式::不明) {
         if (他形式で保存(状態.手順, 状態.盤面, 状態.進行, f, 窓口_.panel, 窓口_.dialog,
-                         エンジン対局の終局()))
+                         エンジン対局の終局(), 注釈_ ? &*注釈_ : nullptr))
             保存した((folder / 拡張子を付ける(name, f)).string(), 今の記録().記録);
         return;
     }
@@ -54,15 +54,17 @@ void ゲーム::File1_Click(const std::string& name) {
     ヒント枠を消す();
     描画_可視(窓口_.panel, false, false, false);
     const std::string folder = 窓口_.panel.File1フォルダ();
-    const 棋譜読込結果 r = 他形式の名前か(name) ? 読込_他形式(folder, name, 状態.手順)
+    対局記録 kept;
+    const 棋譜読込結果 r = 他形式の名前か(name) ? 読込_他形式(folder, name, 状態.手順, &kept)
                                                 : 読込_棋譜(folder, name, 状態.手順);
-    if (読んだ棋譜を置く(r)) 最近に加える((std::filesystem::path(folder) / name).string());
+    if (読んだ棋譜を置く(r, false, std::move(kept)))
+        最近に加える((std::filesystem::path(folder) / name).string());
 }
 
 // What was read is a new game in record mode, to be stepped through with "進" (or shown at
 // its last move): the title printed below the board, the top player's name above it and the
 // bottom player's below.
-bool ゲーム::読んだ棋譜を置く(const 棋譜読込結果& r, bool 終わりへ) {
+bool ゲーム::読んだ棋譜を置く(const 棋譜読込結果& r, bool 終わりへ, std::optional<対局記録> 記録) {
     進行状態& s = 状態.進行;
     if (r.新しい対局) {
         エンジン対局を片付ける();
@@ -79,6 +81,7 @@ bool ゲーム::読んだ棋譜を置く(const 棋譜読込結果& r, bool 終�
             終わりへ進める();
         }
         記録の終局_ = r.終局の語;
+        注釈_ = std::move(記録);
     }
     // The tint of the position shown, before the boxes that wait over it.
     勢力表示を合わせる();

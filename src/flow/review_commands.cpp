@@ -1,5 +1,9 @@
-// The move list and the evaluation graph beside the board: showing them and moving by them.
+// The move list and the evaluation graph beside the board: showing them and moving by them,
+// and the comments of a loaded record under the list.
+#include <algorithm>
+
 #include "flow/game.h"
+#include "formats/record_notes.h"
 #include "review/listed_positions.h"
 #include "settings/option_commands.h"
 
@@ -8,6 +12,25 @@ namespace {
 
 // A move after which the mover's score fell by more than this is marked in the list.
 constexpr int 崩れの閾値 = 300;
+
+std::string 行をつなぐ(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) text += (i == 0 ? "" : "\n") + lines[i];
+    return text;
+}
+
+std::vector<std::string> 行に分ける(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    while (!text.empty() && from <= text.size()) {
+        const std::size_t end = std::min(text.find('\n', from), text.size());
+        std::string line = text.substr(from, end - from);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+        from = end + 1;
+    }
+    return lines;
+}
 
 }  // namespace
 
@@ -60,9 +83,35 @@ void ゲーム::棋譜リストを合わせる() {
     if (!on) return;
     棋譜の行一覧 rows = 棋譜行を作る(状態.手順, 状態.盤面, 状態.進行);
     崩れた手に印(rows, points, 崩れの閾値);
+    注釈の手数_ = 注釈_ ? 同じ手の数(*注釈_, 今の記録().記録) : 0;
+    for (int i = 1; i <= 注釈の手数_ && i < static_cast<int>(rows.行.size()); ++i)
+        rows.行[i].変化 = !注釈_->手[static_cast<std::size_t>(i - 1)].変化.empty();
+    コメントを合わせる();
     if (rows == 映した行_) return;
     映した行_ = std::move(rows);
     w->行を映す(映した行_);
+}
+
+std::vector<std::string>* ゲーム::表示中のコメント() {
+    const int i = 状態.進行.数.手順番号;
+    if (!注釈_ || i < 0 || i > 注釈の手数_) return nullptr;
+    return i == 0 ? &注釈_->開始のコメント : &注釈_->手[static_cast<std::size_t>(i - 1)].コメント;
+}
+
+void ゲーム::コメントを合わせる() {
+    const std::vector<std::string>* lines = 表示中のコメント();
+    const 映したコメント shown{注釈_.has_value(), lines != nullptr,
+                               lines ? 行をつなぐ(*lines) : ""};
+    if (映したコメント_ == shown) return;
+    映したコメント_ = shown;
+    窓口_.棋譜リスト->コメントを映す(shown.ある, shown.書ける, shown.文字);
+}
+
+void ゲーム::コメント編集(const std::string& text) {
+    std::vector<std::string>* lines = 表示中のコメント();
+    if (lines == nullptr) return;
+    *lines = 行に分ける(text);
+    映したコメント_ = 映したコメント{true, true, 行をつなぐ(*lines)};
 }
 
 }  // namespace yukora

@@ -24,6 +24,8 @@ public:
     // A row of the move list (the position after that many moves) or a point of the graph
     // was clicked.
     virtual void 手順選択(int 行) { (void)行; }
+    // The comment of the move shown was edited to `text` (lines split by '\n').
+    virtual void コメント編集(const std::string& text) { (void)text; }
     // The window is being closed.
     virtual void 閉じる() = 0;
     // A record to open: named on the command line or dropped on the window.

@@ -5,6 +5,7 @@
 #include "formats/game_end.h"
 #include "formats/game_record.h"
 #include "formats/handicap_names.h"
+#include "formats/record_notes.h"
 #include "own_format/record_reader.h"
 #include "own_format/record_writer.h"
 #include "panel/panel_commands.h"
@@ -103,7 +104,8 @@ void KIF_WRITE_Click(棋譜パネル& panel) {
 }
 
 int 他形式で保存(const 手順リスト& list, const 局面& p, const 進行状態& s, 棋譜形式 f,
-                 棋譜パネル& panel, ダイアログ& dialog, std::optional<終局理由> 終局) {
+                 棋譜パネル& panel, ダイアログ& dialog, std::optional<終局理由> 終局,
+                 const 対局記録* notes) {
     const std::string name = 拡張子を付ける(panel.文字列(棋譜欄::Text1), f);
     if (拡張子だけか(name)) {
         dialog.メッセージ("ﾌｧｲﾙ名が入力されていません", 空白題);
@@ -115,7 +117,8 @@ int 他形式で保存(const 手順リスト& list, const 局面& p, const 進�
     }
     const 棋譜見出し h{panel.文字列(棋譜欄::Text2), panel.文字列(棋譜欄::Text3),
                        panel.文字列(棋譜欄::Text4)};
-    const 読込結果 r = 対局を記録に(list, p, s, h, "", 終局.value_or(終局を調べる(p, s)));
+    読込結果 r = 対局を記録に(list, p, s, h, "", 終局.value_or(終局を調べる(p, s)));
+    if (notes != nullptr) 注釈を写す(*notes, r.記録);
     if (r.エラー) {
         dialog.メッセージ("棋譜ﾌｧｲﾙを保存できませんでした\n\n" + std::to_string(r.エラー->手数) +
                               "手目を記録にできません",
@@ -151,21 +154,23 @@ std::vector<std::string> 他形式読込の知らせ(const 読込結果& r) {
     return {first, "棋譜を '進 'で進めて下さい"};
 }
 
-棋譜読込結果 読込_他形式(const std::string& folder, const std::string& name, 手順リスト& list) {
+棋譜読込結果 読込_他形式(const std::string& folder, const std::string& name, 手順リスト& list,
+                         対局記録* kept) {
     if (!一覧の名前か(name)) return 読めない(棋譜読込の知らせ(開く結果::ない, {}));
     const ファイルの中身 f =
         ファイルを丸ごと読む((folder.empty() ? "." : folder) + "/" + name, 棋譜の大きさの上限);
     if (std::vector<std::string> why = 開けない知らせ(f); !why.empty()) return 読めない(why);
-    return 読んだ記録を手順に(棋譜を読む(f.bytes, 拡張子の形式(name)), list);
+    return 読んだ記録を手順に(棋譜を読む(f.bytes, 拡張子の形式(name)), list, kept);
 }
 
-棋譜読込結果 読んだ記録を手順に(読込結果 r, 手順リスト& list) {
+棋譜読込結果 読んだ記録を手順に(読込結果 r, 手順リスト& list, 対局記録* kept) {
     if (読めなかったか(r)) return 読めない(他形式読込の知らせ(r));
     const int n = 記録を手順に(r.記録, list);
     if (n < static_cast<int>(r.記録.手.size())) {
         r.記録.手.resize(static_cast<size_t>(n));
         if (!r.エラー) r.エラー = 読込エラー{0, n + 1, "an illegal move"};
     }
+    if (kept != nullptr) *kept = r.記録;
     const std::string how =
         r.エラー || !終局を言うか(r.記録.終局) ? std::string() : UTF8へ(KIFの終局語(r.記録.終局));
     return {true,

@@ -24,10 +24,11 @@ void KIF_WRITE_Click(棋譜パネル& panel);
 
 // Saves the game on the board in the format `f` into the file Text1 names, its extension
 // added or put right, in the folder the file list shows. Returns 1 when written. The ending
-// is the one given (an engine game knows its own), else the one the board shows.
+// is the one given (an engine game knows its own), else the one the board shows. The
+// comments and branches of `notes`, a record this game was loaded from, are written with it.
 int 他形式で保存(const 手順リスト& list, const 局面& p, const 進行状態& s, 棋譜形式 f,
-                 棋譜パネル& panel, ダイアログ& dialog,
-                 std::optional<終局理由> 終局 = std::nullopt);
+                 棋譜パネル& panel, ダイアログ& dialog, std::optional<終局理由> 終局 = std::nullopt,
+                 const 対局記録* notes = nullptr);
 
 // The boxes (title "棋譜") that tell how reading went: why nothing was read, or that all or
 // only part of the record was read (the move and the line that stopped it).
@@ -35,12 +36,14 @@ std::vector<std::string> 他形式読込の知らせ(const 読込結果& r);
 
 // Reads the file `name` of the file list's folder `folder`, in the format of its extension,
 // into the move list. A start other than the usual one is read even without moves. When
-// nothing can be read the move list stays as it is and no new game is asked for.
-棋譜読込結果 読込_他形式(const std::string& folder, const std::string& name, 手順リスト& list);
+// nothing can be read the move list stays as it is and no new game is asked for. The record
+// read, as far as it was put into the move list, goes into `kept` when given.
+棋譜読込結果 読込_他形式(const std::string& folder, const std::string& name, 手順リスト& list,
+                         対局記録* kept = nullptr);
 
 // A record read from a file or a text, into the move list for the game to step through;
 // when nothing was read, the move list stays as it is and the boxes say why.
-棋譜読込結果 読んだ記録を手順に(読込結果 r, 手順リスト& list);
+棋譜読込結果 読んだ記録を手順に(読込結果 r, 手順リスト& list, 対局記録* kept = nullptr);
 
 // Nothing to keep or to step through: no move from the usual start. Any other start, a
 // handicap or a turned board, is worth a record of its own.

@@ -15,6 +15,7 @@ struct 棋譜行 {
     std::string 時間;     // the time the move took, "1:05"; empty for the start
     bool 下の手 = false;  // the bottom side moved
     bool 崩れ = false;    // the mover's score fell by more than the marking threshold
+    bool 変化 = false;    // the loaded record has other lines of play instead of this move
     bool operator==(const 棋譜行&) const = default;
 };
 

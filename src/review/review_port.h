@@ -20,6 +20,9 @@ public:
     virtual void 検討を映す(const std::vector<std::string>& lines) = 0;
     // 棋譜解析 has scored `done` of `total` positions; a total of 0 hides the progress.
     virtual void 解析の進み(int done, int total) = 0;
+    // The comment of the shown move under the list, lines split by '\n'; `editable` while the
+    // move is one of the loaded record's. Hidden when no KIF, KI2 or CSA record was loaded.
+    virtual void コメントを映す(bool shown, bool editable, const std::string& text) = 0;
 };
 
 }  // namespace yukora

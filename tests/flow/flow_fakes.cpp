@@ -38,7 +38,8 @@ void 試験台::窓で押す(int x, int y, int button) {
 std::vector<std::string> 記録する棋譜リスト::見える行() const {
     std::vector<std::string> out;
     for (size_t i = 0; i < 行.行.size(); ++i)
-        out.push_back((static_cast<int>(i) == 行.表示中 ? ">" : "") + 行.行[i].指し手);
+        out.push_back((static_cast<int>(i) == 行.表示中 ? ">" : "") + 行.行[i].指し手 +
+                      (行.行[i].変化 ? " +" : ""));
     return out;
 }
 

@@ -105,7 +105,14 @@ public:
     std::vector<std::string> 検討;
     void 解析の進み(int done, int total) override { 進み = {done, total}; }
     std::pair<int, int> 進み;
-    // "▲７六歩(77)" of each row after the start, the shown one with a leading ">".
+    void コメントを映す(bool shown, bool editable, const std::string& text) override {
+        コメント = shown ? text : "(なし)";
+        書ける = editable;
+    }
+    std::string コメント;
+    bool 書ける = false;
+    // "▲７六歩(77)" of each row after the start, the shown one with a leading ">", one with
+    // other lines of play with a trailing " +".
     std::vector<std::string> 見える行() const;
 };
 

@@ -31,9 +31,10 @@ const QColor 崩れの色(192, 0, 0);
 }
 
 void 手の表::行を書く(int i, const 棋譜行& row) {
-    const QString texts[] = {i == 0 ? QString() : QString::number(row.手数),
-                             QString::fromStdString(row.指し手) + (row.崩れ ? " ？" : ""),
-                             QString::fromStdString(row.時間)};
+    const QString texts[] = {
+        i == 0 ? QString() : QString::number(row.手数),
+        QString::fromStdString(row.指し手) + (row.変化 ? " +" : "") + (row.崩れ ? " ？" : ""),
+        QString::fromStdString(row.時間)};
     for (int c = 0; c < 3; ++c) {
         QTableWidgetItem* item = this->item(i, c);
         if (item == nullptr) setItem(i, c, item = new QTableWidgetItem);

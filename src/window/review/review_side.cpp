@@ -13,6 +13,7 @@ namespace yukora::window {
       表_(new 手の表(this)),
       グラフ_(new 形勢グラフ部品(this)),
       検討_(new QListWidget(this)),
+      コメント_(new QPlainTextEdit(this)),
       進み_(new QProgressBar(this)),
       中止_(new QPushButton("中止", this)),
       元の書体_(font()) {
@@ -20,6 +21,7 @@ namespace yukora::window {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(表_, 3);
+    layout->addWidget(コメント_, 1);
     layout->addWidget(検討_, 1);
     layout->addWidget(グラフ_, 2);
     auto* progress = new QHBoxLayout;
@@ -38,6 +40,12 @@ namespace yukora::window {
     検討_->setFocusPolicy(Qt::NoFocus);
     検討_->setWordWrap(true);
     検討_->hide();
+    コメント_->setObjectName("KIFU_COMMENT");
+    コメント_->setPlaceholderText("コメント");
+    コメント_->hide();
+    connect(コメント_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!映し中_ && コメント変更) コメント変更(コメント_->toPlainText().toStdString());
+    });
     表_->行選択 = [this](int i) {
         if (行選択) 行選択(i);
     };
@@ -58,10 +66,22 @@ void 棋譜側板::倍率設定(qreal zoom) {
 void 棋譜側板::棋譜リスト表示(bool on) {
     リスト_ = on;
     表_->setVisible(on);
+    コメント_->setVisible(on && コメントあり_);
     見え方を合わせる();
 }
 
 void 棋譜側板::行を映す(const 棋譜の行一覧& rows) { 表_->映す(rows); }
+
+void 棋譜側板::コメントを映す(bool shown, bool editable, const std::string& text) {
+    コメントあり_ = shown;
+    コメント_->setVisible(リスト_ && shown);
+    コメント_->setReadOnly(!editable);
+    const QString q = QString::fromStdString(text);
+    if (q == コメント_->toPlainText()) return;
+    映し中_ = true;
+    コメント_->setPlainText(q);
+    映し中_ = false;
+}
 
 void 棋譜側板::形勢を映す(const std::vector<形勢点>& points, int 表示中) {
     グラフ_->映す(points, 表示中);

@@ -2,6 +2,7 @@
 // Hidden while neither is wanted, so that the classic window stays as it was.
 #pragma once
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QWidget>
@@ -25,6 +26,7 @@ public:
     void 形勢を映す(const std::vector<形勢点>& points, int 表示中) override;
     void 検討を映す(const std::vector<std::string>& lines) override;
     void 解析の進み(int done, int total) override;
+    void コメントを映す(bool shown, bool editable, const std::string& text) override;
 
     // The width and the texts at `zoom` times their size at 100 %.
     void 倍率設定(qreal zoom);
@@ -36,10 +38,13 @@ public:
     手の表& 表() { return *表_; }
     形勢グラフ部品& グラフ() { return *グラフ_; }
     QListWidget& 検討() { return *検討_; }
+    QPlainTextEdit& コメント() { return *コメント_; }
     QProgressBar& 進み() { return *進み_; }
 
     // A row or a point clicked: the position after that many moves.
     std::function<void(int)> 行選択;
+    // The person edited the comment shown: its whole new text.
+    std::function<void(const std::string&)> コメント変更;
     // 中止 of 棋譜解析 was pressed.
     std::function<void()> 解析中止;
     // The panel came or went: the window's size follows.
@@ -50,10 +55,13 @@ private:
     手の表* 表_;
     形勢グラフ部品* グラフ_;
     QListWidget* 検討_;
+    QPlainTextEdit* コメント_;
     QProgressBar* 進み_;
     QPushButton* 中止_;
     QFont 元の書体_;
     bool リスト_ = false;
+    bool コメントあり_ = false;
+    bool 映し中_ = false;  // the text is being set, not typed
 };
 
 }  // namespace yukora::window

@@ -1,0 +1,51 @@
+// A loaded record's comments and branches beside the move list: shown, edited, saved again.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "flow/flow_fakes.h"
+
+namespace yukora {
+namespace {
+
+using test::進行試験::試験台;
+
+constexpr const char* 注釈付きの棋譜 =
+    "手合割：平手\n"
+    "手数----指手---------消費時間--\n"
+    "*始めに\n"
+    "   1 ７六歩(77)   ( 0:01/00:00:01)\n"
+    "*初手\n"
+    "   2 ３四歩(33)   ( 0:01/00:00:01)\n"
+    "   3 ２六歩(27)   ( 0:01/00:00:02)\n"
+    "\n"
+    "変化：2手\n"
+    "   2 ８四歩(83)   ( 0:01/00:00:01)\n";
+
+TEST(棋譜のコメント, 読んで直して保存して読むと残る) {
+    試験台 t;
+    t.選ぶ(メニュー操作::KIFULIST);
+    std::ofstream(t.フォルダ / "a.kifu") << 注釈付きの棋譜;
+    t.game->ファイルを開く((t.フォルダ / "a.kifu").string());
+    t.game->手順選択(1);
+    ASSERT_EQ(t.棋譜リスト.コメント, "初手");
+    t.game->コメント編集("直した\n二行");
+    t.desktop.保存答え = 保存先{(t.フォルダ / "b.kif").string(), 棋譜形式::KIF};
+    t.game->KIFU_SAVE_AS_Click();
+    t.game->ファイルを開く((t.フォルダ / "b.kif").string());
+
+    const struct {
+        int 行;
+        std::string コメント;
+    } 場合[] = {{0, "始めに"}, {1, "直した\n二行"}, {2, ""}};
+    for (const auto& c : 場合) {
+        t.game->手順選択(c.行);
+        EXPECT_EQ(t.棋譜リスト.コメント, c.コメント) << c.行;
+        EXPECT_TRUE(t.棋譜リスト.書ける);
+    }
+    EXPECT_EQ(t.棋譜リスト.見える行(),
+              (std::vector<std::string>{"開始局面", "▲７六歩(77)", ">△３四歩(33) +", "▲２六歩(27)"}));
+}
+
+}  // namespace
+}  // namespace yukora
