@@ -10,6 +10,7 @@
 
 #include "display/display.h"
 #include "engine/engine_game.h"
+#include "engine/engines_ini.h"
 #include "engine/move_judge.h"
 #include "engine/usi_view.h"
 #include "flow/game_state.h"
@@ -102,6 +103,9 @@ public:
     // for the graph, one after the other; 中止 keeps what was scored.
     void KAISEKI_Click(int 秒);
     void 解析を止める();
+    // The registered engine for 検討 or 棋譜解析; none, after saying why, when there is none
+    // or an engine game is on.
+    std::optional<登録エンジン> 解析に使うエンジン(const char* 題);
 
     // Clocks.
     void Timer1_Timer();
