@@ -79,8 +79,6 @@ long 文字列行入力::読む(char* buf, std::size_t n) {
     return static_cast<long>(k);
 }
 
-namespace {
-
 開く結果 開けない理由(int err) {
     switch (err) {
         case ENOENT:
@@ -90,8 +88,6 @@ namespace {
         default: return 開く結果::エラー;
     }
 }
-
-}  // namespace
 
 ファイル行入力::ファイル行入力(const std::string& path) {
     // The type is looked at before opening: opening a device may act on it.

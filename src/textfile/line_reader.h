@@ -66,6 +66,9 @@ enum class 開く結果 {
     エラー,          // any other failure of the system
 };
 
+// Why open(2) failed, from its errno.
+開く結果 開けない理由(int err);
+
 // Lines of a regular file. Anything else is never opened (a pipe could block, a device
 // could act on being opened); it gives no lines and counts as failed.
 class ファイル行入力 final : public 行入力 {

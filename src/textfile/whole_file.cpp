@@ -10,16 +10,6 @@
 namespace yukora {
 namespace {
 
-開く結果 開けない理由(int err) {
-    switch (err) {
-        case ENOENT:
-        case ENOTDIR: return 開く結果::ない;
-        case EACCES:
-        case EPERM: return 開く結果::読めない;
-        default: return 開く結果::エラー;
-    }
-}
-
 ファイルの中身 失敗(int err) {
     ファイルの中身 f;
     f.結果 = 開けない理由(err);
