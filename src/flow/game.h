@@ -53,6 +53,7 @@ public:
     void キー押下(int code) override;
     void 手順選択(int 行) override;
     void コメント編集(const std::string& text) override;
+    void 変化選択(int k) override;
     void 閉じる() override;
     void ファイルを開く(const std::string& path) override;
     void 最近のファイルを開く(int index) override;
@@ -204,6 +205,11 @@ private:
     // The comment lines of the shown move in the loaded record; none when it has none to edit.
     std::vector<std::string>* 表示中のコメント();
     void コメントを合わせる();
+    // The kept record takes the game's moves where they go past it or leave it; sets
+    // 注釈の手数_.
+    void 注釈を合わせる();
+    // The moves that may stand instead of the shown one, when the kept record has any.
+    void 変化を合わせる(const 棋譜の行一覧& rows);
     // The move list and the graph brought in step with the game (only what changed is sent).
     void 棋譜リストを合わせる();
     // 検討 restarted on the position shown when it changed; its lines shown.
@@ -295,6 +301,7 @@ private:
         bool operator==(const 映したコメント&) const = default;
     };
     std::optional<映したコメント> 映したコメント_;
+    std::vector<std::string> 映した候補_;
     // The graph is shown; what the window was last given.
     bool 形勢表示_ = false;
     bool 映したリスト_ = false;

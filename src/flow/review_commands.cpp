@@ -83,10 +83,11 @@ void ゲーム::棋譜リストを合わせる() {
     if (!on) return;
     棋譜の行一覧 rows = 棋譜行を作る(状態.手順, 状態.盤面, 状態.進行);
     崩れた手に印(rows, points, 崩れの閾値);
-    注釈の手数_ = 注釈_ ? 同じ手の数(*注釈_, 今の記録().記録) : 0;
+    注釈を合わせる();
     for (int i = 1; i <= 注釈の手数_ && i < static_cast<int>(rows.行.size()); ++i)
         rows.行[i].変化 = !注釈_->手[static_cast<std::size_t>(i - 1)].変化.empty();
     コメントを合わせる();
+    変化を合わせる(rows);
     if (rows == 映した行_) return;
     映した行_ = std::move(rows);
     w->行を映す(映した行_);

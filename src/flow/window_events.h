@@ -26,6 +26,8 @@ public:
     virtual void 手順選択(int 行) { (void)行; }
     // The comment of the move shown was edited to `text` (lines split by '\n').
     virtual void コメント編集(const std::string& text) { (void)text; }
+    // Another line of play was chosen for the shown move: branch `k` (1..) of it.
+    virtual void 変化選択(int k) { (void)k; }
     // The window is being closed.
     virtual void 閉じる() = 0;
     // A record to open: named on the command line or dropped on the window.

@@ -35,17 +35,6 @@ std::string 時間(int 秒, long long 累計) {
     return buf;
 }
 
-std::u32string 指し手の文字(const 記録局面& pos, const 記録の手& m, const 記録の手* 前の手) {
-    std::u32string s;
-    if (前の手 != nullptr && 前の手->先X == m.先X && 前の手->先Y == m.先Y) s += U"同　";
-    else s += 筋の文字(10 - m.先X) + 漢数字(m.先Y);
-    s += 指し手の駒名(動かす駒(pos, m));
-    if (m.成り) s += U"成";
-    if (m.打駒 != 0) s += U"打";
-    else s += U"(" + 桁(10 - m.元X) + 桁(m.元Y) + U")";
-    return s;
-}
-
 std::string 番号(int n) {
     char num[32];
     std::snprintf(num, sizeof num, "%4d ", n);
@@ -74,7 +63,7 @@ public:
             const 記録局面 before = head.局面;
             if (std::string e = 記録の手を指す(head.局面, m); !e.empty())
                 return "move " + std::to_string(head.手数) + ": " + e;
-            std::u32string text = 指し手の文字(before, m, head.前);
+            std::u32string text = KIFの指し手(before, m, head.前);
             幅を揃える(text);
             long long& total = head.累計[before.手番 == 先手 ? 0 : 1];
             total += m.秒;
@@ -117,6 +106,17 @@ private:
 };
 
 }  // namespace
+
+std::u32string KIFの指し手(const 記録局面& pos, const 記録の手& m, const 記録の手* 前の手) {
+    std::u32string s;
+    if (前の手 != nullptr && 前の手->先X == m.先X && 前の手->先Y == m.先Y) s += U"同　";
+    else s += 筋の文字(10 - m.先X) + 漢数字(m.先Y);
+    s += 指し手の駒名(動かす駒(pos, m));
+    if (m.成り) s += U"成";
+    if (m.打駒 != 0) s += U"打";
+    else s += U"(" + 桁(10 - m.元X) + 桁(m.元Y) + U")";
+    return s;
+}
 
 書式結果 KIF行を書く(const 対局記録& r, 文字コード enc) {
     書式結果 res;

@@ -14,6 +14,9 @@ struct 書式結果 {
     std::string 理由;             // why the record cannot be written; empty when it can
 };
 
+// A move in KIF words: "７六歩(77)", "同　角成(88)", "５五角打".
+std::u32string KIFの指し手(const 記録局面& pos, const 記録の手& m, const 記録の手* 前の手);
+
 // The lines of the KIF file; `enc` is the encoding the first line announces.
 書式結果 KIF行を書く(const 対局記録& r, 文字コード enc);
 

@@ -8,8 +8,9 @@ namespace yukora {
 // The number of main-line moves `a` and `b` share from the start (same squares, drop, promotion).
 int 同じ手の数(const 手の列& a, const 手の列& b);
 
-// Copies the comments, bookmarks and branches of `from` onto `to` (the same game from the same
-// start) for the moves both share; the end's comments only when the whole line is the same.
+// Copies the comments, bookmarks and branches of `from` onto `to` (a game from the same start)
+// for the moves both share; the end's comments only when the whole line is the same. Where
+// `to` plays another move, `from`'s line from there is kept as a branch of that move.
 void 注釈を写す(const 対局記録& from, 対局記録& to);
 
 }  // namespace yukora

@@ -23,6 +23,9 @@ public:
     // The comment of the shown move under the list, lines split by '\n'; `editable` while the
     // move is one of the loaded record's. Hidden when no KIF, KI2 or CSA record was loaded.
     virtual void コメントを映す(bool shown, bool editable, const std::string& text) = 0;
+    // The shown move and the other moves the record has instead of it ("▲２六歩(27)"), to
+    // choose a line of play from; none hide the choice.
+    virtual void 変化を映す(const std::vector<std::string>& moves) = 0;
 };
 
 }  // namespace yukora

@@ -44,6 +44,9 @@ namespace yukora::window {
     側板_->コメント変更 = [this](const std::string& text) {
         if (受け手_ != nullptr) 受け手_->コメント編集(text);
     };
+    側板_->変化選択 = [this](int k) {
+        if (受け手_ != nullptr) 受け手_->変化選択(k);
+    };
     側板_->解析中止 = [this] { 伝える(メニュー操作::KAISEKI_STOP); };
     // At a listed zoom the window grows by the panel and the board keeps its size.
     側板_->見え方変更 = [this] {

@@ -111,6 +111,8 @@ public:
     }
     std::string コメント;
     bool 書ける = false;
+    void 変化を映す(const std::vector<std::string>& moves) override { 変化 = moves; }
+    std::vector<std::string> 変化;
     // "▲７六歩(77)" of each row after the start, the shown one with a leading ">", one with
     // other lines of play with a trailing " +".
     std::vector<std::string> 見える行() const;

@@ -47,5 +47,28 @@ TEST(棋譜のコメント, 読んで直して保存して読むと残る) {
                                                                  ">△３四歩(33) +", "▲２六歩(27)"}));
 }
 
+// Choosing a branch replays it, without a box, and keeps the line it replaced through save
+// and load.
+TEST(棋譜の変化, 選ぶと指した手と入れ替わり保存しても残る) {
+    試験台 t;
+    t.選ぶ(メニュー操作::KIFULIST);
+    std::ofstream(t.フォルダ / "a.kifu") << 注釈付きの棋譜;
+    t.game->ファイルを開く((t.フォルダ / "a.kifu").string());
+    t.game->手順選択(2);
+    EXPECT_EQ(t.棋譜リスト.変化, (std::vector<std::string>{"△３四歩(33)", "△８四歩(83)"}));
+    const std::size_t boxes = t.dialog.表示した.size();
+    t.game->変化選択(1);
+    EXPECT_EQ(t.棋譜リスト.見える行(),
+              (std::vector<std::string>{"開始局面", "▲７六歩(77)", ">△８四歩(83) +"}));
+    EXPECT_EQ(t.棋譜リスト.変化, (std::vector<std::string>{"△８四歩(83)", "△３四歩(33)"}));
+    EXPECT_EQ(t.dialog.表示した.size(), boxes);
+
+    t.desktop.保存答え = 保存先{(t.フォルダ / "b.kif").string(), 棋譜形式::KIF};
+    t.game->KIFU_SAVE_AS_Click();
+    t.game->ファイルを開く((t.フォルダ / "b.kif").string());
+    t.game->手順選択(2);
+    EXPECT_EQ(t.棋譜リスト.変化, (std::vector<std::string>{"△８四歩(83)", "△３四歩(33)"}));
+}
+
 }  // namespace
 }  // namespace yukora

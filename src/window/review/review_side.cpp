@@ -14,6 +14,8 @@ namespace yukora::window {
       グラフ_(new 形勢グラフ部品(this)),
       検討_(new QListWidget(this)),
       コメント_(new QPlainTextEdit(this)),
+      変化の題_(new QLabel("変化", this)),
+      変化_(new QComboBox(this)),
       進み_(new QProgressBar(this)),
       中止_(new QPushButton("中止", this)),
       元の書体_(font()) {
@@ -21,6 +23,10 @@ namespace yukora::window {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(表_, 3);
+    auto* branch = new QHBoxLayout;
+    branch->addWidget(変化の題_);
+    branch->addWidget(変化_, 1);
+    layout->addLayout(branch);
     layout->addWidget(コメント_, 1);
     layout->addWidget(検討_, 1);
     layout->addWidget(グラフ_, 2);
@@ -40,6 +46,14 @@ namespace yukora::window {
     検討_->setFocusPolicy(Qt::NoFocus);
     検討_->setWordWrap(true);
     検討_->hide();
+    変化_->setObjectName("HENKA");
+    変化_->setFocusPolicy(Qt::NoFocus);
+    変化_->hide();
+    変化の題_->hide();
+    // The first item is the move shown; choosing another replays that line.
+    connect(変化_, &QComboBox::activated, this, [this](int k) {
+        if (k > 0 && 変化選択) 変化選択(k);
+    });
     コメント_->setObjectName("KIFU_COMMENT");
     コメント_->setPlaceholderText("コメント");
     コメント_->hide();
@@ -67,6 +81,8 @@ void 棋譜側板::棋譜リスト表示(bool on) {
     リスト_ = on;
     表_->setVisible(on);
     コメント_->setVisible(on && コメントあり_);
+    変化_->setVisible(on && 変化あり_);
+    変化の題_->setVisible(on && 変化あり_);
     見え方を合わせる();
 }
 
@@ -81,6 +97,14 @@ void 棋譜側板::コメントを映す(bool shown, bool editable, const std::s
     映し中_ = true;
     コメント_->setPlainText(q);
     映し中_ = false;
+}
+
+void 棋譜側板::変化を映す(const std::vector<std::string>& moves) {
+    変化あり_ = moves.size() > 1;
+    変化_->clear();
+    for (const std::string& m : moves) 変化_->addItem(QString::fromStdString(m));
+    変化_->setVisible(リスト_ && 変化あり_);
+    変化の題_->setVisible(リスト_ && 変化あり_);
 }
 
 void 棋譜側板::形勢を映す(const std::vector<形勢点>& points, int 表示中) {
