@@ -70,6 +70,8 @@ bool ゲーム::読んだ棋譜を置く(const 棋譜読込結果& r, bool 終�
         エンジン対局を片付ける();
         初期設定();
         s.番.棋譜モード = 1;
+        // The record is shown with 先手 at the bottom: a game continued from it plays so.
+        if (r.先手が下) s.番.MAN番 = 先手, s.番.COM番 = 後手;
         開始を盤に(状態.手順, 状態.盤面, s.番, 表示_);
         見出しを印字(窓口_.screen, r.見出し);
         s.数.手順番号 = 0;

@@ -17,6 +17,7 @@ struct 棋譜読込結果 {
     int 手番 = 0;                     // the side to move at entry 0; 0 when no entry was read
     std::vector<std::string> 知らせ;  // the boxes (title "棋譜") that tell how reading went
     std::string 終局の語;  // how the record says its game ended ("投了"); empty when it does not
+    bool 先手が下 = false;  // a record of another format: 先手 is the bottom side (MAN番 = 先手)
 };
 
 // Reads the ".棋譜" file `name` of the file list's folder `folder` into the move list: entry 0

@@ -178,7 +178,8 @@ std::vector<std::string> 他形式読込の知らせ(const 読込結果& r) {
             n,
             r.記録.開始.手番,
             他形式読込の知らせ(r),
-            how};
+            how,
+            true};
 }
 
 void 開始を盤に(const 手順リスト& list, 局面& p, const 手番型& 番, 盤描画& view) {

@@ -70,5 +70,27 @@ TEST(棋譜の変化, 選ぶと指した手と入れ替わり保存しても残�
     EXPECT_EQ(t.棋譜リスト.変化, (std::vector<std::string>{"△８四歩(83)", "△３四歩(33)"}));
 }
 
+// A game continued from a loaded record at 後手's move: 後手 moves, whoever loaded what before.
+TEST(棋譜から対局, 後手の番なら後手が指す) {
+    const struct {
+        const char* 場合;
+        メニュー操作 対局;
+        std::string 二手目;
+    } 場合[] = {{"スタート: the top side is clicked", メニュー操作::START, "△１四歩(13)"},
+                {"先手: the computer answers as 後手", メニュー操作::SENTE, "△"}};
+    for (const auto& c : 場合) {
+        試験台 t;
+        t.選ぶ(メニュー操作::KIFULIST);
+        std::ofstream(t.フォルダ / "a.kifu") << 注釈付きの棋譜;
+        t.game->ファイルを開く((t.フォルダ / "a.kifu").string());
+        t.game->手順選択(1);
+        t.選ぶ(c.対局);
+        t.窓で押す(9, 3), t.窓で押す(9, 4);
+        const std::vector<std::string> rows = t.棋譜リスト.見える行();
+        ASSERT_EQ(rows.size(), 3u) << c.場合;
+        EXPECT_EQ(rows[2].substr(0, c.二手目.size() + 1), ">" + c.二手目) << c.場合;
+    }
+}
+
 }  // namespace
 }  // namespace yukora
