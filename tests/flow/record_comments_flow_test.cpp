@@ -1,6 +1,7 @@
 // A loaded record's comments and branches beside the move list: shown, edited, saved again.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "flow/flow_fakes.h"
@@ -68,6 +69,22 @@ TEST(棋譜の変化, 選ぶと指した手と入れ替わり保存しても残�
     t.game->ファイルを開く((t.フォルダ / "b.kif").string());
     t.game->手順選択(2);
     EXPECT_EQ(t.棋譜リスト.変化, (std::vector<std::string>{"△８四歩(83)", "△３四歩(33)"}));
+}
+
+// A comment changed is a change: the record is kept as last-game.kif when the program ends.
+TEST(棋譜のコメント, 直しただけでも終わりに残す) {
+    試験台 t, next;
+    t.選ぶ(メニュー操作::KIFULIST);
+    std::ofstream(t.フォルダ / "a.kifu") << 注釈付きの棋譜;
+    t.game->ファイルを開く((t.フォルダ / "a.kifu").string());
+    t.game->手順選択(1);
+    t.game->コメント編集("直した");
+    t.game->閉じる();
+    std::filesystem::copy_file(t.フォルダ / "last-game.kif", next.フォルダ / "last-game.kif");
+    next.選ぶ(メニュー操作::KIFULIST);
+    next.選ぶ(メニュー操作::LAST_GAME);
+    next.game->手順選択(1);
+    EXPECT_EQ(next.棋譜リスト.コメント, "直した");
 }
 
 }  // namespace
