@@ -34,9 +34,9 @@ TEST(変化, 外れた手には元の筋が変化で残る) {
         対局記録 game = KIF(c.対局);
         注釈を写す(KIF(元), game);
         EXPECT_EQ(変化の候補(game, 2), c.二手目) << c.対局;
-        EXPECT_EQ(game.手[1].コメント, (c.二手目のコメント.empty()
-                                            ? std::vector<std::string>{}
-                                            : std::vector<std::string>{c.二手目のコメント}));
+        EXPECT_EQ(game.手[1].コメント,
+                  (c.二手目のコメント.empty() ? std::vector<std::string>{}
+                                              : std::vector<std::string>{c.二手目のコメント}));
     }
 }
 
