@@ -5,7 +5,6 @@
 
 #include "engine/usi_commands.h"
 #include "flow/game.h"
-#include "formats/record_notes.h"
 
 namespace yukora {
 namespace {
@@ -104,9 +103,9 @@ void ゲーム::解析の注釈を書く() {
     std::vector<std::string> lines = 解析の注釈(a.局面, a.答え, 崩れの閾値, a.名前);
     const bool any = std::ranges::any_of(lines, [](const std::string& l) { return !l.empty(); });
     if (!注釈_ && !any) return;
-    const 対局記録 game = 今の記録().記録;
-    if (!注釈_) 注釈_ = game;
-    lines.resize(std::min(lines.size(), static_cast<std::size_t>(同じ手の数(*注釈_, game))));
+    if (!注釈_) 注釈_ = 今の記録().記録;
+    注釈を合わせる();
+    lines.resize(std::min(lines.size(), static_cast<std::size_t>(注釈の手数_)));
     解析の注釈を置く(*注釈_, lines);
 }
 

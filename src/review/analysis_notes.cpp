@@ -27,15 +27,15 @@ std::string 一手の注釈(const 手番付き局面& 前, const 手番付き局
     const 手の判定 j = 手を確かめる(前, a.最善手);
     if (j.理由 != 反則::なし || 同じ局面(j.後, 後)) return "";
     return std::string(解析の頭) + "最善手 " + (前.手番 == 先手 ? "▲" : "△") +
-           読み筋の記譜(前, {a.最善手}, 1) + " 評価値 " + 評価の文字(*a.評価, false) + "（" +
-           名前 + "）";
+           読み筋の記譜(前, {a.最善手}, 1) + " 評価値 " + 評価の文字(*a.評価, false) + "（" + 名前 +
+           "）";
 }
 
 }  // namespace
 
 std::vector<std::string> 解析の注釈(const std::vector<手番付き局面>& 局面,
-                                   const std::vector<解析の答え>& 答え, int 閾値,
-                                   const std::string& 名前) {
+                                    const std::vector<解析の答え>& 答え, int 閾値,
+                                    const std::string& 名前) {
     std::vector<std::string> out;
     const std::size_t n = std::min(局面.size(), 答え.size());
     for (std::size_t i = 1; i < n; ++i) {

@@ -26,8 +26,8 @@ struct 解析の答え {
 // 評価値 +350（名前）" when the move lowered the mover's score by more than `閾値` and the
 // engine's move was another, the score the engine's for the mover; else empty.
 std::vector<std::string> 解析の注釈(const std::vector<手番付き局面>& 局面,
-                                   const std::vector<解析の答え>& 答え, int 閾値,
-                                   const std::string& 名前);
+                                    const std::vector<解析の答え>& 答え, int 閾値,
+                                    const std::string& 名前);
 
 // Puts lines[i] on the record's move i+1 in place of an earlier analysis's line there (an
 // empty one only takes that away); the person's own lines stay. Moves past the record's

@@ -1,9 +1,10 @@
 // 棋譜解析's comments: which moves get the engine's better move, and a new analysis in place
 // of the old one.
+#include "review/analysis_notes.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/move_judge.h"
-#include "review/analysis_notes.h"
 #include "rules/sfen.h"
 
 namespace yukora {
