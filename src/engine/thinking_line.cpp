@@ -16,6 +16,8 @@ std::string 桁区切り(long long n) {
     return (n < 0 ? "-" : "") + out;
 }
 
+}  // namespace
+
 std::string 評価の文字(評価値 e, bool 裏返す) {
     if (e.詰み) {
         const bool 勝ち = e.勝ち != 裏返す;
@@ -26,8 +28,6 @@ std::string 評価の文字(評価値 e, bool 裏返す) {
     const long long v = 裏返す ? -e.値 : e.値;
     return (v > 0 ? "+" : "") + std::to_string(v);
 }
-
-}  // namespace
 
 std::string 読み筋の記譜(const 手番付き局面& pos, const std::vector<std::string>& pv, int 最大) {
     std::u32string out;

@@ -14,6 +14,10 @@ namespace yukora {
 // up to the first one that cannot be played.
 std::string 読み筋の記譜(const 手番付き局面& pos, const std::vector<std::string>& pv, int 最大 = 5);
 
+// A score as the person reads it: "+123", "-45", "詰み 5手" (the side to move mates) or
+// "詰まされ 5手"; `裏返す` turns it to the other side.
+std::string 評価の文字(評価値 e, bool 裏返す);
+
 // What the thinking line keeps of the info lines of one turn: each field as last given.
 struct 思考の様子 {
     std::optional<int> 深さ;

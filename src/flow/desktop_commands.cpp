@@ -148,10 +148,11 @@ void ゲーム::LAST_GAME_Click() {
         窓口_.dialog.メッセージ("前回の対局はありません", "前回の対局");
         return;
     }
-    棋譜読込結果 r = パスの棋譜を読む(path.string(), 状態.手順);
+    対局記録 kept;  // its comments, shown and kept as a loaded record's
+    棋譜読込結果 r = パスの棋譜を読む(path.string(), 状態.手順, &kept);
     // Only how reading went: there is nothing to step forward to.
     if (r.新しい対局 && r.知らせ.size() > 1) r.知らせ.resize(1);
-    読んだ棋譜を置く(r, true);
+    読んだ棋譜を置く(r, true, std::move(kept));
 }
 
 void ゲーム::終わりへ進める() {

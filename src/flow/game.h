@@ -21,6 +21,7 @@
 #include "own_format/record_reader.h"
 #include "own_format/record_writer.h"
 #include "review/analysis_lines.h"
+#include "review/analysis_notes.h"
 #include "review/engine_scores.h"
 #include "review/move_rows.h"
 #include "review/score_graph.h"
@@ -218,6 +219,9 @@ private:
     void 検討を止める();
     void 検討の刻み();
     void 次の局面を解析する();
+    // The engine's better moves written on the moves it marked, in the comments of the record
+    // (made from the game when none was loaded).
+    void 解析の注釈を書く();
     bool 解析の報告(エンジン対話& e, const 読み筋* info, const 最善手* best,
                     const エンジン故障* fault);
     // The engine's points while they belong to the positions of the list, else none.
@@ -273,7 +277,7 @@ private:
     bool サウンド準備済_ = false;
     std::filesystem::path 利用者データ_;
     std::unique_ptr<最近のファイル> 最近_;
-    // The start and moves of the game as last saved or loaded (対局の手順).
+    // The start, moves and comments of the game as last saved or loaded (対局の手順).
     std::string 保存済み_;
     // The title and names of the record loaded, for the records written from the game.
     棋譜見出し 見出し_;
@@ -326,6 +330,8 @@ private:
         std::vector<手番付き局面> 局面;
         std::vector<形勢点> 点;
         std::optional<評価値> 今の評価;
+        std::string 今の最善手;        // the first move of the last pv
+        std::vector<解析の答え> 答え;  // one a position answered, in order
         std::size_t 次 = 0;
         bool 準備済 = false;
     };

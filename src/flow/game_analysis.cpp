@@ -1,5 +1,6 @@
 // 棋譜解析: the registered engine scores every position of the move list, one after the other
-// at a few seconds each, and the graph shows its scores as they come.
+// at a few seconds each, and the graph shows its scores as they come; its better moves are
+// written as comments on the moves that lost ground.
 #include <algorithm>
 
 #include "engine/usi_commands.h"
@@ -62,6 +63,7 @@ void ゲーム::次の局面を解析する() {
         return;
     }
     a.今の評価.reset();
+    a.今の最善手.clear();
     const ミリ秒 ms = a.秒 * 1000LL;
     a.対話->考える(position命令(a.局面[a.次], {}),
                    "go btime 0 wtime 0 byoyomi " + std::to_string(ms),
@@ -77,11 +79,15 @@ bool ゲーム::解析の報告(エンジン対話& e, const 読み筋* info, co
         解析を止める();
     } else if (info != nullptr) {
         if (info->multipv == 1 && info->評価) a.今の評価 = info->評価;
+        if (info->multipv == 1 && !info->pv.empty()) a.今の最善手 = info->pv.front();
     } else if (best != nullptr) {
         // A resignation is the side to move's loss.
         if (best->種類 == 答えの種類::投了) a.今の評価 = 評価値{true, false, 0};
         a.点[a.次] = エンジンの形勢点(a.点[a.次].手数, a.局面[a.次], a.下の側, a.今の評価);
         解析した点_ = a.点;
+        const bool 手 = best->種類 == 答えの種類::手 && !best->手.empty();
+        a.答え.push_back({a.今の評価, 手 ? best->手 : a.今の最善手});
+        解析の注釈を書く();
         ++a.次;
         次の局面を解析する();  // the last one ends the analysis
         棋譜リストを合わせる();
@@ -90,6 +96,17 @@ bool ゲーム::解析の報告(エンジン対話& e, const 読み筋* info, co
         次の局面を解析する();
     }
     return true;
+}
+
+void ゲーム::解析の注釈を書く() {
+    const 解析の状態& a = *解析_;
+    std::vector<std::string> lines = 解析の注釈(a.局面, a.答え, 崩れの閾値, a.名前);
+    const bool any = std::ranges::any_of(lines, [](const std::string& l) { return !l.empty(); });
+    if (!注釈_ && !any) return;
+    if (!注釈_) 注釈_ = 今の記録().記録;
+    注釈を合わせる();
+    lines.resize(std::min(lines.size(), static_cast<std::size_t>(注釈の手数_)));
+    解析の注釈を置く(*注釈_, lines);
 }
 
 std::vector<形勢点> ゲーム::解析の点() {

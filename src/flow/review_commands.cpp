@@ -10,9 +10,6 @@
 namespace yukora {
 namespace {
 
-// A move after which the mover's score fell by more than this is marked in the list.
-constexpr int 崩れの閾値 = 300;
-
 std::string 行をつなぐ(const std::vector<std::string>& lines) {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) text += (i == 0 ? "" : "\n") + lines[i];

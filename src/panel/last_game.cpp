@@ -11,7 +11,22 @@
 
 namespace yukora {
 
-std::string 対局の手順(const 対局記録& r) { return position行を書く(r); }
+namespace {
+
+void 行を足す(std::string& s, const std::vector<std::string>& lines) {
+    s += '\x1f';  // between the comments of two moves; a line holds no control character
+    for (const std::string& line : lines) s += line + '\n';
+}
+
+}  // namespace
+
+std::string 対局の手順(const 対局記録& r) {
+    std::string s = position行を書く(r);
+    行を足す(s, r.開始のコメント);
+    for (const 記録の手& m : r.手) 行を足す(s, m.コメント);
+    行を足す(s, r.終局のコメント);
+    return s;
+}
 
 std::optional<std::string> 残す対局(const 読込結果& game, const std::string& 保存済み) {
     const 対局記録& r = game.記録;

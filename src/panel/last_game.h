@@ -11,7 +11,8 @@ namespace yukora {
 
 inline constexpr const char* 前回の対局の名前 = "last-game.kif";
 
-// What tells whether a game changed since it was saved or loaded: its start and its moves.
+// What tells whether a game changed since it was saved or loaded: its start, its moves and
+// its comments.
 std::string 対局の手順(const 対局記録& r);
 
 // The bytes of "last-game.kif" for the game, or nothing when there is nothing to keep: no

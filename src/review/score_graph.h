@@ -30,6 +30,9 @@ struct 形勢点 {
 // side's loss.
 std::vector<形勢点> 駒割りの形勢(const 手順リスト& list, const 局面& 今, const 進行状態& s);
 
+// A move after which the mover's score fell by more than this is marked in the list.
+inline constexpr int 崩れの閾値 = 300;
+
 // Marks the rows whose move lowered the mover's score by more than `閾値` centipawns.
 void 崩れた手に印(棋譜の行一覧& rows, const std::vector<形勢点>& points, int 閾値);
 

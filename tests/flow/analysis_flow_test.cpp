@@ -79,5 +79,32 @@ TEST(棋譜解析, 局面ごとの評価がグラフになる) {
     EXPECT_TRUE(t.棋譜リスト.行.行[2].崩れ) << "△３四歩 let ▲ mate";
 }
 
+// The engine's better move on the move that lost ground of a game played here, once though
+// analysed twice, read back from the game saved.
+TEST(棋譜解析, 崩れた手に最善手を書き保存しても残る) {
+    test::進行試験::試験台 t;
+    エンジンを登録する(t);
+    t.選ぶ(メニュー操作::KIFULIST);
+    t.選ぶ(メニュー操作::START);
+    t.窓で押す(3, 7), t.窓で押す(3, 6);  // ▲７六歩
+    t.窓で押す(7, 3), t.窓で押す(7, 4);  // △３四歩
+    for (std::size_t run = 0; run < 2; ++run) {
+        t.選ぶ(メニュー操作::KAISEKI1);
+        test::偽のプロセス& e = *t.プロセス.at(run);
+        e.出す({"usiok"});
+        e.出す({"readyok"});
+        e.出す({"info depth 5 score cp 100 pv 2g2f 8c8d", "bestmove 2g2f"});
+        e.出す({"info depth 5 score cp 500 pv 3c3d", "bestmove 3c3d"});
+        e.出す({"info depth 5 score cp 0 pv 2g2f", "bestmove 2g2f"});
+    }
+    t.desktop.保存答え = 保存先{(t.フォルダ / "a.kif").string(), 棋譜形式::KIF};
+    t.game->KIFU_SAVE_AS_Click();
+    t.game->ファイルを開く((t.フォルダ / "a.kif").string());
+    t.game->手順選択(1);
+    EXPECT_EQ(t.棋譜リスト.コメント, "解析：最善手 ▲２六歩 評価値 +100（E）");
+    t.game->手順選択(2);
+    EXPECT_EQ(t.棋譜リスト.コメント, "") << "the engine played △３四歩 too";
+}
+
 }  // namespace
 }  // namespace yukora

@@ -1,6 +1,7 @@
 // A loaded record's comments and branches beside the move list: shown, edited, saved again.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "flow/flow_fakes.h"
@@ -90,6 +91,22 @@ TEST(棋譜から対局, 後手の番なら後手が指す) {
         ASSERT_EQ(rows.size(), 3u) << c.場合;
         EXPECT_EQ(rows[2].substr(0, c.二手目.size() + 1), ">" + c.二手目) << c.場合;
     }
+}
+
+// A comment changed is a change: the record is kept as last-game.kif when the program ends.
+TEST(棋譜のコメント, 直しただけでも終わりに残す) {
+    試験台 t, next;
+    t.選ぶ(メニュー操作::KIFULIST);
+    std::ofstream(t.フォルダ / "a.kifu") << 注釈付きの棋譜;
+    t.game->ファイルを開く((t.フォルダ / "a.kifu").string());
+    t.game->手順選択(1);
+    t.game->コメント編集("直した");
+    t.game->閉じる();
+    std::filesystem::copy_file(t.フォルダ / "last-game.kif", next.フォルダ / "last-game.kif");
+    next.選ぶ(メニュー操作::KIFULIST);
+    next.選ぶ(メニュー操作::LAST_GAME);
+    next.game->手順選択(1);
+    EXPECT_EQ(next.棋譜リスト.コメント, "直した");
 }
 
 }  // namespace
