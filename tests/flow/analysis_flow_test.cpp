@@ -54,15 +54,20 @@ TEST(検討, 二つの筋を示し一手ごとに考え直しEscで止まる) {
     EXPECT_TRUE(t.終了した);
 }
 
+// The list shown, an engine registered and a game of ▲７六歩 △３四歩.
+void 二手指す(test::進行試験::試験台& t) {
+    エンジンを登録する(t);
+    t.選ぶ(メニュー操作::KIFULIST);
+    t.選ぶ(メニュー操作::START);
+    t.窓で押す(3, 7), t.窓で押す(3, 6);
+    t.窓で押す(7, 3), t.窓で押す(7, 4);
+}
+
 // Each position in turn; the graph takes the scores for the bottom side, the list marks a move
 // after which the mover's score fell.
 TEST(棋譜解析, 局面ごとの評価がグラフになる) {
     test::進行試験::試験台 t;
-    エンジンを登録する(t);
-    t.選ぶ(メニュー操作::KIFULIST);
-    t.選ぶ(メニュー操作::START);
-    t.窓で押す(3, 7), t.窓で押す(3, 6);  // ▲７六歩
-    t.窓で押す(7, 3), t.窓で押す(7, 4);  // △３四歩
+    二手指す(t);
     t.選ぶ(メニュー操作::KAISEKI3);
     test::偽のプロセス& e = *t.プロセス.at(0);
     e.出す({"usiok"});
@@ -83,11 +88,7 @@ TEST(棋譜解析, 局面ごとの評価がグラフになる) {
 // analysed twice, read back from the game saved.
 TEST(棋譜解析, 崩れた手に最善手を書き保存しても残る) {
     test::進行試験::試験台 t;
-    エンジンを登録する(t);
-    t.選ぶ(メニュー操作::KIFULIST);
-    t.選ぶ(メニュー操作::START);
-    t.窓で押す(3, 7), t.窓で押す(3, 6);  // ▲７六歩
-    t.窓で押す(7, 3), t.窓で押す(7, 4);  // △３四歩
+    二手指す(t);
     for (std::size_t run = 0; run < 2; ++run) {
         t.選ぶ(メニュー操作::KAISEKI1);
         test::偽のプロセス& e = *t.プロセス.at(run);
