@@ -43,10 +43,13 @@ std::vector<形勢点> 駒割りの形勢(const 手順リスト& list, const 局
 void 崩れた手に印(棋譜の行一覧& rows, const std::vector<形勢点>& points, int 閾値) {
     const size_t n = std::min(rows.行.size(), points.size());
     for (size_t i = 1; i < n; ++i) {
-        const 形勢点 &前 = points[i - 1], &後 = points[i];
-        const int 下がり = rows.行[i].下の手 ? 前.点 - 後.点 : 後.点 - 前.点;
-        rows.行[i].崩れ = 前.有り && 後.有り && 下がり > 閾値;
+        rows.行[i].崩れ = 崩れたか(points[i - 1], points[i], rows.行[i].下の手, 閾値);
     }
+}
+
+bool 崩れたか(const 形勢点& 前, const 形勢点& 後, bool 下の手, int 閾値) {
+    const int 下がり = 下の手 ? 前.点 - 後.点 : 後.点 - 前.点;
+    return 前.有り && 後.有り && 下がり > 閾値;
 }
 
 }  // namespace yukora

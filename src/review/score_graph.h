@@ -36,4 +36,8 @@ inline constexpr int 崩れの閾値 = 300;
 // Marks the rows whose move lowered the mover's score by more than `閾値` centipawns.
 void 崩れた手に印(棋譜の行一覧& rows, const std::vector<形勢点>& points, int 閾値);
 
+// Whether the move between two points lowered its mover's score by more than `閾値`: the side
+// at the bottom when `下の手`, else the other.
+bool 崩れたか(const 形勢点& 前, const 形勢点& 後, bool 下の手, int 閾値);
+
 }  // namespace yukora
