@@ -16,8 +16,7 @@ std::string setoption命令(std::string_view name, std::string_view value, bool 
 
 std::string position命令(const 手番付き局面& start, std::span<const std::string> moves) {
     const 手番付き局面 平手 = 平手局面();
-    const bool usual = start.手番 == 平手.手番 && start.p.盤 == 平手.p.盤 &&
-                       start.p.MAN持駒 == 平手.p.MAN持駒 && start.p.COM持駒 == 平手.p.COM持駒;
+    const bool usual = start.手番 == 平手.手番 && 同じ配置(start.p, 平手.p);
     std::string s = usual ? "position startpos" : "position sfen " + SFEN書込(start);
     if (moves.empty()) return s;
     std::size_t n = s.size() + 6;

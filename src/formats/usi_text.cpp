@@ -95,8 +95,7 @@ bool USI行らしいか(std::string_view text) {
 
 std::string position行を書く(const 対局記録& r) {
     const 記録局面 usual = 平手局面();
-    const bool 平手 = r.開始.手番 == usual.手番 && r.開始.p.盤 == usual.p.盤 &&
-                      r.開始.p.MAN持駒 == usual.p.MAN持駒 && r.開始.p.COM持駒 == usual.p.COM持駒;
+    const bool 平手 = r.開始.手番 == usual.手番 && 同じ配置(r.開始.p, usual.p);
     std::string line = 平手 ? "position startpos" : "position sfen " + SFEN書込(r.開始);
     if (!r.手.empty()) line += " moves";
     for (const 記録の手& m : r.手)

@@ -25,6 +25,11 @@ struct 手番付き局面 {
     int 手番 = 先手;  // 先手 (1) or 後手 (-1)
 };
 
+// The same pieces on the same squares and in the same hands (the totals and flags follow).
+inline bool 同じ配置(const 局面& a, const 局面& b) {
+    return a.盤 == b.盤 && a.MAN持駒 == b.MAN持駒 && a.COM持駒 == b.COM持駒;
+}
+
 // The starting position of a fresh game (hands empty, totals 0; king squares untouched).
 void 初期配置(局面& p);
 
